@@ -1,0 +1,29 @@
+#pragma once
+// The whole game: every table and value of the railway, the timetable, the session, scoring,
+// the controls and the panel, as plain fields, so that a test or the console can hold a fresh
+// game and look at any of it. Operations are plain functions taking it first.
+#include "controls/controls_state.h"
+#include "framework/framework_state.h"
+#include "model/railway_tables.h"
+#include "model/random.h"
+#include "model/train_tables.h"
+#include "panel/panel_state.h"
+#include "running/running_state.h"
+#include "session/session_state.h"
+
+namespace kv41 {
+
+class Platform;
+
+struct GameState : RailwayTables,
+                   TrainTables,
+                   SessionState,
+                   RunningState,
+                   ControlsState,
+                   FrameworkState,
+                   PanelState {
+    RandomGenerator Random;
+    Platform* Host = nullptr;  // the front end's window, sounds, files and clock
+};
+
+}  // namespace kv41

@@ -1,0 +1,24 @@
+#pragma once
+// The trains of the day and their engines: building the rows, bringing them up to a shift.
+#include <array>
+#include <string_view>
+
+namespace kv41 {
+
+struct GameState;
+
+// Lateness in minutes for a new train of this class, drawn from the game's generator.
+int RandomLateness(GameState& g, int trainClass);
+void AddTrain(GameState& g, int hour, int minute, int fromLine, int toLine, int engine,
+              int nextWorking, int length, std::string_view origin, std::string_view destination,
+              int trainClass);
+void CancelTrain(GameState& g, int row);
+void PickEngine(GameState& g, std::array<std::string_view, 4> candidates);
+void PickEngineInRange(GameState& g, std::string_view prefix, int base, int span);
+void BuildEngines(GameState& g);
+void BuildTimetable(GameState& g);
+// The trains that run only at Hard and Very hard are cancelled below that difficulty.
+void ApplyDifficultyToTimetable(GameState& g);
+void PrepareTimetable(GameState& g);
+
+}  // namespace kv41

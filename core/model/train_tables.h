@@ -1,0 +1,61 @@
+#pragma once
+// The working timetable of the day, one row a train, and the engines that work it.
+#include "model/table.h"
+
+namespace kv41 {
+
+constexpr int MaxTrains = 180;
+constexpr int MaxEngines = 80;
+constexpr int EngineUnknown = 999;  // the engine comes from an earlier train's next working
+
+// Train states.
+enum : uint8_t {
+    TrainBlank = 0,
+    TrainBooked = 1,
+    TrainReported = 2,
+    TrainAccepted = 3,
+    TrainRunning = 4,
+    TrainStanding = 5,
+    TrainGone = 6
+};
+
+// Register times, 1-based as the register counts them: TrainTimes[i][RegLineClearGiven]...
+enum : int {
+    RegLineClearGiven = 1,  // line clear given to the box in rear
+    RegTesReceived = 2,     // train entering section received from the box in rear
+    RegToosSent = 3,        // train out of section sent to the box in rear
+    RegLineClearObtained = 4,
+    RegTesSent = 5,
+    RegToosReceived = 6
+};
+
+struct TrainTables {
+    int32_t TrainCount = 0;
+    Table<int32_t, MaxTrains> TrainDue{};
+    Table<int32_t, MaxTrains> TrainLate{};
+    Table<int32_t, MaxTrains> TrainEngine{};
+    Table<int32_t, MaxTrains> TrainNextWorking{};
+    Table<int32_t, MaxTrains> TrainLength{};
+    Table<int32_t, MaxTrains> TrainFrom{};
+    Table<int32_t, MaxTrains> TrainTo{};
+    Table<BoundedText<12>, MaxTrains> TrainOrigin{};
+    Table<BoundedText<12>, MaxTrains> TrainDest{};
+    Table<uint8_t, MaxTrains> TrainClass{};
+    Table<uint8_t, MaxTrains> TrainState{};
+    Table<int32_t, MaxTrains> TrainSect{};
+    Table<int32_t, MaxTrains> TrainSpeed{};
+    Table<int32_t, MaxTrains> TrainToGo{};
+    // Register times 1..6 (element 0 unused, so TrainTimes[t][RegTesSent] reads as the register).
+    Table<std::array<int32_t, 7>, MaxTrains> TrainTimes{};
+    Table<int32_t, MaxTrains> TrainWait{};
+
+    int32_t EngineCount = 0;
+    Table<BoundedText<5>, MaxEngines> EngineNumber{};
+};
+
+// Train group by class: 1 passenger-type, 2 fast goods and light engines, 3 slow goods.
+constexpr int ClassGroup(int trainClass) {
+    return trainClass <= 4 ? 1 : trainClass <= 9 ? 2 : 3;
+}
+
+}  // namespace kv41

@@ -1,0 +1,159 @@
+#include "platform/headless_platform.h"
+
+#include <algorithm>
+
+#include "game_state.h"
+#include "session/window_input.h"
+
+namespace kv41 {
+
+HeadlessPlatform::HeadlessPlatform(GameState& game)
+    : Screen(GridRows + 1, std::string(GridColumns, ' ')), game_(game) {
+    game_.Host = this;
+}
+
+void HeadlessPlatform::QueueClick(int column, int row, int afterMs) {
+    int due = events_.empty() ? VirtualMs : std::max(VirtualMs, events_.back().DueMs);
+    events_.push_back({EventKind::Click, column, row, 0, due + afterMs});
+}
+
+void HeadlessPlatform::QueueKey(char key) {
+    int due = events_.empty() ? VirtualMs : std::max(VirtualMs, events_.back().DueMs);
+    events_.push_back({EventKind::Key, 0, 0, key, due});
+}
+
+void HeadlessPlatform::QueueTick() {
+    int due = events_.empty() ? VirtualMs : std::max(VirtualMs, events_.back().DueMs);
+    events_.push_back({EventKind::Tick, 0, 0, 0, due});
+}
+
+void HeadlessPlatform::Deliver(const Event& event) {
+    switch (event.Kind) {
+    case EventKind::Click: {
+        // The middle of the cell, in the pixels the window would report.
+        int x = (event.Column - 1) * game_.CellWidth + game_.CellWidth / 2;
+        int y = (event.Row - 1) * game_.CellHeight + game_.StatusHeight + game_.CellHeight / 2;
+        OnMouseDown(game_, x, y);
+        break;
+    }
+    case EventKind::Key: OnKeyPress(game_, event.Key); break;
+    case EventKind::Tick: OnTimer(game_); break;
+    }
+}
+
+// Clicks and keys that have come due are delivered while the game pauses; timer ticks only
+// end a wait, so that each tick the console asks for is exactly one step.
+void HeadlessPlatform::ProcessEvents() {
+    while (!events_.empty() && events_.front().Kind != EventKind::Tick &&
+           events_.front().DueMs <= VirtualMs) {
+        Event event = events_.front();
+        events_.pop_front();
+        Deliver(event);
+    }
+}
+
+void HeadlessPlatform::WaitForEvents(int /*maxMs*/) {
+    while (events_.empty()) {
+        if (!OnIdle || !OnIdle()) throw ProgramEnd{0};
+    }
+    Event event = events_.front();
+    events_.pop_front();
+    if (event.DueMs > VirtualMs) VirtualMs = event.DueMs;
+    Deliver(event);
+}
+
+void HeadlessPlatform::Sleep(int ms) {
+    VirtualMs += ms;
+    if (VirtualMs >= 24 * 3600 * 1000) VirtualMs -= 24 * 3600 * 1000;
+}
+
+void HeadlessPlatform::PlayWave(const std::string& fileName) {
+    Report(Output::Sound, fileName);
+}
+
+void HeadlessPlatform::ShowBox(const std::string& text, BoxType, int) {
+    std::string flat;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') continue;
+        if (text[i] == '\n') {
+            flat += " / ";
+            continue;
+        }
+        flat += text[i];
+    }
+    Report(Output::Box, flat);
+}
+
+bool HeadlessPlatform::AskYesNo(const std::string& text, int) {
+    bool answer = true;
+    if (!Answers.empty()) {
+        answer = Answers.front();
+        Answers.pop_front();
+    }
+    Report(Output::Ask, text + (answer ? " -> yes" : " -> no"));
+    return answer;
+}
+
+void HeadlessPlatform::Report(Output kind, const std::string& text) {
+    Transcript.emplace_back(kind, text);
+    if (OnReport) OnReport(kind, text);
+}
+
+void HeadlessPlatform::FontMetrics(int, int& cellWidth, int& textHeight) {
+    cellWidth = FontCellWidth;
+    textHeight = FontTextHeight;
+}
+
+void HeadlessPlatform::DrawText(int x, int y, std::string_view text, Rgb, Rgb) {
+    if (game_.CellWidth <= 0 || game_.CellHeight <= 0) return;
+    int row = (y - game_.StatusHeight) / game_.CellHeight + 1;
+    int column = x / game_.CellWidth;
+    if (row < 1 || row > GridRows) return;
+    std::string& line = Screen[static_cast<std::size_t>(row)];
+    for (char c : text) {
+        if (column >= 0 && column < GridColumns) line[static_cast<std::size_t>(column)] = c;
+        ++column;
+    }
+}
+
+void HeadlessPlatform::FillRect(int x1, int y1, int x2, int y2, Rgb) {
+    if (game_.CellWidth <= 0 || game_.CellHeight <= 0) return;
+    int firstRow = (y1 - game_.StatusHeight) / game_.CellHeight + 1;
+    int lastRow = (y2 - 1 - game_.StatusHeight) / game_.CellHeight + 1;
+    int firstColumn = x1 / game_.CellWidth;
+    int lastColumn = (x2 - 1) / game_.CellWidth;
+    for (int row = std::max(firstRow, 1); row <= std::min(lastRow, GridRows); ++row) {
+        for (int column = std::max(firstColumn, 0); column <= std::min(lastColumn, GridColumns - 1);
+             ++column) {
+            Screen[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = ' ';
+        }
+    }
+}
+
+std::optional<std::string> HeadlessPlatform::ChooseFile(const FileChoice&) {
+    if (FileChoices.empty()) return std::nullopt;
+    std::string name = FileChoices.front();
+    FileChoices.pop_front();
+    return name;
+}
+
+std::optional<int> HeadlessPlatform::ChooseBellCode(int, int) {
+    if (BellChoices.empty()) return std::nullopt;
+    int code = BellChoices.front();
+    BellChoices.pop_front();
+    return code;
+}
+
+std::string HeadlessPlatform::ReadSetting(const std::string& file, const std::string& section,
+                                          const std::string& key, const std::string& fallback) {
+    auto it = Settings.find(file + "|" + section + "|" + key);
+    return it == Settings.end() ? fallback : it->second;
+}
+
+bool HeadlessPlatform::WriteSetting(const std::string& file, const std::string& section,
+                                    const std::string& key, const std::string& value) {
+    Settings[file + "|" + section + "|" + key] = value;
+    return true;
+}
+
+}  // namespace kv41

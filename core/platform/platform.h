@@ -1,0 +1,114 @@
+#pragma once
+// Everything the game needs from the machine it runs on. The desktop program implements it
+// with Qt; the console and the tests use the headless implementation. The core never waits,
+// draws, plays or asks by any other way.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/framework_state.h"
+
+namespace kv41 {
+
+enum class BoxType { Error, Warning, Information };
+
+// What the player sees or hears, as the text console reports it line by line.
+enum class Output { Error, Notice, Bonus, Call, Line, Ring, Ask, Box, Sound, Rating };
+
+struct FileChoice {
+    bool Save = false;        // a save dialog, else an open dialog
+    std::string Title;        // e.g. "Save your position"
+    std::string DefaultName;  // e.g. "KV41"
+    std::string DefaultExt;   // e.g. "sav"
+    std::string Filter;       // e.g. "Saved positions|*.sav|All|*.*"
+    std::string InitialDir;   // empty: the platform's choice
+};
+
+// A snapshot of an information window: caption, label texts, memo lines.
+struct InfoWindow {
+    std::string Name;  // "held", "register", "wtt", "approaching", "messages"
+    std::string Caption;
+    std::vector<std::string> Heads;
+    std::vector<std::string> Lines;
+    int HelpContext = 0;
+};
+
+struct StatusTexts {
+    std::string Time, Speed, Fast, PointsCaption, PointsValue;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- Time and events -------------------------------------------------------------------
+    // Deliver whatever input has arrived to the game's handlers, without waiting.
+    virtual void ProcessEvents() = 0;
+    // Wait at most maxMs for input, then deliver it as ProcessEvents does.
+    virtual void WaitForEvents(int maxMs) = 0;
+    // Sleep without handling events.
+    virtual void Sleep(int ms) = 0;
+    // Milliseconds since midnight.
+    virtual int TimeOfDayMs() = 0;
+    // A seed for the game's random generator "from the clock" (a fixed one when scripted).
+    virtual uint32_t ClockSeed() = 0;
+    // Game timer: interval in ms, 0 stops it. Each expiry calls the game's timer handler.
+    virtual void SetTimerInterval(int ms) = 0;
+
+    // --- Sound ------------------------------------------------------------------------------
+    // Play a wave file from the program directory to its end (synchronous).
+    virtual void PlayWave(const std::string& fileName) = 0;
+
+    // --- Boxes and questions ----------------------------------------------------------------
+    virtual void ShowBox(const std::string& text, BoxType type, int helpContext) = 0;
+    virtual bool AskYesNo(const std::string& text, int helpContext) = 0;
+    // A line of the transcript of play (messages, calls, rings...). Drawing front ends may
+    // ignore it: they show the same things on the panel.
+    virtual void Report(Output kind, const std::string& text) = 0;
+
+    // --- Program ----------------------------------------------------------------------------
+    virtual std::string ProgramDirectory() = 0;
+    virtual std::string ProgramDate() = 0;  // short date of the program file
+    // Ask the platform to end the program once control returns to it.
+    virtual void Terminate() = 0;
+
+    // --- Panel canvas (pixels of the client area; text in the panel font) -------------------
+    // Width of "W" and height of "W" in the panel font at this point size (0 if lost).
+    virtual void FontMetrics(int pointSize, int& cellWidth, int& textHeight) = 0;
+    virtual void DrawText(int x, int y, std::string_view text, Rgb fg, Rgb bg) = 0;
+    virtual void FillRect(int x1, int y1, int x2, int y2, Rgb colour) = 0;
+    virtual void DrawLine(int x1, int y1, int x2, int y2, Rgb colour, int width) = 0;
+    virtual void DrawRect(int x1, int y1, int x2, int y2, Rgb pen, Rgb fill) = 0;
+    virtual void DrawEllipse(int x1, int y1, int x2, int y2, Rgb pen, Rgb fill) = 0;
+    virtual void DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, Rgb pen,
+                         Rgb fill) = 0;
+    // The panel is complete for now: show it.
+    virtual void Present() = 0;
+
+    // --- Main window ------------------------------------------------------------------------
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetStatus(const StatusTexts& status) = 0;
+    virtual void SetMenuEnabled(const std::string& item, bool enabled) = 0;
+    virtual void ShowInfoWindow(const InfoWindow& window) = 0;
+
+    // --- Choices that the player makes in the platform's dialogs ----------------------------
+    virtual std::optional<std::string> ChooseFile(const FileChoice& choice) = 0;
+    // The bell code list window for a box: the code chosen with OK, or none if cancelled.
+    virtual std::optional<int> ChooseBellCode(int box, int suggested) = 0;
+
+    // --- Settings (INI files) ---------------------------------------------------------------
+    virtual std::string ReadSetting(const std::string& file, const std::string& section,
+                                    const std::string& key, const std::string& fallback) = 0;
+    virtual bool WriteSetting(const std::string& file, const std::string& section,
+                              const std::string& key, const std::string& value) = 0;
+};
+
+// Thrown to leave the game at once (a fatal error, the end of the console's input); caught by
+// the front end's entry point.
+struct ProgramEnd {
+    int ExitCode = 0;
+};
+
+}  // namespace kv41

@@ -1,0 +1,116 @@
+// Start screen and the session's main loop.
+#include "session/main_loop.h"
+
+#include <string>
+
+#include "controls/event_wait.h"
+#include "framework/messages.h"
+#include "framework/settings.h"
+#include "framework/text_grid.h"
+#include "game_state.h"
+#include "model/clock.h"
+#include "model/layout.h"
+#include "model/timetable.h"
+#include "panel/click_regions.h"
+#include "panel/panel_drawing.h"
+#include "platform/platform.h"
+#include "running/boxes.h"
+#include "running/simulation_step.h"
+#include "session/new_game.h"
+#include "session/rating.h"
+
+namespace kv41 {
+
+namespace {
+
+constexpr const char* Title = "Tarrock Junction Signal Box Summer 1954";
+
+void SetSessionMenu(GameState& g, bool enabled) {
+    for (const char* item : {"&Options", "&Save", "Save &As", "Restart"}) {
+        g.Host->SetMenuEnabled(item, enabled);
+    }
+}
+
+}  // namespace
+
+void PrepareStartScreen(GameState& g) {
+    SetGrid(g, GridRows, GridColumns);
+    g.InputBlocked = true;
+    g.StartScreen = true;
+    g.SessionRunning = false;
+    g.SessionOver = false;
+    g.PaintEnabled = false;
+    g.ClickPending = false;
+    g.RequireCallAttention = false;
+    g.RulesLMR = false;
+    g.RulesWR = false;
+    g.ProgramDirectory = g.Host->ProgramDirectory();
+    g.ProgramDate = g.Host->ProgramDate();
+    g.LastDirectory = g.ProgramDirectory;
+    SetupPanelFont(g);
+    g.GameTitle = Title;
+    g.DifficultyName = "Very easy";
+    ResetGameState(g);
+    BuildEngines(g);
+    BuildLayout(g);
+    BuildClickRegions(g);
+    g.InputBlocked = false;
+}
+
+void RunSession(GameState& g) {
+    LoadSettings(g);
+    g.RememberedTop = 300;
+    g.RememberedLeft = 300;
+    if (g.SavedSpeed != 0) g.TickSeconds = g.SavedSpeed;
+    g.PaintEnabled = true;
+    ClearPanel(g);
+    g.Host->SetMenuEnabled("Quit", true);
+    g.StartScreen = false;
+    g.SessionRunning = true;
+    g.FullRedraw = true;
+    g.Host->SetCaption(g.GameTitle + "     " + g.ShiftName + " shift     " + g.DifficultyName);
+    if (g.ClockNow == g.ShiftStart) {
+        for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
+    }
+    g.Host->SetMenuEnabled("&Options", true);
+    g.InputBlocked = false;
+    StartTimer(g);
+    g.AppActive = true;
+
+    do {
+        PaintWindow(g);
+        do {
+            g.HelpContext = 410;
+            while (!g.AppActive || g.Paused) g.Host->WaitForEvents(200);
+            WaitForAction(g);
+            if (!g.AwaitingAction) PaintWindow(g);
+        } while (!g.AwaitingAction);
+        if (g.EndRequested) {
+            if (g.ClockNow < g.ShiftEnd) {
+                bool quit = AskYesNo(g, "Do you really want to quit?");
+                g.EndRequested = quit;
+                g.QuitConfirmed = quit;
+            }
+        } else {
+            SimulationStep(g);
+        }
+    } while (!g.EndRequested);
+
+    g.SessionRunning = false;
+    g.SessionOver = true;
+    SetSessionMenu(g, false);
+    g.SavedSpeed = g.TickSeconds;
+    StoreSettings(g);
+    ShowRating(g);
+    g.Host->Terminate();
+}
+
+void RequestQuit(GameState& g) {
+    if (g.SessionRunning) {
+        if (!g.InputBlocked) g.EndRequested = true;
+    } else if (g.StartScreen) {
+        g.Host->Terminate();
+    }
+}
+
+}  // namespace kv41

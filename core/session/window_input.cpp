@@ -1,0 +1,49 @@
+// The main window's handlers: they only record what happened for the loop to act on.
+#include "session/window_input.h"
+
+#include <cctype>
+
+#include "game_state.h"
+#include "model/clock.h"
+#include "platform/platform.h"
+
+namespace kv41 {
+
+void OnMouseDown(GameState& g, int x, int y) {
+    if (g.InputBlocked || g.Paused) return;
+    if (g.SessionRunning || g.StartScreen || g.SessionOver) {
+        g.ClickPending = true;
+        g.ClickColumn = x / g.CellWidth + 1;
+        g.ClickRow = (y - g.StatusHeight) / g.CellHeight + 1;
+    }
+    g.ClickTime = g.Host->TimeOfDayMs();
+}
+
+void OnKeyPress(GameState& g, char key) {
+    if (g.InputBlocked || g.Paused) return;
+    key = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    if (!g.SessionRunning) return;
+    g.ActionCode = 0;
+    switch (key) {
+    case '+': SpeedUp(g); break;
+    case '-': SlowDown(g); break;
+    case 'H': g.ActionCode = 101; break;
+    case 'R': g.ActionCode = 102; break;
+    case 'T': g.ActionCode = 103; break;
+    case 'W': g.ActionCode = 104; break;
+    case 'M': g.ActionCode = 105; break;
+    case 'L': g.ActionCode = 106; break;
+    case 'Q': g.ActionCode = 107; break;
+    default: break;
+    }
+    if (g.ActionCode != 0) g.KeyActionPending = true;
+}
+
+void OnTimer(GameState& g) {
+    if (g.BellTapping) return;
+    if (!g.Paused) g.TimerDue = true;
+    g.TimerIntervalMs = (g.FastMode && !g.Paused) ? 100 : g.TickSeconds * 1000;
+    g.Host->SetTimerInterval(g.TimerIntervalMs);
+}
+
+}  // namespace kv41

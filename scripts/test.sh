@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the normal build (unit tests, console
+# scenarios, the desktop program offscreen and under Xvfb, format check), then the core and
+# console again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+
+echo "== format"
+scripts/check-format.sh
+
+echo "== build"
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$jobs"
+echo "== tests"
+ctest --preset default -j "$jobs"
+
+echo "== sanitizer build"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+echo "== sanitizer tests"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j "$jobs"
