@@ -113,4 +113,12 @@ void RequestQuit(GameState& g) {
     }
 }
 
+void TogglePause(GameState& g) {
+    g.Paused = !g.Paused;
+    if (g.Paused) {
+        g.Host->ShowBox("Simulation paused - \r\nUncheck Pause in Game menu to continue",
+                        BoxType::Information, 0);
+    }
+}
+
 }  // namespace kv41

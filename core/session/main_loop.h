@@ -10,5 +10,7 @@ void PrepareStartScreen(GameState& g);
 void RunSession(GameState& g);
 // "Quit" from the menu or closing the window.
 void RequestQuit(GameState& g);
+// The "&Pause" menu item.
+void TogglePause(GameState& g);
 
 }  // namespace kv41
