@@ -1,0 +1,27 @@
+#pragma once
+// The signalman's side of absolute block: the bell codes he sends the four neighbouring boxes
+// and the incoming block instruments he works. The boxes' own side (ringing, answering,
+// offering) belongs to the running of the railway.
+namespace kv41 {
+
+struct GameState;
+
+// Judges a code the signalman has sent to a box (already tapped out and recorded in
+// BoxBellSent). A refused code is discarded (BoxBellSent := 0) so the box never answers it;
+// an accepted one stays for the box to answer on its turn. Always clears PendingBellBox and
+// PendingBellCode.
+void SendBell(GameState& g, int box, int code);
+
+// A click on the commutator of box 1, 3 or 4: the incoming instrument steps Line Blocked ->
+// Line Clear -> Train On Line -> Line Blocked. Nothing when the instruments work automatically.
+void TurnInstrument(GameState& g, int box);
+
+// A train of ours is entering the section towards box `box` (the condition for sending it
+// train entering section).
+bool TrainEnteringSectionTowards(const GameState& g, int box);
+
+// Sets the approach speed of `train`, just accepted from `box` (a plain acceptance, or one
+// under warning), and the speed limits the box's approach needs.
+void SetApproachSpeed(GameState& g, int box, int train, bool warning);
+
+}  // namespace kv41
