@@ -1,35 +1,135 @@
-// Placeholder until messages and scoring land.
 #include "framework/messages.h"
 
 #include <string>
 
+#include "framework/score_log.h"
+#include "framework/sounds.h"
+#include "framework/text_grid.h"
 #include "game_state.h"
 #include "platform/platform.h"
 
 namespace kv41 {
+
+namespace {
+
+constexpr std::size_t MaxMessage = 255;
+constexpr std::size_t MaxPointsText = 79;
+constexpr std::size_t MaxFatalText = 240;
+constexpr int FlashMs = 2000;
+constexpr int FatalHelpContext = 261;
+
+struct Presentation {
+    Output Kind;
+    BoxType Box;
+    Rgb Text;
+    Rgb Back;
+    bool BonusSound;
+};
+
+constexpr Presentation ErrorLook{Output::Error, BoxType::Error, White, ErrorRed, false};
+constexpr Presentation NoticeLook{Output::Notice, BoxType::Warning, Black, NoticeYellow, false};
+constexpr Presentation BonusLook{Output::Bonus, BoxType::Information, Black, BonusGreen, true};
+
+void WriteOnMessageLine(GameState& g, const std::string& text, Rgb textColour, Rgb backColour) {
+    ClearMessageLine(g);
+    SetBackColour(g, backColour);
+    SetTextColour(g, textColour);
+    WriteText(g, text);
+}
+
+void EndFlash(GameState& g, int pauseMs) {
+    Pause(g, pauseMs);
+    DefaultColours(g);
+    ClearMessageLine(g);
+}
+
+void Present(GameState& g, const Presentation& look, std::string_view message) {
+    std::string text(message.substr(0, MaxMessage));
+    if (g.WaitOnError) {
+        // The bonus chime comes before the box, which holds the game until OK.
+        if (look.BonusSound) PlayBonusSound(g);
+        g.Host->Report(look.Kind, text);
+        g.Host->ShowBox(text, look.Box, g.HelpContext);
+    } else {
+        WriteOnMessageLine(g, text, look.Text, look.Back);
+        g.Host->Report(look.Kind, text);
+        if (look.BonusSound) PlayBonusSound(g);
+        EndFlash(g, FlashMs);
+    }
+    StoreMessage(g, text);
+}
+
+std::string PointsText(std::string_view verb, int points, std::string_view reason) {
+    std::string text = "You " + std::string(verb) + " " + std::to_string(points) + " point" +
+                       (points > 1 ? "s" : "") + " for " + std::string(reason);
+    return text.substr(0, MaxPointsText);
+}
+
+}  // namespace
+
 void ShowError(GameState& g, std::string_view text) {
-    g.Host->Report(Output::Error, std::string(text));
+    PlayErrorSound(g);
+    Present(g, ErrorLook, text);
 }
+
 void ShowNotice(GameState& g, std::string_view text) {
-    g.Host->Report(Output::Notice, std::string(text));
+    Present(g, NoticeLook, text);
 }
+
 void ShowBonus(GameState& g, std::string_view text) {
-    g.Host->Report(Output::Bonus, std::string(text));
+    Present(g, BonusLook, text);
 }
+
 void LosePoints(GameState& g, int points, std::string_view reason) {
     g.Points -= points;
-    ShowError(g, "You lose " + std::to_string(points) + " points for " + std::string(reason));
+    ShowError(g, PointsText("lose", points, reason));
+    LogScore(g, -points, reason);
 }
+
 void GainPoints(GameState& g, int points, std::string_view reason) {
     g.Points += points;
-    ShowBonus(g, "You gain " + std::to_string(points) + " points for " + std::string(reason));
+    ShowBonus(g, PointsText("gain", points, reason));
+    LogScore(g, points, reason);
 }
-void StoreMessage(GameState&, std::string_view) {}
+
+void ShowLineMessage(GameState& g, std::string_view text, Rgb textColour, Rgb backColour,
+                     int pauseMs) {
+    std::string line(text.substr(0, MaxMessage));
+    WriteOnMessageLine(g, line, textColour, backColour);
+    g.Host->Report(Output::Line, line);
+    if (pauseMs > 0) {
+        EndFlash(g, pauseMs);
+    } else {
+        DefaultColours(g);
+    }
+}
+
+void StoreMessage(GameState& g, std::string_view text) {
+    // The write position points at the newest entry; advancing it drops the oldest.
+    g.MessageIndex =
+        (g.MessageIndex >= 1 && g.MessageIndex < MessageSlots) ? g.MessageIndex + 1 : 1;
+    g.MessageTime[static_cast<std::size_t>(g.MessageIndex)] = g.ClockNow;
+    g.MessageText[static_cast<std::size_t>(g.MessageIndex)] = text;
+}
+
+void ClearMessages(GameState& g) {
+    for (int slot = 1; slot <= MessageSlots; ++slot) {
+        g.MessageTime[static_cast<std::size_t>(slot)] = -1;
+        g.MessageText[static_cast<std::size_t>(slot)] = "";
+    }
+    g.MessageIndex = 1;
+}
+
 bool AskYesNo(GameState& g, std::string_view text) {
-    return g.Host->AskYesNo(std::string(text), 0);
+    return g.Host->AskYesNo(std::string(text), g.HelpContext);
 }
+
 void FatalError(GameState& g, std::string_view reason) {
-    g.Host->ShowBox("Program cannot continue:\r\n" + std::string(reason), BoxType::Error, 261);
+    std::string text = "Program cannot continue:\r\n" + std::string(reason) +
+                       "\r\nPlease see Error Messages page in Help";
+    g.HelpContext = FatalHelpContext;
+    g.Host->ShowBox(text.substr(0, MaxFatalText), BoxType::Error, FatalHelpContext);
     throw ProgramEnd{1};
 }
+
 }  // namespace kv41

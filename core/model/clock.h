@@ -8,16 +8,23 @@ namespace kv41 {
 
 struct GameState;
 
-// A time in minutes as its 5- or 6-character form (" 8.00", "10p00", " 1*15").
+// A time in minutes as its 12-hour form cut to length: " 8.00", "12p00", "10p00" (the evening
+// before), " 1*15" (the next morning).
 std::string FormatClock(int time, int length = 5);
 // One step's worth of the clock: a minute every ten steps; past the shift's end the session
 // is to end.
 void AdvanceClock(GameState& g);
+// The five characters that show how much of the current minute has run.
+std::string MinuteBar(int minuteTick);
 StatusTexts ComputeStatus(const GameState& g);
 void UpdateStatusBar(GameState& g);
+// Starts the game timer at the normal interval; done once when the session's loop starts.
 void StartTimer(GameState& g);
+// The " - " button and the "-" key.
 void SlowDown(GameState& g);
+// The "+" button and the "+" key.
 void SpeedUp(GameState& g);
+// The "Fast" / "Slow" button.
 void FastClick(GameState& g);
 // Fast running off, the quiet count back to 20, the normal timer interval.
 void EndSpeedUp(GameState& g);
