@@ -1,21 +1,184 @@
-// Placeholder until the neighbouring boxes land.
+// The neighbouring boxes ringing to the signalman: their bells, their offers of trains, the
+// trains they send into our area, train out of section for our trains, and the deadlines
+// for train out of section owed to them.
 #include "running/boxes.h"
 
+#include <string>
+#include <vector>
+
+#include "controls/bell_codes.h"
+#include "framework/messages.h"
+#include "framework/sounds.h"
 #include "game_state.h"
+#include "model/clock.h"
+#include "platform/platform.h"
+#include "running/box_rules.h"
 
 namespace kv41 {
+namespace {
+
+// Keeps the box's train from arriving before it could have run from the box once offered now.
+void AllowRunningTime(GameState& g, int box, int train) {
+    if (!ValidTrain(g, train)) return;
+    const int late = g.ClockNow - g.TrainDue[train] + LeadA(g, box, train) + 1;
+    if (g.TrainLate[train] < late) g.TrainLate[train] = late;
+}
+
+void RingAndAwait(GameState& g, int box, int code) {
+    RingBell(g, box, code);
+    g.BoxRingPending[box] = static_cast<uint8_t>(code);
+}
+
+// The branch approach is set by the branch box's train itself: it runs 27, 26, 25 and stands
+// at the home signals unless both are off.
+void SetBranchApproach(GameState& g) {
+    g.SectNext[27] = 26;
+    g.SectNext[26] = 25;
+    if (g.LeverNormal[3] != 0 && g.LeverNormal[13] != 0) {
+        g.SectNext[25] = 0;
+        g.SectLimit[26] = 14;
+        g.SectLimit[25] = 0;
+    } else {
+        g.SectLimit[26] = 30;
+    }
+}
+
+bool ReadyToEnter(const GameState& g, int box, int t) {
+    return ValidTrain(g, t) && g.TrainState[t] == TrainAccepted &&
+           DuePlusLate(g, t) - LeadA(g, box, t) <= g.ClockNow && g.BoxBellShown[box] == 0 &&
+           g.BoxBellSent[box] == 0 && g.BoxBlock[box][1] == LineClear;
+}
+
+void EnterFromBox(GameState& g, int box, int t) {
+    g.TrainState[t] = TrainRunning;
+    const int entry = g.BoxEntrySect[box];
+    if (box == 2) SetBranchApproach(g);
+    g.TrainSect[t] = entry;
+    g.SectTrain[entry] = t;  // until the section entry rules are linked in
+    g.TrainToGo[t] = g.SectLength[entry];
+    g.TrainTimes[t][RegTesReceived] = g.ClockNow;
+    RingAndAwait(g, box, BellTrainEntering);
+    AdvanceLine(g, LineOfBox(box));
+    ++g.TrainsInArea;
+    EndSpeedUp(g);
+}
+
+void SendTrainOut(GameState& g, int box) {
+    const bool attnAnswered = g.BoxAttnAnswered[box] != 0 && g.BoxHeldCode[box] == BellTrainOut;
+    // The WR book sends train out of section without call attention and wants no answer.
+    if (attnAnswered || g.RulesWR || !g.RequireCallAttention) {
+        g.BoxAttnAnswered[box] = 0;
+        g.BoxHeldCode[box] = BellNone;
+        RingBell(g, box, BellTrainOut);
+        if (g.RulesWR) {
+            g.BoxBellAnswered[box] = 1;
+            g.BoxRingPending[box] = BellNone;
+        } else {
+            g.BoxRingPending[box] = BellTrainOut;
+        }
+        g.BoxBlock[box][0] = LineBlocked;
+        g.BoxTrainGone[box] = 0;
+        g.BoxAcceptedCode[box] = BellNone;
+        return;
+    }
+    RingBell(g, box, BellCallAttention);
+    g.BoxAwaitingAttn[box] = 1;
+    g.BoxHeldCode[box] = BellTrainOut;
+}
+
+}  // namespace
+
 int BoxTurn(const GameState& g) {
     return g.MinuteTick % 4 + 1;
 }
-void OfferFromLines(GameState&) {}
-void ShowBells(GameState&) {}
-void AnswerPlayerBell(GameState&, int) {}
-void OfferPendingTrain(GameState&, int) {}
-void EnterTrainsFromBoxes(GameState&) {}
-void SendTrainsOutOfSection(GameState&) {}
-void CheckToosDeadlines(GameState&) {}
-void RingBell(GameState&, int, int) {}
-void AdvanceLine(GameState&, int) {}
-void ChooseNextOnLine(GameState&, int) {}
-void IdentifyTrainToBox(GameState&, int, int) {}
+
+void RingBell(GameState& g, int box, int code) {
+    if (box < 1 || box > BoxCount) return;
+    // A box rings the same code at most once a minute.
+    if (g.BoxLastRingTime[box] == g.ClockNow && g.BoxBellShown[box] == code) return;
+    g.BoxBellShown[box] = static_cast<uint8_t>(code);
+    ShowBellChange(g, box);
+    g.BoxBellAnswered[box] = 0;
+    g.BoxLastRingTime[box] = g.ClockNow;
+    g.Host->Report(Output::Ring, std::to_string(box) + " " + std::string(BellCodeLabel(code)));
+    std::vector<int> groups;
+    for (uint8_t beats : BellCodeOf(code).Beats) {
+        if (beats == 0) break;
+        groups.push_back(beats);
+    }
+    PlayBoxBellGroups(g, box, groups);
+}
+
+void OfferPendingTrain(GameState& g, int box) {
+    if (box < 1 || box > BoxCount) return;
+    const int t = g.BoxOfferedTrain[box];
+    const int code = ValidTrain(g, t) ? LineClearCode(g.TrainClass[t], g.TrainTo[t]) : 0;
+    if (g.BoxAttnAnswered[box] != 0 && code != 0 && code == g.BoxHeldCode[box]) {
+        // The signalman has answered the call attention: now the offer itself.
+        g.BoxAttnAnswered[box] = 0;
+        g.BoxHeldCode[box] = BellNone;
+        RingAndAwait(g, box, code);
+        AllowRunningTime(g, box, t);
+        return;
+    }
+    if (!ValidTrain(g, t) || !IsBookedOrReported(g, t)) return;
+    if (OfferTime(g, box, t) >= g.ClockNow) return;
+    if (g.BoxBellShown[box] != 0 && g.BoxBellAnswered[box] == 0) return;
+    if (g.BoxBlock[box][1] != LineBlocked) return;
+    if (!g.RequireCallAttention) {
+        RingAndAwait(g, box, code);
+        AllowRunningTime(g, box, t);
+        return;
+    }
+    RingAndAwait(g, box, BellCallAttention);
+    g.BoxAwaitingAttn[box] = 1;
+    g.BoxHeldCode[box] = static_cast<uint8_t>(code);
+}
+
+void EnterTrainsFromBoxes(GameState& g) {
+    for (int box = 1; box <= BoxCount; ++box) {
+        const int t = g.BoxOfferedTrain[box];
+        if (ReadyToEnter(g, box, t)) EnterFromBox(g, box, t);
+    }
+}
+
+void SendTrainsOutOfSection(GameState& g) {
+    for (int box = 1; box <= BoxCount; ++box) {
+        const int shown = g.BoxBellShown[box];
+        // An offer or a train entering section still on the box's bell is dealt with first.
+        const bool bellBusy = shown >= BellLineClearFirst && shown <= BellTrainEntering;
+        if (g.BoxTrainGone[box] != 0 && g.BoxBellSent[box] == 0 && !bellBusy) {
+            SendTrainOut(g, box);
+        }
+    }
+}
+
+void CheckToosDeadlines(GameState& g) {
+    for (int slot = 1; slot <= BoxCount; ++slot) {
+        if (g.BoxToosDeadline[slot] == 0 || g.ClockNow < g.BoxToosDeadline[slot]) continue;
+        g.BoxToosDeadline[slot] = 0;
+        const int t = g.BoxToosTrain[slot];
+        if (!ValidTrain(g, t) || g.TrainTimes[t][RegToosSent] != NoTime) continue;
+        LosePoints(g, 1,
+                   "Train Out Of Section not sent for " + FormatClock(g.TrainDue[t]) + " from " +
+                       g.TrainOrigin[t]);
+    }
+}
+
+void IdentifyTrainToBox(GameState& g, int box, int train) {
+    if (box < 1 || box > BoxCount || !ValidTrain(g, train)) return;
+    if (g.BoxLineClearTime[box] != NoTime) {
+        g.TrainTimes[train][RegLineClearObtained] = g.BoxLineClearTime[box];
+    }
+    if (g.BoxTesTime[box] != NoTime) g.TrainTimes[train][RegTesSent] = g.BoxTesTime[box];
+    g.BoxTrain[box] = train;
+    g.BoxLineClearTime[box] = NoTime;
+    g.BoxTesTime[box] = NoTime;
+}
+
+// Redrawing the indicator and the lamps is left to the next panel paint until the panel
+// offers a redraw of its own.
+void ShowBellChange(GameState&, int) {}
+void MarkTrackLampsDirty(GameState&) {}
+
 }  // namespace kv41

@@ -1,15 +1,168 @@
-// Placeholder until the yard lands.
+// The exchange-sidings yard and the down sidings: when the yard is busy, when a departure is
+// put on the yard road or taken back, and how a terminating train's engine starts its next
+// working from a down siding.
 #include "running/yard.h"
 
+#include <algorithm>
+#include <string>
+
+#include "framework/text_grid.h"
+#include "game_state.h"
+#include "model/clock.h"
+#include "running/box_rules.h"
+#include "session/call_messages.h"
+
 namespace kv41 {
-void MarkYardBusy(GameState&) {}
-void YardTimerStep(GameState&) {}
-void YardTimerExpired(GameState&) {}
-void YardRelease(GameState&) {}
-void ReadyInYard(GameState&, int) {}
-void HoldInYard(GameState&) {}
-void AnnounceHeldDeparture(GameState&) {}
-void RemindHeldDeparture(GameState&, int) {}
-void TerminateInDownSiding(GameState&, int, int) {}
-void DownSidingDepartureReady(GameState&, int) {}
+namespace {
+
+constexpr int YardHoldTicks = 50;
+// Lever 43, "Down Main to Exchange Sidings Home": while it is off a train may be coming in.
+constexpr int YardHomeLever = 43;
+
+// Calls from the yard leave the message line clear behind them.
+void YardCall(GameState& g, const std::string& text) {
+    CallMessage(g, CallFromYard, text);
+    DefaultColours(g);
+    ClearMessageLine(g);
+}
+
+std::string DepartureText(const GameState& g, int train, std::string_view what) {
+    return "Departure " + FormatClock(g.TrainDue[train]) + " " + g.TrainDest[train] +
+           std::string(what);
+}
+
+bool IsDownSiding(int sect) {
+    return sect == DownSidingTwoSect || sect == DownSidingOneSect;
+}
+
+// A train standing in a down siding whose time has come goes before any yard departure.
+bool DownSidingTrainDue(const GameState& g) {
+    for (int sect : {DownSidingTwoSect, DownSidingOneSect}) {
+        const int t = g.SectTrain[sect];
+        if (ValidTrain(g, t) && g.TrainState[t] == TrainStanding &&
+            g.ClockNow >= DuePlusLate(g, t)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void MarkYardBusy(GameState& g) {
+    g.YardClear = false;
+    g.YardTimer = 30 + g.Random.Next(40);
+}
+
+void YardTimerStep(GameState& g) {
+    if (g.YardTimer <= 0) return;
+    --g.YardTimer;
+    if (g.YardTimer == 0) YardTimerExpired(g);
+}
+
+void YardTimerExpired(GameState& g) {
+    const int t = g.SectTrain[YardRoadSect];
+    if (ValidTrain(g, t) && g.TrainTo[t] == YardLine) {
+        // An arrival still running in keeps the yard busy.
+        MarkYardBusy(g);
+        return;
+    }
+    // A departure the signalman has not cleared away is taken back; one already on the move
+    // out of the yard road is left to go.
+    if (ValidTrain(g, t) && g.TrainFrom[t] == YardLine && g.TrainSect[t] == YardRoadSect &&
+        g.TrainSpeed[t] == 0) {
+        HoldInYard(g);
+    }
+    g.YardClear = true;
+}
+
+void YardRelease(GameState& g) {
+    if (g.SectTrain[YardRoadSect] != 0 || g.YardTimer != 0) return;
+    if (g.LeverNormal[YardHomeLever] == 0) return;
+    if (DownSidingTrainDue(g)) return;
+    // A departure taken back waits for the next arrival before it is put out again.
+    if (g.YardTrain != 0) return;
+    const int t = g.LineTrains[YardLine][0];
+    // Row 1 stands for no train on the line's queue.
+    if (t <= 1 || !ValidTrain(g, t) || !IsBookedOrReported(g, t)) return;
+    if (g.ClockNow < DuePlusLate(g, t) || g.TrainEngine[t] == EngineUnknown) return;
+    if (DownSidingsText(g.TrainOrigin[t])) return;
+    ReadyInYard(g, t);
+    g.SectNext[YardRoadSect] = 0;
+    g.SectLimit[YardRoadSect] = 0;
+}
+
+void ReadyInYard(GameState& g, int train) {
+    if (!ValidTrain(g, train)) return;
+    g.SectTrain[YardRoadSect] = train;
+    g.TrainState[train] = TrainRunning;
+    g.TrainSect[train] = YardRoadSect;
+    g.TrainToGo[train] = g.SectLength[YardRoadSect];
+    g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
+    g.TrainTimes[train][RegTesReceived] = g.ClockNow;
+    MarkTrackLampsDirty(g);
+    ++g.TrainsInArea;
+    EndSpeedUp(g);
+    YardCall(g, DepartureText(g, train, " ready in Yard"));
+}
+
+void HoldInYard(GameState& g) {
+    const int t = g.SectTrain[YardRoadSect];
+    if (!ValidTrain(g, t)) return;
+    g.YardTrain = t;
+    g.SectTrain[YardRoadSect] = 0;
+    g.TrainState[t] = TrainStanding;
+    g.TrainWait[t] = YardHoldTicks;
+    MarkTrackLampsDirty(g);
+    CountTrainOut(g);
+    EndSpeedUp(g);
+    YardCall(g, DepartureText(g, t, " held in Yard"));
+}
+
+void AnnounceHeldDeparture(GameState& g) {
+    if (g.YardTrain == 0) return;
+    ReadyInYard(g, g.YardTrain);
+    g.YardTrain = 0;
+}
+
+void RemindHeldDeparture(GameState& g, int train) {
+    YardCall(g, "Departure waiting in Yard");
+    if (ValidTrain(g, train)) g.TrainWait[train] = YardHoldTicks;
+}
+
+void TerminateInDownSiding(GameState& g, int train, int sect) {
+    if (!ValidTrain(g, train) || !IsDownSiding(sect)) return;
+    const int next = g.TrainNextWorking[train];
+    const bool hasNext = ValidTrain(g, next);
+    g.SectTrain[sect] = hasNext ? next : 0;
+    if (hasNext) {
+        g.TrainSect[next] = sect;
+        g.SectNext[sect] = 0;
+        g.SectLimit[sect] = 0;
+        g.TrainToGo[next] = 5;
+        // It waits for its booked departure, counting lateness; one already due waits a tick
+        // (a wait of 0 would never run out).
+        g.TrainWait[next] = std::max(1, 10 * (DuePlusLate(g, next) - g.ClockNow));
+    }
+    MarkTrackLampsDirty(g);
+    CountTrainOut(g);
+}
+
+void DownSidingDepartureReady(GameState& g, int train) {
+    if (!ValidTrain(g, train)) return;
+    const int sect = g.TrainSect[train];
+    // The announcement repeats every 50 ticks while the train stands; it is counted into the
+    // area only the first time.
+    if (g.TrainTimes[train][RegTesReceived] == NoTime) {
+        g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
+        g.TrainTimes[train][RegTesReceived] = g.ClockNow;
+        MarkTrackLampsDirty(g);
+        ++g.TrainsInArea;
+    }
+    EndSpeedUp(g);
+    YardCall(g, std::string("Departure ready in Down Siding No. ") +
+                    (sect == DownSidingTwoSect ? "2" : "1"));
+    g.TrainWait[train] = YardHoldTicks;
+}
+
 }  // namespace kv41
