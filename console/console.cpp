@@ -1,77 +1,192 @@
 #include "console.h"
 
+#include <exception>
 #include <istream>
 #include <ostream>
-#include <sstream>
 
+#include "command_words.h"
 #include "session/main_loop.h"
-#include "session/new_game.h"
 
 namespace kv41 {
+
+namespace {
+
+// Longer lines are refused whole: no command of the console comes near this.
+constexpr std::size_t MaxLineLength = 1000;
+
+const char* Prefix(Output kind) {
+    switch (kind) {
+    case Output::Error: return "error: ";
+    case Output::Notice: return "notice: ";
+    case Output::Bonus: return "bonus: ";
+    case Output::Call: return "call: ";
+    case Output::Line: return "line: ";
+    case Output::Ring: return "ring: ";
+    case Output::Ask: return "ask: ";
+    case Output::Box: return "box: ";
+    case Output::Sound: return "sound: ";
+    case Output::Rating: return "rating: ";
+    }
+    return "";
+}
+
+// Plain printable text and tabs only: anything else is not a command typed or written.
+bool IsPlainText(const std::string& line) {
+    for (char c : line) {
+        auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u >= 0x7f) return false;
+    }
+    return true;
+}
+
+// Keeps the count of command reads under way right even when a read ends by an exception
+// (the end of the program thrown through the session's loop).
+struct DepthGuard {
+    int& depth;
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
+};
+
+}  // namespace
 
 Console::Console(std::ostream& out, uint32_t seed) : out_(out) {
     PrepareStart(seed);
 }
 
 void Console::PrepareStart(uint32_t seed) {
-    game_ = std::make_unique<GameState>();
-    host_ = std::make_unique<HeadlessPlatform>(*game_);
-    host_->Seed = seed;
-    host_->OnIdle = [this] { return ReadAndRunOne(); };
+    auto game = std::make_unique<GameState>();
+    auto host = std::make_unique<HeadlessPlatform>(*game);
+    host->Seed = seed;
+    host->OnIdle = [this] { return ReadAndRunOne(); };
+    host->OnReport = [this](Output kind, const std::string& text) { Print(kind, text); };
+    game_ = std::move(game);
+    host_ = std::move(host);
     PrepareStartScreen(*game_);
+}
+
+void Console::Print(Output kind, const std::string& text) {
+    if (kind == Output::Sound && !traceSounds_) return;
+    out_ << Prefix(kind) << text << '\n';
 }
 
 int Console::Run(std::vector<std::istream*> inputs) {
     inputs_ = std::move(inputs);
     current_ = 0;
+    int exitCode = 0;
     try {
         while (ReadAndRunOne()) {
         }
-    } catch (const ProgramEnd&) {
+    } catch (const ProgramEnd& end) {
+        exitCode = end.ExitCode;
     }
     out_.flush();
-    return refused_ ? 1 : 0;
+    return exitCode != 0 ? exitCode : refused_ ? 1 : 0;
 }
 
-bool Console::ReadAndRunOne() {
-    if (exitRequested_) return false;
-    std::string line;
+bool Console::ReadLine(std::string& line, bool& overlong) {
     while (current_ < inputs_.size()) {
-        if (std::getline(*inputs_[current_], line)) {
-            RunCommand(line);
-            out_.flush();
-            return !exitRequested_;
+        std::istream& in = *inputs_[current_];
+        line.clear();
+        overlong = false;
+        bool any = false;
+        for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+            any = true;
+            if (c == '\n') break;
+            if (line.size() < MaxLineLength) {
+                line += static_cast<char>(c);
+            } else {
+                overlong = true;
+            }
         }
+        if (any) return true;
         ++current_;
     }
     return false;
 }
 
-void Console::Refuse(const std::string& reason) {
-    refused_ = true;
+bool Console::ReadAndRunOne() {
+    DepthGuard guard(depth_);
+    out_.flush();  // what the last command set going has been printed by now
+    if (exitRequested_) return false;
+    std::string line;
+    bool overlong = false;
+    if (!ReadLine(line, overlong)) return false;
+    if (overlong) {
+        Refuse("line longer than " + std::to_string(MaxLineLength) + " characters", true);
+    } else {
+        RunLine(line);
+    }
+    out_.flush();
+    return !exitRequested_;
+}
+
+void Console::Refuse(const std::string& reason, bool malformed) {
+    if (malformed) refused_ = true;
     out_ << "? " << reason << '\n';
 }
 
-void Console::RunCommand(const std::string& line) {
-    std::istringstream words(line);
-    std::string command;
-    if (!(words >> command) || command[0] == '#') return;
-    if (command == "exit") {
-        exitRequested_ = true;
-    } else if (command == "new") {
-        int shift = 0, level = 0;
-        if (!(words >> shift >> level) || shift < 1 || shift > 5 || level < 1 || level > 5) {
-            Refuse("usage: new SHIFT LEVEL");
-            return;
-        }
-        StartNewGame(*game_, shift - 1, level - 1);
-    } else if (command == "step") {
-        int count = 1;
-        words >> count;
-        for (int i = 0; i < count; ++i) host_->QueueTick();
-    } else {
-        Refuse("unknown command " + command);
+void Console::RunLine(const std::string& text) {
+    std::string line = text;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    CommandWords words(line);
+    auto name = words.Next();
+    if (!name || (*name)[0] == '#') return;
+    if (!IsPlainText(line)) {
+        Refuse("the line holds characters that are not plain text", true);
+        return;
     }
+    const Command* command = FindCommand(*name);
+    if (!command) {
+        Refuse("unknown command " + *name, true);
+        return;
+    }
+    try {
+        CheckAllowed(command->When);
+        (this->*command->Handler)(words);
+    } catch (const CommandRefused& refusal) {
+        Refuse(refusal.Reason, refusal.Malformed);
+    } catch (const std::exception& fault) {
+        Refuse(std::string("internal error: ") + fault.what(), true);
+    }
+}
+
+void Console::CheckAllowed(Allowed when) const {
+    const GameState& g = *game_;
+    bool topLevel = depth_ <= 1;
+    switch (when) {
+    case Allowed::Always: return;
+    case Allowed::AtStart:
+        if (g.SessionRunning || !topLevel) throw CommandRefused{"a session is running", false};
+        if (!g.StartScreen) {
+            throw CommandRefused{"the session is over (seed prepares a new start)", false};
+        }
+        return;
+    case Allowed::NoSession:
+        if (g.SessionRunning || !topLevel) throw CommandRefused{"a session is running", false};
+        return;
+    case Allowed::InSession:
+        if (!g.SessionRunning || topLevel) {
+            throw CommandRefused{g.SessionOver ? "the session is over" : "no session is running",
+                                 false};
+        }
+        return;
+    }
+}
+
+bool Console::WithFileChosen(const std::string& file, void (*action)(GameState&)) {
+    host_->FileChoices.clear();
+    host_->FileChoices.push_back(file);
+    action(*game_);
+    bool asked = host_->FileChoices.empty();
+    host_->FileChoices.clear();
+    return asked;
+}
+
+void Console::PrintWindow(const InfoWindow& window) {
+    out_ << "window: " << window.Caption << '\n';
+    for (const std::string& head : window.Heads) out_ << "head: " << head << '\n';
+    for (const std::string& text : window.Lines) out_ << "text: " << text << '\n';
+    out_ << "end\n";
 }
 
 }  // namespace kv41

@@ -1,9 +1,14 @@
 #pragma once
 // The text console: plays a session from commands, one a line, printing what the player
 // would see or hear.
+//
+// Commands are read only when the game waits for the player with nothing queued (the
+// platform's idle hook), so "new" runs the very same session loop as the window, and the
+// commands that follow it are read from inside that loop's waits.
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game_state.h"
@@ -11,30 +16,85 @@
 
 namespace kv41 {
 
+class CommandWords;
+
 class Console {
 public:
     Console(std::ostream& out, uint32_t seed);
 
     // Reads and runs commands from these streams in turn until they end or "exit".
-    // Returns the exit status: 0, or 1 when any command was refused.
+    // Returns the exit status: 0, or 1 when any command was refused as malformed.
     int Run(std::vector<std::istream*> inputs);
+
+    // Runs one command line as if it had been read (for tests of single commands).
+    void RunLine(const std::string& line);
 
     GameState& Game() { return *game_; }
     HeadlessPlatform& Host() { return *host_; }
+    bool AnyRefused() const { return refused_; }
 
 private:
-    bool ReadAndRunOne();  // false at the end of input
-    void RunCommand(const std::string& line);
-    void Refuse(const std::string& reason);
+    // Where a command may be given.
+    enum class Allowed {
+        Always,
+        AtStart,    // on the start screen, before any session
+        NoSession,  // whenever no session is running
+        InSession,  // while the session's loop waits for the player
+    };
+    struct Command {
+        std::string_view Name;
+        Allowed When;
+        void (Console::*Handler)(CommandWords& words);
+    };
+    static const Command Commands[];
+    static const Command* FindCommand(std::string_view name);
+
+    bool ReadAndRunOne();  // false at the end of input or after "exit"
+    bool ReadLine(std::string& line, bool& overlong);
+    void CheckAllowed(Allowed when) const;
+    void Refuse(const std::string& reason, bool malformed);
     void PrepareStart(uint32_t seed);
+    void Print(Output kind, const std::string& text);
+    void PrintWindow(const InfoWindow& window);
+    // Hands FILE to the next file dialog and runs the action; false when the action did not
+    // ask for a file (the core cannot do it yet).
+    bool WithFileChosen(const std::string& file, void (*action)(GameState&));
+
+    // The commands.
+    void SeedCommand(CommandWords& words);
+    void NewCommand(CommandWords& words);
+    void ResumeCommand(CommandWords& words);
+    void StepCommand(CommandWords& words);
+    void ClickCommand(CommandWords& words);
+    void KeyCommand(CommandWords& words);
+    void LeverCommand(CommandWords& words);
+    void BellCommand(CommandWords& words);
+    void TapCommand(CommandWords& words);
+    void InstrumentCommand(CommandWords& words);
+    void AnswerCommand(CommandWords& words);
+    void OptionCommand(CommandWords& words);
+    void RulesCommand(CommandWords& words);
+    void PauseCommand(CommandWords& words);
+    void UnpauseCommand(CommandWords& words);
+    void SaveCommand(CommandWords& words);
+    void RestartCommand(CommandWords& words);
+    void WttFileCommand(CommandWords& words);
+    void ExitCommand(CommandWords& words);
+    void ShowCommand(CommandWords& words);
+    void WindowCommand(CommandWords& words);
+    void TraceCommand(CommandWords& words);
+    void CheckCommand(CommandWords& words);
+    void SetCommand(CommandWords& words);
 
     std::ostream& out_;
     std::unique_ptr<GameState> game_;
     std::unique_ptr<HeadlessPlatform> host_;
     std::vector<std::istream*> inputs_;
     std::size_t current_ = 0;
+    int depth_ = 0;  // how many command reads are under way, one inside the other
     bool refused_ = false;
     bool exitRequested_ = false;
+    bool traceSounds_ = false;
 };
 
 }  // namespace kv41

@@ -1,0 +1,299 @@
+// The console's commands: each does what the player would do in the window, through the
+// same core functions, or shows a part of the state.
+#include <array>
+#include <ostream>
+#include <string_view>
+
+#include "command_words.h"
+#include "console.h"
+#include "field_registry.h"
+#include "framework/message_window.h"
+#include "framework/options.h"
+#include "model/train_tables.h"
+#include "panel_cells.h"
+#include "record_format.h"
+#include "running/invariants.h"
+#include "session/main_loop.h"
+#include "session/new_game.h"
+#include "session/position_file.h"
+#include "windows/info_windows.h"
+#include "windows/wtt_file.h"
+
+namespace kv41 {
+
+namespace {
+
+constexpr long long MaxSteps = 100000;  // about ten days of simulated time
+constexpr long long MaxGapMs = 60000;
+constexpr std::size_t MaxGaps = 20;
+
+const CommandRefused NotAvailable{"not available yet", false};
+
+// "on" or "off" (also "yes" or "no" where a question is answered).
+bool OnOff(CommandWords& words, std::string_view what, std::string_view on, std::string_view off) {
+    std::string word = words.Word(what);
+    if (word == on) return true;
+    if (word == off) return false;
+    throw CommandRefused{std::string(what) + " must be " + std::string(on) + " or " +
+                         std::string(off) + ", not " + word};
+}
+
+template <std::size_t N>
+std::string OneOf(CommandWords& words, std::string_view what,
+                  const std::array<std::string_view, N>& names) {
+    std::string word = words.Word(what);
+    for (std::string_view name : names) {
+        if (word == name) return word;
+    }
+    std::string list;
+    for (std::string_view name : names) list += (list.empty() ? "" : "|") + std::string(name);
+    throw CommandRefused{std::string(what) + " must be " + list + ", not " + word};
+}
+
+int BoxArgument(CommandWords& words) {
+    return static_cast<int>(words.Number("box", 1, BoxCount));
+}
+
+}  // namespace
+
+const Console::Command Console::Commands[] = {
+    {"seed", Allowed::NoSession, &Console::SeedCommand},
+    {"new", Allowed::AtStart, &Console::NewCommand},
+    {"resume", Allowed::AtStart, &Console::ResumeCommand},
+    {"step", Allowed::InSession, &Console::StepCommand},
+    {"click", Allowed::InSession, &Console::ClickCommand},
+    {"key", Allowed::InSession, &Console::KeyCommand},
+    {"lever", Allowed::InSession, &Console::LeverCommand},
+    {"bell", Allowed::InSession, &Console::BellCommand},
+    {"tap", Allowed::InSession, &Console::TapCommand},
+    {"instrument", Allowed::InSession, &Console::InstrumentCommand},
+    {"answer", Allowed::Always, &Console::AnswerCommand},
+    {"option", Allowed::InSession, &Console::OptionCommand},
+    {"rules", Allowed::InSession, &Console::RulesCommand},
+    {"pause", Allowed::InSession, &Console::PauseCommand},
+    {"unpause", Allowed::InSession, &Console::UnpauseCommand},
+    {"save", Allowed::InSession, &Console::SaveCommand},
+    {"restart", Allowed::InSession, &Console::RestartCommand},
+    {"wttfile", Allowed::InSession, &Console::WttFileCommand},
+    {"exit", Allowed::Always, &Console::ExitCommand},
+    {"show", Allowed::Always, &Console::ShowCommand},
+    {"window", Allowed::Always, &Console::WindowCommand},
+    {"trace", Allowed::Always, &Console::TraceCommand},
+    {"check", Allowed::Always, &Console::CheckCommand},
+    {"set", Allowed::Always, &Console::SetCommand},
+};
+
+const Console::Command* Console::FindCommand(std::string_view name) {
+    for (const Command& command : Commands) {
+        if (command.Name == name) return &command;
+    }
+    return nullptr;
+}
+
+void Console::SeedCommand(CommandWords& words) {
+    auto seed = static_cast<uint32_t>(words.Number("seed", 0, 4294967295LL));
+    words.End();
+    PrepareStart(seed);
+}
+
+void Console::NewCommand(CommandWords& words) {
+    int shift = static_cast<int>(words.Number("shift", 1, 5));
+    int level = static_cast<int>(words.Number("level", 1, 5));
+    words.End();
+    host_->FileChoices.clear();  // the timetable file offer is cancelled
+    StartNewGame(*game_, shift - 1, level - 1);
+}
+
+void Console::ResumeCommand(CommandWords& words) {
+    std::string file = words.Text("file name");
+    words.End();
+    if (!WithFileChosen(file, [](GameState& g) { ResumeSavedGame(g); })) throw NotAvailable;
+}
+
+void Console::StepCommand(CommandWords& words) {
+    long long count = words.AtEnd() ? 1 : words.Number("count", 1, MaxSteps);
+    words.End();
+    for (long long i = 0; i < count; ++i) host_->QueueTick();
+}
+
+void Console::ClickCommand(CommandWords& words) {
+    int column = static_cast<int>(words.Number("column", 1, GridColumns));
+    int row = static_cast<int>(words.Number("row", 1, GridRows));
+    words.End();
+    host_->QueueClick(column, row);
+}
+
+void Console::KeyCommand(CommandWords& words) {
+    std::string key = words.Word("key");
+    words.End();
+    char c = key[0];
+    bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (key.size() != 1 || !(letter || c == '+' || c == '-')) {
+        throw CommandRefused{"key must be +, - or a letter, not " + key};
+    }
+    host_->QueueKey(c);
+}
+
+void Console::LeverCommand(CommandWords& words) {
+    int lever = static_cast<int>(words.Number("lever", 1, LeverCount));
+    words.End();
+    using namespace panel_cells;
+    host_->QueueClick(LeverColumn(lever), LeverRow);
+    // A spare lever or a gap in the frame is answered at once, with no prompt to confirm.
+    uint8_t kind = game_->LeverKind[lever];
+    if (kind != LeverSpare && kind != LeverGap) host_->QueueClick(LeverColumn(lever), LeverRow);
+}
+
+void Console::BellCommand(CommandWords& words) {
+    int box = BoxArgument(words);
+    int code = static_cast<int>(words.Number("code", 0, 26));
+    words.End();
+    host_->BellChoices.clear();
+    host_->BellChoices.push_back(code);
+    host_->QueueClick(panel_cells::HeadingColumn(box), panel_cells::HeadingRow);
+}
+
+void Console::TapCommand(CommandWords& words) {
+    int box = BoxArgument(words);
+    std::vector<int> gaps;
+    while (!words.AtEnd()) {
+        if (gaps.size() == MaxGaps) {
+            throw CommandRefused{"at most " + std::to_string(MaxGaps) + " gaps"};
+        }
+        gaps.push_back(static_cast<int>(words.Number("gap", 0, MaxGapMs)));
+    }
+    using namespace panel_cells;
+    host_->QueueClick(TapperColumn(box), TapperRow);
+    for (int gap : gaps) host_->QueueClick(TapperColumn(box), TapperRow, gap);
+    host_->QueueClick(NeutralColumn, NeutralRow);
+}
+
+void Console::InstrumentCommand(CommandWords& words) {
+    int box = BoxArgument(words);
+    words.End();
+    if (!panel_cells::HasCommutator(box)) {
+        throw CommandRefused{"box " + std::to_string(box) + " has no commutator"};
+    }
+    host_->QueueClick(panel_cells::CommutatorColumn(box), panel_cells::CommutatorRow);
+}
+
+void Console::AnswerCommand(CommandWords& words) {
+    bool yes = OnOff(words, "answer", "yes", "no");
+    words.End();
+    host_->Answers.push_back(yes);
+}
+
+void Console::OptionCommand(CommandWords& words) {
+    static constexpr std::array<std::string_view, 6> Names = {
+        "autoblock", "callattention", "log", "wait", "sound", "autosave"};
+    std::string name = OneOf(words, "option", Names);
+    bool on = OnOff(words, "setting", "on", "off");
+    words.End();
+    if (!SetOption(*game_, name, on)) throw NotAvailable;
+}
+
+void Console::RulesCommand(CommandWords& words) {
+    static constexpr std::array<std::string_view, 3> Names = {"BR", "WR", "LMR"};
+    std::string rules = OneOf(words, "rules", Names);
+    words.End();
+    if (!SetBellRules(*game_, rules)) throw NotAvailable;
+}
+
+void Console::PauseCommand(CommandWords& words) {
+    words.End();
+    if (game_->Paused) throw CommandRefused{"already paused", false};
+    TogglePause(*game_);
+}
+
+void Console::UnpauseCommand(CommandWords& words) {
+    words.End();
+    if (!game_->Paused) throw CommandRefused{"not paused", false};
+    TogglePause(*game_);
+}
+
+void Console::SaveCommand(CommandWords& words) {
+    std::string file = words.Text("file name");
+    words.End();
+    if (!WithFileChosen(file, SaveGameAs)) throw NotAvailable;
+}
+
+void Console::RestartCommand(CommandWords& words) {
+    std::string file = words.Text("file name");
+    words.End();
+    // Restart acts only while the game runs; the menu item does nothing while paused.
+    if (game_->Paused) throw CommandRefused{"the game is paused", false};
+    if (!WithFileChosen(file, RestartGame)) throw NotAvailable;
+}
+
+void Console::WttFileCommand(CommandWords& words) {
+    std::string file = words.Text("file name");
+    words.End();
+    std::size_t reported = host_->Transcript.size();
+    // A file that cannot be written is reported by the game itself.
+    if (!WriteWttFile(*game_, file) && host_->Transcript.size() == reported) throw NotAvailable;
+}
+
+void Console::ExitCommand(CommandWords& words) {
+    words.End();
+    exitRequested_ = true;
+}
+
+void Console::ShowCommand(CommandWords& words) {
+    std::string kind = words.Word("what to show");
+    if (kind == "game" || kind == "status") {
+        words.End();
+        out_ << (kind == "game" ? FormatGameRecord(*game_) : FormatStatusRecord(*game_)) << '\n';
+        return;
+    }
+    const RecordKind* record = FindRecordKind(kind);
+    if (!record) throw CommandRefused{"cannot show " + kind};
+    int count = record->RowCount(*game_);
+    int first = 1, last = count;
+    if (auto which = words.Next(); which && *which == "all") {
+        words.End();
+    } else {
+        if (!which) throw CommandRefused{"missing " + kind + " number or all"};
+        CommandWords number(*which);
+        if (count < 1) throw CommandRefused{"there is no " + kind};
+        first = last = static_cast<int>(number.Number(kind, 1, count));
+        words.End();
+    }
+    for (int i = first; i <= last; ++i) out_ << record->Format(*game_, i) << '\n';
+}
+
+void Console::WindowCommand(CommandWords& words) {
+    static constexpr std::array<std::string_view, 5> Names = {"held", "register", "wtt",
+                                                              "approaching", "messages"};
+    std::string name = OneOf(words, "window", Names);
+    words.End();
+    const GameState& g = *game_;
+    InfoWindow window = name == "held"          ? BuildHeldWindow(g)
+                        : name == "register"    ? BuildRegisterWindow(g)
+                        : name == "wtt"         ? BuildWttWindow(g)
+                        : name == "approaching" ? BuildApproachingWindow(g)
+                                                : BuildMessagesWindow(g);
+    if (window.Caption.empty() && window.Heads.empty() && window.Lines.empty()) {
+        throw NotAvailable;
+    }
+    PrintWindow(window);
+}
+
+void Console::TraceCommand(CommandWords& words) {
+    static constexpr std::array<std::string_view, 1> Names = {"sounds"};
+    OneOf(words, "trace", Names);
+    traceSounds_ = OnOff(words, "setting", "on", "off");
+    words.End();
+}
+
+void Console::CheckCommand(CommandWords& words) {
+    words.End();
+    std::vector<std::string> broken = CheckInvariants(*game_);
+    if (broken.empty()) out_ << "check: ok\n";
+    for (const std::string& rule : broken) out_ << "check: " << rule << '\n';
+}
+
+void Console::SetCommand(CommandWords& words) {
+    SetField(*game_, words.Rest());
+}
+
+}  // namespace kv41
