@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "console.h"
+
+namespace kv41 {
+
+namespace {
+
+// A console fed one script, keeping everything it printed.
+struct ScriptRun {
+    std::ostringstream out;
+    Console console;
+    int status = -1;
+
+    explicit ScriptRun(uint32_t seed = 7) : console(out, seed) {}
+    std::string Run(const std::string& script) {
+        std::istringstream in(script);
+        out.str("");
+        status = console.Run({&in});
+        return out.str();
+    }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// Every table the console can show, as one text: two equal dumps mean an unchanged game.
+const char* DumpEverything =
+    "show game\nshow section all\nshow lever all\nshow line all\nshow box all\n"
+    "show train all\nshow engine all\nshow message all\nshow status\n";
+
+}  // namespace
+
+TEST(Console, SameSeedGivesTheSameDayAndAnotherSeedAnother) {
+    ScriptRun first(7), again(7), other(8);
+    const std::string script = "show train all\nshow engine all\n";
+    std::string a = first.Run(script);
+    if (first.console.Game().TrainCount == 0) GTEST_SKIP() << "no timetable built yet";
+    EXPECT_EQ(a, again.Run(script));
+    EXPECT_NE(a, other.Run(script));
+    EXPECT_EQ(Lines(a).size(), static_cast<std::size_t>(first.console.Game().TrainCount +
+                                                        first.console.Game().EngineCount));
+}
+
+TEST(Console, TimetableHas174RowsAtStart) {
+    ScriptRun run;
+    if (run.console.Game().TrainCount == 0) GTEST_SKIP() << "no timetable built yet";
+    auto lines = Lines(run.Run("show train all\n"));
+    ASSERT_EQ(lines.size(), 174u);
+    EXPECT_EQ(lines.front().rfind("train 1 TrainDue=", 0), 0u);
+    EXPECT_EQ(lines.back().rfind("train 174 TrainDue=", 0), 0u);
+}
+
+TEST(Console, NightShiftStartsAt10pmWithEarlierTrainsGone) {
+    ScriptRun run;
+    std::string out = run.Run("new 1 5\nshow status\n");
+    EXPECT_NE(out.find("status Time=\"10p00"), std::string::npos) << out;
+    EXPECT_EQ(run.status, 0);
+    const GameState& g = run.console.Game();
+    for (int t = 1; t <= g.TrainCount; ++t) {
+        if (g.TrainState[t] == TrainBlank) continue;
+        if (g.TrainDue[t] + g.TrainLate[t] < -120) {
+            EXPECT_EQ(g.TrainState[t], TrainGone) << "train " << t;
+        }
+    }
+}
+
+TEST(Console, CommandsAfterNewAreReadInsideTheSessionLoop) {
+    ScriptRun run;
+    std::string out = run.Run("new 2 1\nshow game\nstep 10\nshow game\n");
+    auto lines = Lines(out);
+    std::vector<std::string> games;
+    for (const auto& line : lines) {
+        if (line.rfind("game ", 0) == 0) games.push_back(line);
+    }
+    ASSERT_EQ(games.size(), 2u) << out;
+    EXPECT_NE(games[0].find("ClockNow=360 MinuteTick=9 "), std::string::npos) << games[0];
+    EXPECT_NE(games[0].find("SessionRunning=1"), std::string::npos);
+    // Nine steps finish the first minute and one more starts the next.
+    EXPECT_NE(games[1].find("ClockNow=361 MinuteTick=9 "), std::string::npos) << games[1];
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Console, ExitInsideTheSessionEndsTheRunAtOnce) {
+    ScriptRun run;
+    std::string out = run.Run("new 2 1\nexit\nshow game\n");
+    EXPECT_EQ(out.find("game "), std::string::npos) << out;
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Console, MalformedInputChangesNothingAndFailsTheRun) {
+    ScriptRun run;
+    std::string before = run.Run(DumpEverything);
+    std::string junk =
+        "bogus\nset\nset ClockNow\nset ClockNow 12 13\nset SectTrain 1 999\n"
+        "set SectTrain 0 1\nset TrainState 3 7\nset BoxBellShown 1 27\nset BoxBlock 2 1 3\n"
+        "set TrainEngine 2 500\nset LineTrains 1 4 1\nset EngineNumber 1 \"123456\"\n"
+        "set TickSeconds -1\nset Points 1e3\nset Points 0x10\nset Points 99999999999999\n"
+        "show train 0\nshow section 45\nclick\nlever\n" +
+        std::string("set Points \x01\x02\n") + std::string(5000, 'z') + "\n" +
+        std::string("\0\0\0\n", 4) + "\xff\xfe\n";
+    std::string refused = run.Run(junk);
+    for (const auto& line : Lines(refused)) EXPECT_EQ(line.rfind("? ", 0), 0u) << line;
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.Run(DumpEverything), before);
+}
+
+TEST(Console, NotAllowedNowIsRefusedButIsNoFault) {
+    ScriptRun run;
+    std::string out = run.Run("step\nlever 4\npause\n");
+    EXPECT_EQ(out, "? no session is running\n? no session is running\n? no session is running\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Console, SetChangesExactlyTheNamedElement) {
+    ScriptRun run;
+    GameState& g = run.console.Game();
+    g.TrainCount = 50;  // so that the test does not wait on the timetable
+    g.SectCount = 44;
+    run.Run(
+        "set TrainTimes 45 3 600\nset BoxBlock 3 2 1\nset LineTrains 4 0 12\n"
+        "set ClockNow -75\nset LeverNormal 43 0\nset SectNext 16 -4\nset TrainEngine 7 999\n"
+        "set YardClear 0\nset ShiftName \"Late\"\nset MessageText 2 \"say \\\"when\\\"\"\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(g.TrainTimes[45][RegToosSent], 600);
+    EXPECT_EQ(g.TrainTimes[45][2], g.TrainTimes[45][4]);
+    EXPECT_EQ(g.BoxBlock[3][1], 1);
+    EXPECT_EQ(g.LineTrains[4][0], 12);
+    EXPECT_EQ(g.ClockNow, -75);
+    EXPECT_EQ(g.LeverNormal[43], 0);
+    EXPECT_EQ(g.SectNext[16], -4);
+    EXPECT_EQ(g.TrainEngine[7], EngineUnknown);
+    EXPECT_FALSE(g.YardClear);
+    EXPECT_EQ(g.ShiftName, "Late");
+    EXPECT_EQ(g.MessageText[2], "say \"when\"");
+    // Strings come back quoted, with their quotes escaped.
+    EXPECT_EQ(run.Run("show message 2\n"),
+              "message 2 MessageTime=" + std::to_string(g.MessageTime[2]) +
+                  " MessageText=\"say \\\"when\\\"\"\n");
+}
+
+TEST(Console, ReferencesBeyondTheTablesAreRefused) {
+    ScriptRun run;
+    GameState& g = run.console.Game();
+    g.TrainCount = 50;
+    g.SectCount = 44;
+    std::string out = run.Run("set SectTrain 3 51\nset TrainSect 3 45\nset SectNext 3 -5\n");
+    EXPECT_EQ(Lines(out).size(), 3u) << out;
+    EXPECT_EQ(g.SectTrain[3], 0);
+    EXPECT_EQ(run.status, 1);
+}
+
+TEST(Console, SoundsArePrintedOnlyWhileTraced) {
+    ScriptRun run;
+    run.console.Host().PlayWave("sndBell.wav");
+    EXPECT_EQ(run.out.str(), "");
+    run.Run("trace sounds on\n");
+    run.console.Host().PlayWave("sndBell.wav");
+    EXPECT_EQ(run.out.str(), "sound: sndBell.wav\n");
+}
+
+TEST(Console, SeedPreparesAFreshStartButNotDuringASession) {
+    ScriptRun run;
+    std::string out = run.Run("set Points 9\nseed 3\nshow game\nnew 2 1\nseed 4\n");
+    EXPECT_NE(out.find("Points=0 "), std::string::npos) << out;
+    EXPECT_NE(out.find("? a session is running"), std::string::npos) << out;
+    EXPECT_EQ(run.console.Host().Seed, 3u);
+}
+
+}  // namespace kv41
