@@ -20,8 +20,15 @@ void TurnInstrument(GameState& g, int box);
 // train entering section).
 bool TrainEnteringSectionTowards(const GameState& g, int box);
 
-// Sets the approach speed of `train`, just accepted from `box` (a plain acceptance, or one
-// under warning), and the speed limits the box's approach needs.
-void SetApproachSpeed(GameState& g, int box, int train, bool warning);
+enum class Acceptance {
+    Plain,         // line clear repeated to the box
+    Warning,       // warning acceptance: the train is cautioned at the box in rear
+    WarningLifted  // line now clear after a warning: plain speeds, no section limits
+};
+
+// Sets the approach speed of `train`, just accepted from `box`, and for a plain or warning
+// acceptance the speed limits of the box's approach. A train already at (or nearly at) the
+// box's signal runs slower or stands.
+void SetApproachSpeed(GameState& g, int box, int train, Acceptance acceptance);
 
 }  // namespace kv41
