@@ -1,0 +1,21 @@
+#pragma once
+// "TOLA select shift": the shift and the difficulty of a new game.
+#include <QDialog>
+
+class QButtonGroup;
+
+class NewGameDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit NewGameDialog(QWidget* parent = nullptr);
+    int ShiftIndex() const;
+    int DifficultyIndex() const;
+
+protected:
+    // Only OK closes it: both choices always hold a selection.
+    void reject() override {}
+
+private:
+    QButtonGroup* shifts_ = nullptr;
+    QButtonGroup* levels_ = nullptr;
+};

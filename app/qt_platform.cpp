@@ -1,0 +1,277 @@
+#include "qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QThread>
+#include <QTime>
+#include <QUrl>
+#include <algorithm>
+#include <iostream>
+
+#include "main_window.h"
+#include "session/window_input.h"
+
+namespace {
+
+QColor ToQt(kv41::Rgb c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Texts from the core use CR LF for line breaks, as the message boxes expect.
+QString BoxText(const std::string& text) {
+    QString s = ToQt(text);
+    s.remove(QChar('\r'));
+    return s;
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
+    QObject::connect(&gameTimer_, &QTimer::timeout, [this] {
+        kv41::OnTimer(window_.Game());
+        window_.NoteInput();
+    });
+}
+
+void QtPlatform::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+// Sleeps until something arrives (input, the game timer, a paint) or maxMs have passed.
+void QtPlatform::WaitForEvents(int maxMs) {
+    if (exiting_) throw kv41::ProgramEnd{exitCode_};
+    if (window_.InputWaiting()) {
+        window_.ClearInputWaiting();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(maxMs);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window_.ClearInputWaiting();
+}
+
+void QtPlatform::Sleep(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+int QtPlatform::TimeOfDayMs() {
+    return QTime::currentTime().msecsSinceStartOfDay();
+}
+
+uint32_t QtPlatform::ClockSeed() {
+    return static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch() & 0xffffffff);
+}
+
+void QtPlatform::SetTimerInterval(int ms) {
+    if (ms <= 0) {
+        gameTimer_.stop();
+        return;
+    }
+    if (TickOverrideMs > 0) ms = TickOverrideMs;
+    if (!gameTimer_.isActive() || gameTimer_.interval() != ms) gameTimer_.start(ms);
+}
+
+// Plays to the end before returning, so that the beats of a bell code keep their rhythm.
+void QtPlatform::PlayWave(const std::string& fileName) {
+    if (TraceOutput) std::cerr << "sound: " << fileName << '\n';
+    const QString path = ToQt(ProgramDirectory()) + "/" + ToQt(fileName);
+    if (!QFileInfo::exists(path)) return;
+    QSoundEffect effect;
+    effect.setSource(QUrl::fromLocalFile(path));
+    QElapsedTimer clock;
+    clock.start();
+    while (effect.status() == QSoundEffect::Loading && clock.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    if (effect.status() != QSoundEffect::Ready) return;
+    effect.play();
+    while (effect.isPlaying() && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+void QtPlatform::ShowBox(const std::string& text, kv41::BoxType type, int) {
+    const QString title = ToQt(window_.Game().GameTitle.str());
+    switch (type) {
+    case kv41::BoxType::Error: QMessageBox::critical(&window_, title, BoxText(text)); break;
+    case kv41::BoxType::Warning: QMessageBox::warning(&window_, title, BoxText(text)); break;
+    case kv41::BoxType::Information:
+        QMessageBox::information(&window_, title, BoxText(text));
+        break;
+    }
+}
+
+bool QtPlatform::AskYesNo(const std::string& text, int) {
+    return QMessageBox::question(&window_, ToQt(window_.Game().GameTitle.str()), BoxText(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtPlatform::Report(kv41::Output, const std::string& text) {
+    if (TraceOutput) std::cerr << text << '\n';
+}
+
+std::string QtPlatform::ProgramDirectory() {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtPlatform::ProgramDate() {
+    const QFileInfo info(QCoreApplication::applicationFilePath());
+    return QLocale().toString(info.lastModified().date(), QLocale::ShortFormat).toStdString();
+}
+
+void QtPlatform::Terminate() {
+    RequestExit(0);
+}
+
+void QtPlatform::RequestExit(int exitCode) {
+    exiting_ = true;
+    exitCode_ = exitCode;
+    QCoreApplication::exit(exitCode);
+}
+
+void QtPlatform::FontMetrics(int pointSize, int& cellWidth, int& textHeight) {
+    QFont font = window_.Panel().PanelFont();
+    font.setPointSize(pointSize);
+    window_.Panel().SetPanelFont(font);
+    const QFontMetrics metrics(font);
+    cellWidth = metrics.horizontalAdvance(QChar('W'));
+    textHeight = metrics.height();
+}
+
+void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv41::Rgb bg) {
+    const auto& g = window_.Game();
+    QPainter painter(&window_.Panel().Image());
+    painter.setFont(window_.Panel().PanelFont());
+    const int width = static_cast<int>(text.size()) * g.CellWidth;
+    painter.fillRect(x, y, width, g.CellHeight, ToQt(bg));
+    painter.setPen(ToQt(fg));
+    const QFontMetrics metrics(window_.Panel().PanelFont());
+    // Each character in its own cell, whatever the font's own advance.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const QChar c = QChar::fromLatin1(text[i]);
+        painter.drawText(x + static_cast<int>(i) * g.CellWidth, y + metrics.ascent(), QString(c));
+    }
+}
+
+void QtPlatform::FillRect(int x1, int y1, int x2, int y2, kv41::Rgb colour) {
+    QPainter painter(&window_.Panel().Image());
+    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), ToQt(colour));
+}
+
+void QtPlatform::DrawLine(int x1, int y1, int x2, int y2, kv41::Rgb colour, int width) {
+    QPainter painter(&window_.Panel().Image());
+    painter.setPen(QPen(ToQt(colour), width));
+    painter.drawLine(x1, y1, x2, y2);
+}
+
+void QtPlatform::DrawRect(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
+    QPainter painter(&window_.Panel().Image());
+    painter.setPen(ToQt(pen));
+    painter.setBrush(ToQt(fill));
+    painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+}
+
+void QtPlatform::DrawEllipse(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
+    QPainter painter(&window_.Panel().Image());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(ToQt(pen));
+    painter.setBrush(ToQt(fill));
+    painter.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+}
+
+// A pie of the ellipse in the box (x1,y1)-(x2,y2), counter-clockwise from the radial through
+// (x3,y3) to the radial through (x4,y4).
+void QtPlatform::DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
+                         kv41::Rgb pen, kv41::Rgb fill) {
+    const QRectF box(QPointF(x1, y1), QPointF(x2, y2));
+    const QPointF centre = box.center();
+    auto angle = [&](int x, int y) {
+        return QLineF(centre, QPointF(x, y)).angle();  // degrees, counter-clockwise from 3 o'clock
+    };
+    const double start = angle(x3, y3);
+    double span = angle(x4, y4) - start;
+    if (span <= 0) span += 360.0;
+    QPainter painter(&window_.Panel().Image());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(ToQt(pen));
+    painter.setBrush(ToQt(fill));
+    painter.drawPie(box, static_cast<int>(start * 16), static_cast<int>(span * 16));
+}
+
+void QtPlatform::Present() {
+    window_.Panel().update();
+}
+
+void QtPlatform::SetCaption(const std::string& caption) {
+    window_.setWindowTitle(ToQt(caption));
+}
+
+void QtPlatform::SetStatus(const kv41::StatusTexts& status) {
+    window_.SetStatusTexts(status);
+}
+
+void QtPlatform::SetMenuEnabled(const std::string& item, bool enabled) {
+    window_.SetMenuItemEnabled(ToQt(item), enabled);
+}
+
+void QtPlatform::ShowInfoWindow(const kv41::InfoWindow& window) {
+    window_.ShowInfo(window);
+}
+
+std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice) {
+    // "Saved positions|*.sav|All|*.*" becomes Qt's "Saved positions (*.sav);;All (*.*)".
+    const QStringList parts = ToQt(choice.Filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
+    QString start = ToQt(choice.InitialDir);
+    if (!choice.DefaultName.empty()) {
+        if (!start.isEmpty()) start += "/";
+        start += ToQt(choice.DefaultName) + "." + ToQt(choice.DefaultExt);
+    }
+    QFileDialog dialog(&window_, ToQt(choice.Title), start, filters.join(";;"));
+    dialog.setAcceptMode(choice.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(ToQt(choice.DefaultExt));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<int> QtPlatform::ChooseBellCode(int box, int suggested) {
+    QStringList items;
+    for (int code = 0; code <= 26; ++code) items << QString::number(code);
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(&window_, "Bell codes", QString("Bell code for box %1").arg(box),
+                              items, std::clamp(suggested, 0, 26), false, &ok);
+    if (!ok) return std::nullopt;
+    return items.indexOf(item);
+}
+
+std::string QtPlatform::ReadSetting(const std::string& file, const std::string& section,
+                                    const std::string& key, const std::string& fallback) {
+    QSettings settings(ToQt(file), QSettings::IniFormat);
+    return settings.value(ToQt(section + "/" + key), ToQt(fallback)).toString().toStdString();
+}
+
+bool QtPlatform::WriteSetting(const std::string& file, const std::string& section,
+                              const std::string& key, const std::string& value) {
+    QSettings settings(ToQt(file), QSettings::IniFormat);
+    settings.setValue(ToQt(section + "/" + key), ToQt(value));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}

@@ -1,0 +1,21 @@
+# Runs the desktop program for a few seconds of a fast Learning shift and checks that it ended
+# cleanly and left a picture of its window.
+file(REMOVE ${SHOT})
+set(run ${PROGRAM} --new 4 1 --tick-ms 10 --exit-after 2500 --screenshot ${SHOT})
+if(MODE STREQUAL "xvfb")
+  execute_process(COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" ${run}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+else()
+  set(ENV{QT_QPA_PLATFORM} offscreen)
+  execute_process(COMMAND ${run} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+endif()
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "kv41 ended with ${rc}\n${out}\n${err}")
+endif()
+if(NOT EXISTS ${SHOT})
+  message(FATAL_ERROR "kv41 left no picture of its window\n${out}\n${err}")
+endif()
+file(SIZE ${SHOT} size)
+if(size LESS 2000)
+  message(FATAL_ERROR "the picture of the window is empty (${size} bytes)")
+endif()
