@@ -1,11 +1,83 @@
-// Placeholder until the options window lands.
+// The options window's effect on the game: what its OK takes back.
 #include "framework/options.h"
 
+#include "framework/text_grid.h"
+#include "game_state.h"
+
 namespace kv41 {
-bool SetOption(GameState&, const std::string&, bool) {
-    return false;
+
+namespace {
+
+constexpr int SmallestFontSize = 6;
+
+}  // namespace
+
+OptionValues CurrentOptions(const GameState& g) {
+    OptionValues values;
+    values.ScoreLogging = g.ScoreLogging;
+    values.SoundOn = g.SoundOn;
+    values.WaitOnError = g.WaitOnError;
+    values.AutoSave = g.AutoSave;
+    values.AutoBlockInstruments = g.AutoBlockInstruments;
+    values.RequireCallAttention = g.RequireCallAttention;
+    values.RulesWR = g.RulesWR;
+    values.RulesLMR = g.RulesLMR;
+    values.MainFontSize = g.FontSize;
+    values.InfoFontSize = g.InfoFontSize;
+    return values;
 }
-bool SetBellRules(GameState&, const std::string&) {
-    return false;
+
+void ApplyOptions(GameState& g, const OptionValues& chosen) {
+    g.ScoreLogging = chosen.ScoreLogging;
+    g.SoundOn = chosen.SoundOn;
+    g.WaitOnError = chosen.WaitOnError;
+    // The clock box is hidden in the window and always comes back unticked.
+    g.ClockRunning = false;
+    g.AutoSave = chosen.AutoSave;
+    if (chosen.MainFontSize != g.FontSize && chosen.MainFontSize >= SmallestFontSize &&
+        chosen.MainFontSize <= g.MaxFontSize) {
+        g.FontSize = chosen.MainFontSize;
+        SetupPanelFont(g);
+        g.FullRedraw = true;
+    }
+    if (chosen.InfoFontSize >= SmallestFontSize && chosen.InfoFontSize <= g.MaxFontSize) {
+        g.InfoFontSize = chosen.InfoFontSize;
+    }
+    g.AutoBlockInstruments = chosen.AutoBlockInstruments;
+    g.RequireCallAttention = chosen.RequireCallAttention;
+    // The radio buttons allow one rule book only; LMR wins as it does on the window's show.
+    g.RulesLMR = chosen.RulesLMR;
+    g.RulesWR = chosen.RulesWR && !chosen.RulesLMR;
 }
+
+bool SetOption(GameState& g, const std::string& name, bool on) {
+    OptionValues values = CurrentOptions(g);
+    if (name == "autoblock") {
+        values.AutoBlockInstruments = on;
+    } else if (name == "callattention") {
+        values.RequireCallAttention = on;
+    } else if (name == "log") {
+        values.ScoreLogging = on;
+    } else if (name == "wait") {
+        values.WaitOnError = on;
+    } else if (name == "sound") {
+        values.SoundOn = on;
+    } else if (name == "autosave") {
+        values.AutoSave = on;
+    } else {
+        return false;
+    }
+    ApplyOptions(g, values);
+    return true;
+}
+
+bool SetBellRules(GameState& g, const std::string& rules) {
+    OptionValues values = CurrentOptions(g);
+    if (rules != "BR" && rules != "WR" && rules != "LMR") return false;
+    values.RulesWR = rules == "WR";
+    values.RulesLMR = rules == "LMR";
+    ApplyOptions(g, values);
+    return true;
+}
+
 }  // namespace kv41

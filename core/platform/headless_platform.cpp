@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/file_replace.h"
+#include "framework/ini_file.h"
 #include "game_state.h"
 #include "session/window_input.h"
 
@@ -144,16 +146,22 @@ std::optional<int> HeadlessPlatform::ChooseBellCode(int, int) {
     return code;
 }
 
+// Settings live in real INI files in the program directory, so that the console keeps them
+// between runs as the desktop program does; the map mirrors what this run has written (and lets
+// a test preset a value without a file).
 std::string HeadlessPlatform::ReadSetting(const std::string& file, const std::string& section,
                                           const std::string& key, const std::string& fallback) {
     auto it = Settings.find(file + "|" + section + "|" + key);
-    return it == Settings.end() ? fallback : it->second;
+    if (it != Settings.end()) return it->second;
+    std::string path = DirectoryOf(file).empty() ? FileInDirectory(Directory, file) : file;
+    return ReadIniValue(path, section, key, fallback);
 }
 
 bool HeadlessPlatform::WriteSetting(const std::string& file, const std::string& section,
                                     const std::string& key, const std::string& value) {
     Settings[file + "|" + section + "|" + key] = value;
-    return true;
+    std::string path = DirectoryOf(file).empty() ? FileInDirectory(Directory, file) : file;
+    return WriteIniValue(path, section, key, value);
 }
 
 }  // namespace kv41

@@ -1,12 +1,122 @@
-// Placeholder until saved positions land.
+// The Game menu's Save, Save As and Restart, Resume Saved Game on the start screen, and the
+// hourly autosave.
 #include "session/position_file.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "framework/messages.h"
+#include "game_state.h"
+#include "panel/panel_drawing.h"
+#include "platform/platform.h"
+#include "session/main_loop.h"
+#include "windows/file_notice.h"
+
 namespace kv41 {
-void SaveGame(GameState&) {}
-void SaveGameAs(GameState&) {}
-bool ResumeSavedGame(GameState&) {
+
+namespace {
+
+constexpr const char* PositionFilter = "Saved positions|*.sav|All|*.*";
+// Far more than any position takes; a larger file is not one of ours.
+constexpr std::uintmax_t LargestPositionFile = 4 * 1024 * 1024;
+
+void WriteAndConfirm(GameState& g) {
+    if (WritePosition(g, g.PositionFileName)) {
+        ShowFileNotice(g, "Position saved in file " + g.PositionFileName, 2000);
+    }
+}
+
+void ReportLoadFailed(GameState& g, const std::string& fileName) {
+    std::string text = "Invalid saved game \r\n" + fileName + "\r\nPlease choose again.";
+    g.Host->ShowBox(text.substr(0, 80), BoxType::Error, 0);
+}
+
+// The file's whole text; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& fileName, std::string& text) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error)) return false;
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+}  // namespace
+
+void SaveGame(GameState& g) {
+    if (g.PositionFileName.empty()) {
+        SaveGameAs(g);
+        return;
+    }
+    WriteAndConfirm(g);
+}
+
+void SaveGameAs(GameState& g) {
+    FileChoice choice;
+    choice.Save = true;
+    choice.Title = "Save your position";
+    choice.DefaultName = "KV41";
+    choice.DefaultExt = "sav";
+    choice.Filter = PositionFilter;
+    choice.InitialDir = g.LastDirectory;
+    std::optional<std::string> name = g.Host->ChooseFile(choice);
+    if (!name || name->empty()) return;
+    g.PositionFileName = *name;
+    std::string directory = DirectoryOf(*name);
+    if (!directory.empty()) g.LastDirectory = directory;
+    g.FullRedraw = true;
+    WriteAndConfirm(g);
+}
+
+bool LoadPositionDialog(GameState& g) {
+    FileChoice choice;
+    choice.DefaultName = "KV41";
+    choice.DefaultExt = "sav";
+    choice.Filter = PositionFilter;
+    std::optional<std::string> name = g.Host->ChooseFile(choice);
+    if (!name) return false;
+
+    std::string text;
+    std::error_code error;
+    LoadOutcome outcome = LoadOutcome::NotFound;
+    if (ReadWholeFile(*name, text)) {
+        bool tooLarge = std::filesystem::file_size(*name, error) > LargestPositionFile;
+        outcome = tooLarge ? LoadOutcome::ReadError : ReadPosition(g, text);
+    }
+    switch (outcome) {
+    case LoadOutcome::Loaded:
+        // Only a position actually loaded becomes the file that Save writes to.
+        g.PositionFileName = *name;
+        return true;
+    case LoadOutcome::NotFound: ShowError(g, "Saved file not found"); break;
+    case LoadOutcome::NotInFormat: ShowError(g, "Saved file not in correct format"); break;
+    case LoadOutcome::OtherSimulation:
+        ShowError(g, "Can't continue - saved position not for this simulation");
+        break;
+    case LoadOutcome::ReadError: break;
+    }
+    ReportLoadFailed(g, *name);
     return false;
 }
-void RestartGame(GameState&) {}
-void AutoSavePosition(GameState&) {}
+
+bool ResumeSavedGame(GameState& g) {
+    if (!LoadPositionDialog(g)) return false;
+    RunSession(g);
+    return true;
+}
+
+void RestartGame(GameState& g) {
+    if (!g.SessionRunning || g.Paused) return;
+    if (!LoadPositionDialog(g)) return;
+    g.Host->SetCaption(g.GameTitle + "     " + g.ShiftName + " shift     " + g.DifficultyName);
+    PaintWindow(g);
+}
+
+void AutoSavePosition(GameState& g) {
+    std::string directory = g.PositionFileName.empty() ? "" : DirectoryOf(g.PositionFileName);
+    ReplaceFile(FileInDirectory(directory, g.ShortName + " autosave.sav"), PositionText(g));
+}
+
 }  // namespace kv41
