@@ -1,32 +1,119 @@
-// The wait between steps. (Dispatch of clicks and keys comes with the controls.)
+// The wait between steps: polls the flags the window's handlers set, and takes one action.
 #include "controls/event_wait.h"
 
+#include "controls/block_working.h"
+#include "controls/dispatch.h"
+#include "framework/text_grid.h"
 #include "game_state.h"
+#include "model/clock.h"
+#include "panel/click_regions.h"
 #include "platform/platform.h"
+#include "session/main_loop.h"
 
 namespace kv41 {
 
+namespace {
+
+constexpr int PollMs = 200;
+constexpr int FastIntervalMs = 100;
+constexpr const char* SpeedUpNotice = " Speeded up until next need for action";
+
+// The departure of a train that terminated in a down siding has been called: it stands there
+// until the signalman sets its route.
+bool DownSidingDepartureUnderWay(const GameState& g) {
+    for (int section : {19, 20}) {
+        int train = g.SectTrain[static_cast<std::size_t>(section)];
+        if (train < 1 || train > MaxTrains) continue;
+        const auto t = static_cast<std::size_t>(train);
+        if (g.TrainFrom[t] == 3 && g.TrainTimes[t][RegLineClearGiven] != NoTime) return true;
+    }
+    return false;
+}
+
+void ShowSpeedUpNotice(GameState& g) {
+    if (g.SpeedUpNoticeShown && !g.FastMode) {
+        g.SpeedUpNoticeShown = false;
+        ClearMessageLine(g);
+    }
+    if (g.FastMode && !g.SpeedUpNoticeShown) {
+        ClearMessageLine(g);
+        SetTextColour(g, Black);
+        SetBackColour(g, NoticeYellow);
+        WriteText(g, SpeedUpNotice);
+        DefaultColours(g);
+        g.Host->Report(Output::Line, SpeedUpNotice);
+        g.SpeedUpNoticeShown = true;
+    }
+}
+
+void ArmTimer(GameState& g) {
+    g.TimerIntervalMs = g.FastMode ? FastIntervalMs : g.TickSeconds * 1000;
+    g.TimerDue = false;
+    g.Host->SetTimerInterval(g.TimerIntervalMs);
+    EnableGameMenu(g);
+    g.ActionCode = 0;
+}
+
+// The status lines above and below the message line are for the action under way only.
+void BlankStatusLine(GameState& g, int row, std::size_t memory) {
+    MoveCursor(g, 1, row);
+    WriteBlanks(g, g.GridColumnCount);
+    g.BottomLines[memory] = "";
+}
+
+void FinishWait(GameState& g) {
+    DefaultColours(g);
+    BlankStatusLine(g, g.GridRowCount - 2, 0);
+    BlankStatusLine(g, g.GridRowCount, 2);
+    g.ClickPending = false;
+    g.ClickWasTap = false;
+    g.ActionCode = 0;
+}
+
+}  // namespace
+
+bool PlayerNeeded(GameState& g) {
+    if (g.TrainsInArea < 0) g.TrainsInArea = 0;
+    if (g.TrainsInArea > 0 || DownSidingDepartureUnderWay(g)) return true;
+    for (int box = 1; box <= BoxCount; ++box) {
+        if (g.BoxRingPending[static_cast<std::size_t>(box)] != 0) return true;
+    }
+    return false;
+}
+
 void WaitForAction(GameState& g) {
     g.AwaitingAction = true;
-    for (;;) {
-        if (g.EndRequested) return;
-        if (g.ClickPending) {
-            g.ClickPending = false;
-            g.AwaitingAction = false;
-            return;
-        }
-        if (g.KeyActionPending) {
-            g.KeyActionPending = false;
-            g.AwaitingAction = false;
-            return;
-        }
-        if (g.TimerDue) {
-            g.TimerDue = false;
-            return;
-        }
-        if (!g.AwaitingAction) return;  // a speed change ends the wait without a step
-        g.Host->WaitForEvents(200);
+    if (g.PendingBellBox != 0 && g.PendingBellCode != 0) {
+        // The code has been played already; judging it brings the next step forward.
+        SendBell(g, g.PendingBellBox, g.PendingBellCode);
+        FinishWait(g);
+        return;
     }
+    g.HelpContext = 410;
+    if (PlayerNeeded(g)) EndSpeedUp(g);
+    ShowSpeedUpNotice(g);
+    ArmTimer(g);
+
+    // A key only records its command; a speed change (AwaitingAction cleared) ends the wait
+    // without a step.
+    while (!g.ClickPending && !g.TimerDue && !g.EndRequested && g.AwaitingAction) {
+        g.Host->WaitForEvents(PollMs);
+    }
+
+    g.TimerDue = false;
+    if (g.ClickPending || g.KeyActionPending) {
+        DisableGameMenu(g);
+        g.KeyActionPending = false;
+        if (g.ClickPending) {
+            // A click replaces a key command typed in the same wait.
+            g.ActionCode = HitTest(g, g.ClickColumn, g.ClickRow);
+            g.AwaitingAction = false;
+            ClearMessageLine(g);
+            g.ClickPending = false;
+        }
+        DispatchAction(g, g.ActionCode);
+    }
+    FinishWait(g);
 }
 
 }  // namespace kv41

@@ -1,13 +1,28 @@
 #pragma once
-// What the panel drawing remembers between paints.
+// What the panel drawing remembers between paints, and the click regions of the panel.
 #include "model/railway_tables.h"
 
 namespace kv41 {
+
+constexpr int MaxHitRegions = 20;
+constexpr int HitRegionSets = 1;
+
+// A rectangle of panel cells, borders included, and the action code a click in it gives.
+struct HitRegion {
+    int32_t X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+    int32_t Set = 0;
+    int32_t Code = 0;
+};
 
 struct PanelState {
     // The instrument states last drawn, so that a paint redraws only what changed.
     Table<std::array<uint8_t, 2>, BoxCount> BoxInstrumentDrawn{};
     int32_t YardSignDrawn = -1;
+
+    // Click regions, in the order they were added; per set its first and last region.
+    Table<HitRegion, MaxHitRegions> HitRegions{};
+    int32_t HitRegionCount = 0;
+    Table<std::array<int32_t, 2>, HitRegionSets> HitRange{};
 };
 
 }  // namespace kv41

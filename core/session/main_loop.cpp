@@ -1,6 +1,7 @@
 // Start screen and the session's main loop.
 #include "session/main_loop.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "controls/event_wait.h"
@@ -25,10 +26,19 @@ namespace {
 
 constexpr const char* Title = "Tarrock Junction Signal Box Summer 1954";
 
-void SetSessionMenu(GameState& g, bool enabled) {
-    for (const char* item : {"&Options", "&Save", "Save &As", "Restart"}) {
-        g.Host->SetMenuEnabled(item, enabled);
-    }
+constexpr const char* QuitQuestion = "Do you really want to quit?";
+
+void SetMenuItems(GameState& g, std::initializer_list<const char*> items, bool enabled) {
+    for (const char* item : items) g.Host->SetMenuEnabled(item, enabled);
+}
+
+// A wish to end the session before the shift is over must be confirmed; the step that carries
+// the clock past the shift's end ends it without asking.
+void ConfirmEnd(GameState& g) {
+    if (g.ClockNow >= g.ShiftEnd) return;
+    bool quit = AskYesNo(g, QuitQuestion);
+    g.EndRequested = quit;
+    g.QuitConfirmed = quit;
 }
 
 }  // namespace
@@ -86,11 +96,7 @@ void RunSession(GameState& g) {
             if (!g.AwaitingAction) PaintWindow(g);
         } while (!g.AwaitingAction);
         if (g.EndRequested) {
-            if (g.ClockNow < g.ShiftEnd) {
-                bool quit = AskYesNo(g, "Do you really want to quit?");
-                g.EndRequested = quit;
-                g.QuitConfirmed = quit;
-            }
+            ConfirmEnd(g);
         } else {
             SimulationStep(g);
         }
@@ -98,7 +104,7 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetSessionMenu(g, false);
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart"}, false);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
     ShowRating(g);
@@ -111,6 +117,22 @@ void RequestQuit(GameState& g) {
     } else if (g.StartScreen) {
         g.Host->Terminate();
     }
+}
+
+bool MayCloseWindow(GameState& g) {
+    if (g.SessionRunning && g.InputBlocked) return false;
+    if (g.FirstActivation || g.StartScreen || g.QuitConfirmed || g.SessionOver) return true;
+    g.EndRequested = true;
+    g.AppActive = true;
+    return false;
+}
+
+void EnableGameMenu(GameState& g) {
+    SetMenuItems(g, {"Quit", "&Pause", "&Options", "&Save", "Save &As", "Restart"}, true);
+}
+
+void DisableGameMenu(GameState& g) {
+    SetMenuItems(g, {"Quit", "&Save", "Save &As", "Restart", "&Pause", "&Options"}, false);
 }
 
 void TogglePause(GameState& g) {

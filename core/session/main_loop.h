@@ -12,5 +12,13 @@ void RunSession(GameState& g);
 void RequestQuit(GameState& g);
 // The "&Pause" menu item.
 void TogglePause(GameState& g);
+// Whether the window may close now. During a session closing is turned into a wish to quit,
+// which the loop puts to the player as its question.
+bool MayCloseWindow(GameState& g);
+
+// The game menu's items, enabled while the loop waits for the player and disabled while it
+// carries out what the player did.
+void EnableGameMenu(GameState& g);
+void DisableGameMenu(GameState& g);
 
 }  // namespace kv41

@@ -6,11 +6,12 @@ namespace kv41 {
 
 struct GameState;
 
+// The three texts of the end-of-session dialog.
 struct RatingTexts {
     std::string Rating, PointScore, PerCent;
 };
 RatingTexts ComputeRating(const GameState& g);
-// Computes the texts and shows the end-of-session dialog.
+// Computes the texts, reports them and shows the end-of-session dialog.
 void ShowRating(GameState& g);
 
 }  // namespace kv41

@@ -3,20 +3,38 @@
 
 #include <cctype>
 
+#include "controls/tapper.h"
 #include "game_state.h"
 #include "model/clock.h"
+#include "panel/click_regions.h"
 #include "platform/platform.h"
 
 namespace kv41 {
 
 void OnMouseDown(GameState& g, int x, int y) {
     if (g.InputBlocked || g.Paused) return;
-    if (g.SessionRunning || g.StartScreen || g.SessionOver) {
+    const bool live = g.SessionRunning || g.StartScreen || g.SessionOver;
+    if (live && g.CellWidth > 0 && g.CellHeight > 0) {
         g.ClickPending = true;
         g.ClickColumn = x / g.CellWidth + 1;
         g.ClickRow = (y - g.StatusHeight) / g.CellHeight + 1;
     }
+    g.ClickWasTap = false;
+    if (g.BellTapping) {
+        // While a code is tapped, a click on the same plunger is a beat; any other click ends
+        // the code and is then taken as an ordinary click.
+        if (HitTest(g, g.ClickColumn, g.ClickRow) == ActionTapperFirst - 1 + g.TapBox) {
+            g.ClickWasTap = true;
+            RecordTap(g);
+        } else {
+            DecodeTaps(g);
+        }
+        return;
+    }
+    // The time of every click, as the first beat of a code should the click start one.
     g.ClickTime = g.Host->TimeOfDayMs();
+    g.TapTimes[1] = g.ClickTime;
+    if (live) g.Host->Sleep(100);
 }
 
 void OnKeyPress(GameState& g, char key) {

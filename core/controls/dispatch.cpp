@@ -1,0 +1,57 @@
+// From action code to the control, window or command it stands for.
+#include "controls/dispatch.h"
+
+#include "controls/bell_window.h"
+#include "controls/block_working.h"
+#include "controls/levers.h"
+#include "controls/tapper.h"
+#include "framework/message_window.h"
+#include "game_state.h"
+#include "panel/click_regions.h"
+#include "panel/key_legend.h"
+#include "platform/platform.h"
+#include "windows/info_windows.h"
+
+namespace kv41 {
+
+namespace {
+
+// The frame's region reaches column 52, the column of lever 51; anything beyond is no lever.
+constexpr int LastLeverColumn = LeverCount + 1;
+
+}  // namespace
+
+void DispatchAction(GameState& g, int code) {
+    switch (code) {
+    case ActionLeverFrame:
+        if (g.ClickColumn <= LastLeverColumn) OperateLever(g, g.ClickColumn - 1);
+        break;
+    case 71:
+    case 72:
+    case 73:
+    case 74:
+        // A click the tapper took as a beat of the code under way does not start a new one.
+        if (!g.ClickWasTap) StartTapping(g, code - 70);
+        break;
+    case 81:
+    case 82:
+    case 83:
+    case 84: ChooseBell(g, code - 80); break;
+    case 91:
+    case 93:
+    case 94: TurnInstrument(g, code - 90); break;
+    case ActionHeld: g.Host->ShowInfoWindow(BuildHeldWindow(g)); break;
+    case ActionRegister: g.Host->ShowInfoWindow(BuildRegisterWindow(g)); break;
+    case ActionTrains: g.Host->ShowInfoWindow(BuildApproachingWindow(g)); break;
+    case ActionWtt: g.Host->ShowInfoWindow(BuildWttWindow(g)); break;
+    case ActionMessages: g.Host->ShowInfoWindow(BuildMessagesWindow(g)); break;
+    case ActionLearning:
+        g.LearningMode = !g.LearningMode;
+        DrawKeyLegend(g);
+        break;
+    case ActionQuit: g.EndRequested = true; break;
+    default: break;
+    }
+}
+
+}  // namespace kv41

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "session/main_loop.h"
+#include "session/window_input.h"
+#include "test_support.h"
+
+namespace kv41 {
+namespace {
+
+struct MainLoop : ::testing::Test {
+    testing::FreshGame game;
+    GameState& g = game.g;
+    HeadlessPlatform& host = game.host;
+
+    MainLoop() {
+        g.ShiftStart = 360;
+        g.ShiftEnd = 840;
+        g.ShiftTarget = 40;
+        g.ShiftName = "Early";
+        g.ClockNow = 400;
+        g.SoundOn = false;
+    }
+
+    // Runs the session until it ends or the scripted input runs out; true when it ended.
+    bool Run() {
+        try {
+            RunSession(g);
+            return true;
+        } catch (const ProgramEnd&) {
+            return false;
+        }
+    }
+
+    std::vector<std::string> Lines(Output kind) const {
+        std::vector<std::string> lines;
+        for (const auto& [k, t] : host.Transcript) {
+            if (k == kind) lines.push_back(t);
+        }
+        return lines;
+    }
+};
+
+TEST_F(MainLoop, QuitAnsweredNoGoesOnPlaying) {
+    host.QueueClick(90, 29);
+    host.Answers = {false};
+    EXPECT_FALSE(Run());
+    EXPECT_EQ(Lines(Output::Ask), std::vector<std::string>{"Do you really want to quit? -> no"});
+    EXPECT_FALSE(g.EndRequested);
+    EXPECT_FALSE(g.QuitConfirmed);
+    EXPECT_TRUE(g.SessionRunning);
+}
+
+TEST_F(MainLoop, ConfirmedQuitEndsTheSessionWithTheRating) {
+    host.QueueKey('q');
+    host.QueueTick();
+    EXPECT_TRUE(Run());
+    EXPECT_TRUE(g.QuitConfirmed);
+    EXPECT_TRUE(g.SessionOver);
+    EXPECT_FALSE(g.SessionRunning);
+    EXPECT_TRUE(host.TerminateRequested);
+    std::vector<std::string> rating = Lines(Output::Rating);
+    ASSERT_EQ(rating.size(), 3u);
+    EXPECT_EQ(rating[0], "Your rating is fair.");
+    EXPECT_FALSE(host.Menu["&Save"]);
+}
+
+TEST_F(MainLoop, QuitAtTheShiftsLastMinuteNeedsNoQuestion) {
+    g.ClockNow = g.ShiftEnd;
+    host.QueueClick(90, 29);
+    EXPECT_TRUE(Run());
+    EXPECT_TRUE(Lines(Output::Ask).empty());
+    EXPECT_EQ(Lines(Output::Rating).size(), 3u);
+}
+
+TEST_F(MainLoop, ClosingTheWindowDuringASessionAsksTheQuestion) {
+    g.SessionRunning = true;
+    g.StartScreen = false;
+    g.FirstActivation = false;
+    EXPECT_FALSE(MayCloseWindow(g));
+    EXPECT_TRUE(g.EndRequested);
+    g.EndRequested = false;
+    g.InputBlocked = true;
+    EXPECT_FALSE(MayCloseWindow(g));
+    EXPECT_FALSE(g.EndRequested);
+    g.SessionRunning = false;
+    g.InputBlocked = false;
+    g.StartScreen = true;
+    EXPECT_TRUE(MayCloseWindow(g));
+}
+
+TEST_F(MainLoop, ClicksAndKeysAreIgnoredWhilePaused) {
+    g.SessionRunning = true;
+    TogglePause(g);
+    EXPECT_EQ(
+        Lines(Output::Box),
+        std::vector<std::string>{"Simulation paused -  / Uncheck Pause in Game menu to continue"});
+    OnMouseDown(g, 50, 200);
+    OnKeyPress(g, 'Q');
+    OnTimer(g);
+    EXPECT_FALSE(g.ClickPending);
+    EXPECT_FALSE(g.KeyActionPending);
+    EXPECT_FALSE(g.TimerDue);
+    TogglePause(g);
+    OnTimer(g);
+    EXPECT_TRUE(g.TimerDue);
+}
+
+}  // namespace
+}  // namespace kv41
