@@ -3,8 +3,8 @@
 // for train out of section owed to them.
 #include "running/boxes.h"
 
+#include <array>
 #include <string>
-#include <vector>
 
 #include "controls/bell_codes.h"
 #include "framework/messages.h"
@@ -101,11 +101,8 @@ void RingBell(GameState& g, int box, int code) {
     g.BoxBellAnswered[box] = 0;
     g.BoxLastRingTime[box] = g.ClockNow;
     g.Host->Report(Output::Ring, std::to_string(box) + " " + std::string(BellCodeLabel(code)));
-    std::vector<int> groups;
-    for (uint8_t beats : BellCodeOf(code).Beats) {
-        if (beats == 0) break;
-        groups.push_back(beats);
-    }
+    const auto& beats = BellCodeOf(code).Beats;
+    const std::array<int, 3> groups{beats[0], beats[1], beats[2]};
     PlayBoxBellGroups(g, box, groups);
 }
 
@@ -176,9 +173,11 @@ void IdentifyTrainToBox(GameState& g, int box, int train) {
     g.BoxTesTime[box] = NoTime;
 }
 
-// Redrawing the indicator and the lamps is left to the next panel paint until the panel
-// offers a redraw of its own.
+// Redrawing the indicator is left to the next panel paint until the panel offers a redraw
+// of its own.
 void ShowBellChange(GameState&, int) {}
-void MarkTrackLampsDirty(GameState&) {}
+void MarkTrackLampsDirty(GameState& g) {
+    g.TrackLampsDirty = true;
+}
 
 }  // namespace kv41
