@@ -34,7 +34,9 @@ void WriteOnMessageLine(GameState& g, const std::string& text, Rgb textColour, R
     ClearMessageLine(g);
     SetBackColour(g, backColour);
     SetTextColour(g, textColour);
-    WriteText(g, text);
+    // The message line is one row: a longer text is cut at its end rather than running on
+    // into the status line below, which the flash does not clear.
+    WriteText(g, std::string_view(text).substr(0, static_cast<std::size_t>(g.GridColumnCount)));
 }
 
 void EndFlash(GameState& g, int pauseMs) {

@@ -67,6 +67,17 @@ TEST(Messages, FlashShowsTheTextInItsColoursForTwoSecondsThenClearsTheLine) {
               (std::vector<Entry>{{Output::Bonus, "Bonus"}, {Output::Sound, "sndbonus.wav"}}));
 }
 
+TEST(Messages, LongMessageStaysOnTheMessageLine) {
+    testing::RecordingGame game;
+    GameState& g = game.g;
+    MoveCursor(g, 1, GridRows);
+    WriteText(g, "status line");
+    ShowNotice(g, std::string(150, 'n'));
+    EXPECT_EQ(game.host.Row(GridRows).substr(0, 12), "status line ");
+    EXPECT_EQ(game.host.Reported(Output::Notice)[0].size(), 150u);
+    EXPECT_EQ(g.MessageText[g.MessageIndex].size(), 100u);
+}
+
 TEST(Messages, WaitOnErrorUsesBoxesOfTheRightTypeAndNoFlash) {
     testing::RecordingGame game;
     GameState& g = game.g;
