@@ -1,0 +1,63 @@
+#include "windows/window_text.h"
+
+#include <array>
+
+#include "game_state.h"
+#include "model/clock.h"
+
+namespace kv41 {
+
+std::string_view TrainClassName(int trainClass) {
+    static constexpr std::array<std::string_view, 13> Names{"",
+                                                            "Express passenger",
+                                                            "Ordinary passenger",
+                                                            "Parcels",
+                                                            "Empty coaching stock",
+                                                            "Class C freight",
+                                                            "Class D freight",
+                                                            "Class E freight",
+                                                            "Class F freight",
+                                                            "Light engine(s)",
+                                                            "Class H freight",
+                                                            "Class J freight",
+                                                            "Pickup freight"};
+    if (trainClass < 1 || trainClass > 12) return "";
+    return Names[static_cast<std::size_t>(trainClass)];
+}
+
+std::string PadRight(std::string_view text, int width) {
+    std::string padded(text);
+    if (padded.size() < static_cast<std::size_t>(width)) {
+        padded.append(static_cast<std::size_t>(width) - padded.size(), ' ');
+    }
+    return padded;
+}
+
+std::string PadLeft(int value, int width) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < static_cast<std::size_t>(width)) {
+        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), ' ');
+    }
+    return digits;
+}
+
+std::string Cut(std::string text, int length) {
+    if (text.size() > static_cast<std::size_t>(length))
+        text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::string LineCodeOf(const GameState& g, int line) {
+    if (line < 1 || line > LineCount) return "  ";
+    return PadRight(g.LineCode[line].view(), 2);
+}
+
+bool IsTrain(const GameState& g, int train) {
+    return train >= 1 && train <= g.TrainCount;
+}
+
+std::string CaptionTime(const GameState& g) {
+    return FormatClock(g.ClockNow == NoTime ? 0 : g.ClockNow, 5);
+}
+
+}  // namespace kv41
