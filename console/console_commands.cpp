@@ -10,7 +10,7 @@
 #include "framework/message_window.h"
 #include "framework/options.h"
 #include "model/train_tables.h"
-#include "panel_cells.h"
+#include "panel/click_regions.h"
 #include "record_format.h"
 #include "running/invariants.h"
 #include "session/main_loop.h"
@@ -28,6 +28,9 @@ constexpr long long MaxGapMs = 60000;
 constexpr std::size_t MaxGaps = 20;
 
 const CommandRefused NotAvailable{"not available yet", false};
+
+// A cell outside every click region: the click that ends a tapped code.
+constexpr PanelCell NeutralCell{GridColumns, 1};
 
 // "on" or "off" (also "yes" or "no" where a question is answered).
 bool OnOff(CommandWords& words, std::string_view what, std::string_view on, std::string_view off) {
@@ -137,11 +140,11 @@ void Console::KeyCommand(CommandWords& words) {
 void Console::LeverCommand(CommandWords& words) {
     int lever = static_cast<int>(words.Number("lever", 1, LeverCount));
     words.End();
-    using namespace panel_cells;
-    host_->QueueClick(LeverColumn(lever), LeverRow);
+    PanelCell cell = LeverCell(lever);
+    host_->QueueClick(cell.Column, cell.Row);
     // A spare lever or a gap in the frame is answered at once, with no prompt to confirm.
     uint8_t kind = game_->LeverKind[lever];
-    if (kind != LeverSpare && kind != LeverGap) host_->QueueClick(LeverColumn(lever), LeverRow);
+    if (kind != LeverSpare && kind != LeverGap) host_->QueueClick(cell.Column, cell.Row);
 }
 
 void Console::BellCommand(CommandWords& words) {
@@ -150,7 +153,8 @@ void Console::BellCommand(CommandWords& words) {
     words.End();
     host_->BellChoices.clear();
     host_->BellChoices.push_back(code);
-    host_->QueueClick(panel_cells::HeadingColumn(box), panel_cells::HeadingRow);
+    PanelCell cell = BoxNameCell(box);
+    host_->QueueClick(cell.Column, cell.Row);
 }
 
 void Console::TapCommand(CommandWords& words) {
@@ -162,19 +166,20 @@ void Console::TapCommand(CommandWords& words) {
         }
         gaps.push_back(static_cast<int>(words.Number("gap", 0, MaxGapMs)));
     }
-    using namespace panel_cells;
-    host_->QueueClick(TapperColumn(box), TapperRow);
-    for (int gap : gaps) host_->QueueClick(TapperColumn(box), TapperRow, gap);
-    host_->QueueClick(NeutralColumn, NeutralRow);
+    PanelCell tapper = TapperCell(box);
+    host_->QueueClick(tapper.Column, tapper.Row);
+    for (int gap : gaps) host_->QueueClick(tapper.Column, tapper.Row, gap);
+    host_->QueueClick(NeutralCell.Column, NeutralCell.Row);
 }
 
 void Console::InstrumentCommand(CommandWords& words) {
     int box = BoxArgument(words);
     words.End();
-    if (!panel_cells::HasCommutator(box)) {
+    PanelCell cell = InstrumentHandleCell(box);
+    if (cell.Column == 0) {
         throw CommandRefused{"box " + std::to_string(box) + " has no commutator"};
     }
-    host_->QueueClick(panel_cells::CommutatorColumn(box), panel_cells::CommutatorRow);
+    host_->QueueClick(cell.Column, cell.Row);
 }
 
 void Console::AnswerCommand(CommandWords& words) {

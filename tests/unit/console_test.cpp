@@ -176,3 +176,20 @@ TEST(Console, SeedPreparesAFreshStartButNotDuringASession) {
 }
 
 }  // namespace kv41
+
+namespace kv41 {
+
+TEST(Console, LeverCommandConfirmsRealLeversOnly) {
+    ScriptRun run;
+    if (run.console.Game().LeverKind[5] != LeverSpare) GTEST_SKIP() << "no lever frame built yet";
+    // A spare lever answers the first click at once; a second click would start another lever
+    // operation, whose prompt would then eat the click meant for lever 2.
+    std::string out = run.Run("new 2 1\nlever 5\nlever 2\nshow lever 2\n");
+    EXPECT_NE(out.find("error: Lever 05 is spare"), std::string::npos) << out;
+    EXPECT_NE(out.find("LeverName=\"Up Home\" LeverX=180 LeverY=30 LeverSide=1 LeverNormal=0"),
+              std::string::npos)
+        << out;
+    EXPECT_EQ(run.status, 0);
+}
+
+}  // namespace kv41
