@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "framework/text_grid.h"
 #include "panel/click_regions.h"
+#include "panel/key_legend.h"
+#include "recording_host.h"
 #include "test_support.h"
 
 namespace kv41 {
@@ -67,6 +70,31 @@ TEST(ClickRegions, LeverCellIsTheLeversColumnInTheFrame) {
     EXPECT_EQ(cell.Column, 52);
     EXPECT_EQ(HitTest(game.g, cell.Column, cell.Row), ActionLeverFrame);
     EXPECT_EQ(LeverCell(52).Column, 0);
+}
+
+// The colours the legend's "L Learning" item was last drawn in.
+Rgb LearningColour(const testing::RecordingHost& host) {
+    Rgb colour{};
+    for (const auto& drawn : host.Draws) {
+        if (drawn.Text == "L Learning   ") colour = drawn.Fg;
+    }
+    return colour;
+}
+
+TEST(KeyLegend, LearningItemIsGreenOnlyWhileLearning) {
+    testing::RecordingGame game;
+    DrawKeyLegend(game.g);
+    EXPECT_EQ(game.host.Row(KeyLegendRow).substr(1, 13), "H Held       ");
+    EXPECT_EQ(game.host.Row(KeyLegendRow).substr(57, 13), "M Messages   ");
+    EXPECT_EQ(game.host.Row(KeyLegendRow).substr(85, 13), "Q Quit       ");
+    EXPECT_EQ(LearningColour(game.host), White);
+    game.g.LearningMode = true;
+    DrawKeyLegend(game.g);
+    EXPECT_EQ(LearningColour(game.host), BonusGreen);
+    for (const auto& drawn : game.host.Draws) {
+        if (drawn.Text != "L Learning   ") EXPECT_EQ(drawn.Fg, White) << drawn.Text;
+        EXPECT_EQ(drawn.Bg, LegendBrown);
+    }
 }
 
 }  // namespace
