@@ -13,6 +13,7 @@
 #include "model/clock.h"
 #include "platform/platform.h"
 #include "running/box_rules.h"
+#include "running/section_entry.h"
 
 namespace kv41 {
 namespace {
@@ -54,7 +55,7 @@ void EnterFromBox(GameState& g, int box, int t) {
     const int entry = g.BoxEntrySect[box];
     if (box == 2) SetBranchApproach(g);
     g.TrainSect[t] = entry;
-    g.SectTrain[entry] = t;  // until the section entry rules are linked in
+    SectionEntryRules(g, entry, t);
     g.TrainToGo[t] = g.SectLength[entry];
     g.TrainTimes[t][RegTesReceived] = g.ClockNow;
     RingAndAwait(g, box, BellTrainEntering);

@@ -10,6 +10,7 @@
 #include "game_state.h"
 #include "model/clock.h"
 #include "running/box_rules.h"
+#include "running/train_movement.h"
 #include "session/call_messages.h"
 
 namespace kv41 {
@@ -45,6 +46,14 @@ bool DownSidingTrainDue(const GameState& g) {
         }
     }
     return false;
+}
+
+// The departure stands at the end of the yard road until the signalman sets its route (the
+// lever movements set the road's next section and limit).
+void PutOnYardRoad(GameState& g, int train) {
+    ReadyInYard(g, train);
+    g.SectNext[YardRoadSect] = 0;
+    g.SectLimit[YardRoadSect] = 0;
 }
 
 }  // namespace
@@ -87,9 +96,7 @@ void YardRelease(GameState& g) {
     if (t <= 1 || !ValidTrain(g, t) || !IsBookedOrReported(g, t)) return;
     if (g.ClockNow < DuePlusLate(g, t) || g.TrainEngine[t] == EngineUnknown) return;
     if (DownSidingsText(g.TrainOrigin[t])) return;
-    ReadyInYard(g, t);
-    g.SectNext[YardRoadSect] = 0;
-    g.SectLimit[YardRoadSect] = 0;
+    PutOnYardRoad(g, t);
 }
 
 void ReadyInYard(GameState& g, int train) {
@@ -121,7 +128,8 @@ void HoldInYard(GameState& g) {
 
 void AnnounceHeldDeparture(GameState& g) {
     if (g.YardTrain == 0) return;
-    ReadyInYard(g, g.YardTrain);
+    // The arrival has left the yard road set for running in; the departure stands at its end.
+    PutOnYardRoad(g, g.YardTrain);
     g.YardTrain = 0;
 }
 
@@ -132,6 +140,7 @@ void RemindHeldDeparture(GameState& g, int train) {
 
 void TerminateInDownSiding(GameState& g, int train, int sect) {
     if (!ValidTrain(g, train) || !IsDownSiding(sect)) return;
+    FinishTrain(g, train);
     const int next = g.TrainNextWorking[train];
     const bool hasNext = ValidTrain(g, next);
     g.SectTrain[sect] = hasNext ? next : 0;

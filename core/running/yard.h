@@ -42,9 +42,9 @@ void AnnounceHeldDeparture(GameState& g);
 // and again after 50 more ticks.
 void RemindHeldDeparture(GameState& g, int train);
 
-// Train `train`, bound for line 3, has come to a stand in down siding `sect` (19 or 20) and
-// the caller has finished it (FinishTrain, which hands its engine on): its engine's next
-// working takes its place in the siding, waiting until its departure time.
+// Train `train`, bound for line 3, has come to a stand in down siding `sect` (19 or 20): it
+// finishes (FinishTrain, which hands its engine on) and its engine's next working takes its
+// place in the siding, waiting until its departure time.
 void TerminateInDownSiding(GameState& g, int train, int sect);
 
 // The wait of departure `train` standing in a down siding has run out and the yard road is

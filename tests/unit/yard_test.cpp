@@ -99,7 +99,9 @@ TEST(Yard, DepartureNotClearedAwayIsHeldAndPutOutAfterTheNextArrival) {
     EXPECT_EQ(game.Said(Output::Call).back(), "Call from Yard: Departure waiting in Yard");
     EXPECT_EQ(g.TrainWait[t], 50);
 
+    g.SectLimit[YardRoadSect] = 10;  // as the arrival that ran in left it
     AnnounceHeldDeparture(g);
+    EXPECT_EQ(g.SectLimit[YardRoadSect], 0);
     EXPECT_EQ(g.YardTrain, 0);
     EXPECT_EQ(g.SectTrain[YardRoadSect], t);
     EXPECT_EQ(g.TrainState[t], TrainRunning);
@@ -135,6 +137,7 @@ TEST(DownSidings, TerminatingTrainHandsItsEngineToTheNextWorking) {
     const int in = game.AddTrain(4, 590, 4, 3, 7, "Hollowmer", "Dn Sdg");
     const int out = game.AddTrain(7, 640, 3, 1, 7, "Dn Sdg", "Pellingford");
     g.TrainNextWorking[in] = out;
+    g.TrainEngine[in] = 12;
     g.TrainLate[out] = 3;
     g.SectTrain[DownSidingTwoSect] = in;
     g.SectNext[DownSidingTwoSect] = 5;
@@ -147,11 +150,8 @@ TEST(DownSidings, TerminatingTrainHandsItsEngineToTheNextWorking) {
     EXPECT_EQ(g.TrainToGo[out], 5);
     EXPECT_EQ(g.TrainWait[out], 430);
     EXPECT_EQ(g.TrainsInArea, 0);
-
-    // Already due: it still gets a wait that runs out.
-    g.ClockNow = 700;
-    TerminateInDownSiding(g, in, DownSidingTwoSect);
-    EXPECT_EQ(g.TrainWait[out], 1);
+    EXPECT_EQ(g.TrainState[in], TrainGone);
+    EXPECT_EQ(g.TrainEngine[out], 12);
 
     // No next working: the siding is left clear.
     g.TrainNextWorking[in] = 0;
