@@ -1,0 +1,438 @@
+#include <gtest/gtest.h>
+
+#include <iomanip>
+#include <iterator>
+#include <sstream>
+
+#include "position_fixture.h"
+
+namespace kv41 {
+namespace {
+
+using testing::FileDialogHost;
+using testing::PlayedGame;
+using testing::ReadFileText;
+using testing::ScratchDirectory;
+using testing::SnapshotBesideMessages;
+using testing::StartedProgram;
+using testing::TakeSnapshot;
+using testing::WriteFileText;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines, std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count && i < lines.size(); ++i) text += lines[i] + "\r\n";
+    return text;
+}
+
+#define SAME(field) EXPECT_EQ(a.field, b.field) << #field
+#define SAME_AT(field, i) EXPECT_EQ(a.field[i], b.field[i]) << #field << " " << i
+
+// Every value the file carries, field by field.
+void ExpectSameRunningState(const GameState& a, const GameState& b) {
+    SAME(Points);
+    SAME(ClockNow);
+    SAME(MinuteTick);
+    SAME(OpeningPoints);
+    SAME(MessageIndex);
+    SAME(TrainsInArea);
+    SAME(LogWrites);
+    SAME(ScoreLogging);
+    SAME(TickSeconds);
+    SAME(ShiftStart);
+    SAME(ShiftEnd);
+    SAME(ShiftNumber);
+    SAME(ShiftTarget);
+    SAME(ShiftName.str());
+    SAME(DifficultyName.str());
+    SAME(Difficulty);
+    for (int l = 1; l <= LineCount; ++l) {
+        SAME_AT(LineTrains, l);
+        SAME_AT(LineLastTime, l);
+    }
+    ASSERT_EQ(a.TrainCount, b.TrainCount);
+    for (int t = 1; t <= a.TrainCount; ++t) {
+        SAME_AT(TrainDue, t);
+        SAME_AT(TrainLate, t);
+        SAME_AT(TrainEngine, t);
+        SAME_AT(TrainSect, t);
+        SAME_AT(TrainSpeed, t);
+        SAME_AT(TrainToGo, t);
+        SAME_AT(TrainState, t);
+        SAME_AT(TrainTimes, t);
+        SAME_AT(TrainWait, t);
+    }
+    for (int s = 1; s <= a.SectCount; ++s) {
+        SAME_AT(SectTrain, s);
+        SAME_AT(SectNext, s);
+        SAME_AT(SectBehind, s);
+        SAME_AT(SectLimit, s);
+    }
+    for (int lever = 1; lever <= LeverCount; ++lever) SAME_AT(LeverNormal, lever);
+    for (int k = 1; k <= BoxCount; ++k) {
+        SAME_AT(BoxBlock, k);
+        SAME_AT(BoxBellShown, k);
+        SAME_AT(BoxBellSent, k);
+        SAME_AT(BoxBellAnswered, k);
+        SAME_AT(BoxOfferedTrain, k);
+        SAME_AT(BoxWarningGiven, k);
+        SAME_AT(BoxShuntForward, k);
+        SAME_AT(BoxBlockedBack, k);
+        SAME_AT(BoxTrainGone, k);
+        SAME_AT(BoxTrain, k);
+        SAME_AT(BoxLineClearTime, k);
+        SAME_AT(BoxTesTime, k);
+        SAME_AT(BoxAcceptedCode, k);
+        SAME_AT(BoxToosTrain, k);
+        SAME_AT(BoxToosDeadline, k);
+    }
+    ASSERT_EQ(a.EngineCount, b.EngineCount);
+    for (int e = 1; e <= a.EngineCount; ++e) {
+        EXPECT_EQ(a.EngineNumber[e].str(), b.EngineNumber[e].str()) << "engine " << e;
+    }
+    for (int m = 1; m <= MessageSlots; ++m) {
+        SAME_AT(MessageTime, m);
+        EXPECT_EQ(a.MessageText[m].str(), b.MessageText[m].str()) << "message " << m;
+    }
+    SAME(YardTimer);
+    SAME(YardTrain);
+    SAME(YardClear);
+    SAME(AutoSave);
+    SAME(AutoBlockInstruments);
+    SAME(RequireCallAttention);
+    SAME(RulesLMR);
+    SAME(RulesWR);
+}
+
+#undef SAME
+#undef SAME_AT
+
+TEST(PositionFile, SavedGameLoadsIntoAFreshProgramUnchanged) {
+    ScratchDirectory dir;
+    PlayedGame played;
+    ASSERT_NE(played.Moving, 0);
+    ASSERT_TRUE(CheckInvariants(played.g).empty());
+    played.host.FileChoices.push_back(dir.File("game.sav"));
+    SaveGameAs(played.g);
+
+    StartedProgram fresh(99);  // other engine numbers drawn
+    fresh.host.FileChoices.push_back(dir.File("game.sav"));
+    ASSERT_TRUE(LoadPositionDialog(fresh.g));
+    ExpectSameRunningState(played.g, fresh.g);
+    EXPECT_EQ(fresh.g.Difficulty, 15);  // Moderate, from its name
+    EXPECT_EQ(fresh.g.PositionFileName, dir.File("game.sav"));
+    EXPECT_TRUE(fresh.host.Transcript.empty());
+    // Every block instrument is drawn afresh at the next paint.
+    EXPECT_EQ(fresh.g.BoxInstrumentDrawn[1][0], 2);
+    EXPECT_EQ(fresh.g.BoxInstrumentDrawn[1][1], 1);
+}
+
+TEST(PositionFile, FileIsLaidOutInFixedWidthsWithCrLf) {
+    PlayedGame played;
+    GameState& g = played.g;
+    std::string text = PositionText(g);
+    std::vector<std::string> lines = Lines(text);
+    std::size_t expected = 4 + 5 + g.TrainCount + g.SectCount + 51 + 4 + g.EngineCount + 16 + 2;
+    ASSERT_EQ(lines.size(), expected);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(lines[0], "  -37 " + g.ProgramDate.str());
+    EXPECT_EQ(lines[1], "KV41");
+    std::ostringstream line3;
+    line3 << "  " << g.ClockNow << "  " << g.MinuteTick << "  12" << std::setw(3) << g.MessageIndex
+          << std::setw(3) << g.TrainsInArea << "    3 0" << std::setw(4) << g.TickSeconds
+          << "  360  840  2  40 Early";
+    EXPECT_EQ(lines[2], line3.str());
+    EXPECT_EQ(lines[3], "Moderate");
+    std::size_t firstLever = 4 + 5 + g.TrainCount + g.SectCount;
+    EXPECT_EQ(lines[firstLever + 2], " 0");  // lever 3 pulled
+    EXPECT_EQ(lines[firstLever], " 1");
+    EXPECT_EQ(lines[firstLever + 51].substr(0, 4), " 1 0");  // box 1's instruments
+    EXPECT_EQ(lines[firstLever + 52].substr(7, 3), " 17");   // box 2's code sent
+    EXPECT_EQ(lines[expected - 1], " 0 0 1 0 1");
+}
+
+TEST(PositionFile, NumbersTooWideForTheirFieldsStillReadBack) {
+    ScratchDirectory dir;
+    PlayedGame played;
+    played.g.OpeningPoints = -12345;  // wider than its field of 4
+    played.g.TrainsInArea = 0;
+    ASSERT_TRUE(WritePosition(played.g, dir.File("wide.sav")));
+    StartedProgram fresh;
+    ASSERT_EQ(ReadPosition(fresh.g, ReadFileText(dir.File("wide.sav"))), LoadOutcome::Loaded);
+    EXPECT_EQ(fresh.g.OpeningPoints, -12345);
+}
+
+TEST(PositionFile, NightShiftBeforeMidnightKeepsItsNegativeClock) {
+    PlayedGame played(0, 4);
+    played.g.ClockNow = -75;  // 22.45 the evening before
+    StartedProgram fresh;
+    ASSERT_EQ(ReadPosition(fresh.g, PositionText(played.g)), LoadOutcome::Loaded);
+    EXPECT_EQ(fresh.g.ClockNow, -75);
+    EXPECT_EQ(fresh.g.ShiftName.str(), "Night");
+    EXPECT_EQ(fresh.g.Difficulty, 25);
+    // 23.59 is a time like any other, not a marker of a failed load.
+    played.g.ClockNow = -1;
+    ASSERT_EQ(ReadPosition(fresh.g, PositionText(played.g)), LoadOutcome::Loaded);
+    EXPECT_EQ(fresh.g.ClockNow, -1);
+}
+
+TEST(PositionFile, SaveAsAsksThenSaveWritesTheSameFileWithoutAsking) {
+    ScratchDirectory dir;
+    PlayedGame played;
+    GameState& g = played.g;
+    played.host.FileChoices.push_back(dir.File("first.sav"));
+    int before = played.host.VirtualMs;
+    SaveGame(g);  // no file yet: as Save As
+    ASSERT_EQ(played.host.Asked.size(), 1u);
+    const FileChoice& asked = played.host.Asked[0];
+    EXPECT_TRUE(asked.Save);
+    EXPECT_EQ(asked.Title, "Save your position");
+    EXPECT_EQ(asked.DefaultName, "KV41");
+    EXPECT_EQ(asked.DefaultExt, "sav");
+    EXPECT_EQ(asked.Filter, "Saved positions|*.sav|All|*.*");
+    EXPECT_EQ(asked.InitialDir, g.ProgramDirectory);
+    EXPECT_EQ(g.LastDirectory, dir.Path());
+    EXPECT_EQ(played.host.Reported(Output::Line),
+              std::vector<std::string>{"Position saved in file " + dir.File("first.sav")});
+    EXPECT_GE(played.host.VirtualMs - before, 2000);
+
+    g.Points = 5;
+    SaveGame(g);
+    EXPECT_EQ(played.host.Asked.size(), 1u);
+    EXPECT_EQ(Lines(ReadFileText(dir.File("first.sav")))[0].substr(0, 5), "    5");
+
+    played.host.Transcript.clear();
+    SaveGameAs(g);  // cancelled: nothing
+    EXPECT_EQ(g.PositionFileName, dir.File("first.sav"));
+    EXPECT_TRUE(played.host.Transcript.empty());
+}
+
+TEST(PositionFile, FailedSaveKeepsTheOldFileAndWithdrawsTheEnd) {
+    ScratchDirectory dir;
+    PlayedGame played;
+    GameState& g = played.g;
+    std::string file = dir.File("kept.sav");
+    ASSERT_TRUE(WritePosition(g, file));
+    std::string old = ReadFileText(file);
+
+    g.Points = 999;
+    g.EndRequested = true;
+    // The disk fills half-way through the file.
+    auto halfWritten = [](const std::string& path, const std::string& text) {
+        WriteFileText(path, text.substr(0, text.size() / 2));
+        return false;
+    };
+    EXPECT_FALSE(WritePosition(g, file, halfWritten));
+    EXPECT_EQ(ReadFileText(file), old);
+    EXPECT_FALSE(std::filesystem::exists(file + ".kv41new"));
+    EXPECT_FALSE(g.EndRequested);
+    EXPECT_EQ(
+        played.host.Reported(Output::Error),
+        std::vector<std::string>{"Unable to write file - disk may be full or write-protected"});
+
+    // A directory that does not exist: the same report, and no confirmation.
+    played.host.Transcript.clear();
+    g.PositionFileName = dir.File("no such directory/x.sav");
+    SaveGame(g);
+    EXPECT_EQ(played.host.Reported(Output::Error).size(), 1u);
+    EXPECT_TRUE(played.host.Reported(Output::Line).empty());
+}
+
+// A position that cannot be loaded: the messages, then the game exactly as it was.
+struct RefusedLoad {
+    std::string Name;
+    std::string Text;
+    std::vector<std::string> Errors;
+};
+
+TEST(PositionFile, RefusedFilesLeaveTheGameAsItWasWithTheirMessages) {
+    ScratchDirectory dir;
+    PlayedGame played;
+    std::string valid = PositionText(played.g);
+    std::vector<std::string> lines = Lines(valid);
+    std::string otherSim = valid;
+    otherSim.replace(otherSim.find("KV41"), 4, "KV42");
+    const std::string wrongSim = "Can't continue - saved position not for this simulation";
+    const std::vector<RefusedLoad> cases = {
+        {"empty.sav", "", {wrongSim}},
+        {"other.sav", otherSim, {wrongSim}},
+        {"letters.sav", "abc 01/01/2026\r\nKV41\r\n", {"Saved file not in correct format"}},
+        {"cut.sav", Join(lines, 40), {}},
+        {"garbage.sav", Join(lines, 4) + "   1   2   x   4  -240\r\n", {}},
+    };
+    StartedProgram target;
+    target.g = played.g;  // a game in progress, to be kept
+    target.g.Host = &target.host;
+    target.g.PositionFileName = dir.File("current.sav");
+    GameState kept = target.g;
+    auto before = TakeSnapshot(kept);
+    for (const RefusedLoad& refused : cases) {
+        SCOPED_TRACE(refused.Name);
+        WriteFileText(dir.File(refused.Name), refused.Text);
+        target.host.Transcript.clear();
+        target.host.BoxTexts.clear();
+        target.host.FileChoices.push_back(dir.File(refused.Name));
+        EXPECT_FALSE(LoadPositionDialog(target.g));
+        EXPECT_EQ(target.host.Reported(Output::Error), refused.Errors);
+        ASSERT_EQ(target.host.BoxTexts.size(), 1u);
+        EXPECT_EQ(target.host.BoxTexts[0],
+                  ("Invalid saved game \r\n" + dir.File(refused.Name) + "\r\nPlease choose again.")
+                      .substr(0, 80));
+        EXPECT_TRUE(SnapshotBesideMessages(target.g, kept) == before);
+    }
+    target.host.Transcript.clear();
+    target.host.FileChoices.push_back(dir.File("missing.sav"));
+    EXPECT_FALSE(LoadPositionDialog(target.g));
+    EXPECT_EQ(target.host.Reported(Output::Error),
+              std::vector<std::string>{"Saved file not found"});
+    EXPECT_TRUE(SnapshotBesideMessages(target.g, kept) == before);
+}
+
+TEST(PositionFile, FileCutShortAtAnyLineIsRefused) {
+    PlayedGame played;
+    std::vector<std::string> lines = Lines(PositionText(played.g));
+    StartedProgram target;
+    auto before = TakeSnapshot(target.g);
+    for (std::size_t kept = 0; kept < lines.size(); ++kept) {
+        LoadOutcome outcome = ReadPosition(target.g, Join(lines, kept));
+        ASSERT_NE(outcome, LoadOutcome::Loaded) << kept << " lines";
+        ASSERT_TRUE(TakeSnapshot(target.g) == before) << kept << " lines";
+    }
+    // The last line without its line end is still whole.
+    std::string whole = Join(lines, lines.size());
+    EXPECT_EQ(ReadPosition(target.g, whole.substr(0, whole.size() - 2)), LoadOutcome::Loaded);
+}
+
+// Replaces token `token` (0-based) of line `line` (0-based) of the file.
+std::string WithToken(const std::string& text, std::size_t line, int token,
+                      const std::string& value) {
+    std::vector<std::string> lines = Lines(text);
+    std::istringstream words(lines.at(line));
+    std::vector<std::string> tokens{std::istream_iterator<std::string>(words), {}};
+    tokens.at(static_cast<std::size_t>(token)) = value;
+    std::string joined;
+    for (const std::string& word : tokens) joined += " " + word;
+    lines[line] = joined;
+    return Join(lines, lines.size());
+}
+
+TEST(PositionFile, NumbersOutsideTheirTablesAreRefused) {
+    PlayedGame played;
+    GameState& g = played.g;
+    std::string valid = PositionText(g);
+    const std::size_t trains = 9, sections = trains + g.TrainCount;
+    const std::size_t boxes = sections + g.SectCount + 51;
+    const std::size_t tail = boxes + 4 + g.EngineCount + 16;
+    const std::string trainPast = std::to_string(g.TrainCount + 1);
+    struct Bad {
+        std::size_t Line;
+        int Token;
+        std::string Value;
+    };
+    const std::vector<Bad> bad = {
+        {2, 1, "0"},                                     // MinuteTick
+        {2, 3, "17"},                                    // MessageIndex
+        {2, 7, "0"},                                     // TickSeconds
+        {2, 10, "6"},                                    // ShiftNumber
+        {4, 0, trainPast},                               // LineTrains
+        {4, 2, "-1"},                                    // LineTrains
+        {trains, 2, std::to_string(g.EngineCount + 1)},  // TrainEngine
+        {trains, 2, "998"},
+        {trains, 3, std::to_string(g.SectCount + 1)},  // TrainSect
+        {trains, 6, "7"},                              // TrainState
+        {trains, 7, "99999"},                          // TrainTimes
+        {sections, 0, trainPast},                      // SectTrain
+        {sections, 1, "-5"},                           // SectNext
+        {sections, 1, std::to_string(g.SectCount + 1)},
+        {sections, 2, "-1"},     // SectBehind
+        {boxes - 1, 0, "2"},     // LeverNormal
+        {boxes, 0, "3"},         // outgoing instrument
+        {boxes, 1, "-1"},        // incoming instrument
+        {boxes, 2, "27"},        // BoxBellShown
+        {boxes, 5, trainPast},   // BoxOfferedTrain
+        {boxes, 13, "27"},       // BoxAcceptedCode
+        {boxes, 14, trainPast},  // BoxToosTrain
+        {tail, 0, "0"},          // MessageIndex again
+        {tail, 2, trainPast},    // YardTrain
+        {tail + 1, 3, "1"},      // LMR with WR
+        {tail + 1, 0, "2"},      // a flag
+        {trains, 0, "12x"},      // not a number
+        {trains, 0, "99999999999999999999"},
+    };
+    StartedProgram target;
+    target.g.Points = 250;
+    auto before = TakeSnapshot(target.g);
+    for (const Bad& b : bad) {
+        SCOPED_TRACE("line " + std::to_string(b.Line + 1) + " token " + std::to_string(b.Token) +
+                     " = " + b.Value);
+        EXPECT_EQ(ReadPosition(target.g, WithToken(valid, b.Line, b.Token, b.Value)),
+                  LoadOutcome::ReadError);
+        EXPECT_TRUE(TakeSnapshot(target.g) == before);
+    }
+    // A line with a number too many or one missing.
+    std::vector<std::string> lines = Lines(valid);
+    for (std::size_t line : {trains, sections}) {
+        for (const std::string& changed : {lines[line] + " 5", lines[line].substr(0, 10)}) {
+            std::vector<std::string> edited = lines;
+            edited[line] = changed;
+            EXPECT_EQ(ReadPosition(target.g, Join(edited, edited.size())), LoadOutcome::ReadError)
+                << changed;
+        }
+    }
+    // A difficulty the game does not know.
+    std::vector<std::string> edited = lines;
+    edited[3] = "Impossible";
+    EXPECT_EQ(ReadPosition(target.g, Join(edited, edited.size())), LoadOutcome::ReadError);
+    EXPECT_TRUE(TakeSnapshot(target.g) == before);
+}
+
+TEST(PositionFile, RestartLoadsIntoTheRunningGameAndSetsTheCaption) {
+    ScratchDirectory dir;
+    PlayedGame night(0, 3);
+    ASSERT_TRUE(WritePosition(night.g, dir.File("night.sav")));
+
+    PlayedGame early(1, 0);
+    GameState& g = early.g;
+    g.GameTitle = "Tarrock Junction Signal Box Summer 1954";
+    early.host.FileChoices.push_back(dir.File("night.sav"));
+    RestartGame(g);
+    EXPECT_EQ(g.ShiftName.str(), "Night");
+    EXPECT_EQ(g.Difficulty, 20);
+    EXPECT_EQ(early.host.Caption,
+              "Tarrock Junction Signal Box Summer 1954     Night shift     Hard");
+
+    // Cancelled: the clock and everything else stay; paused: not even a dialog.
+    auto before = TakeSnapshot(g);
+    early.host.Transcript.clear();
+    RestartGame(g);
+    EXPECT_TRUE(TakeSnapshot(g) == before);
+    EXPECT_TRUE(early.host.Transcript.empty());
+    g.Paused = true;
+    std::size_t asked = early.host.Asked.size();
+    RestartGame(g);
+    EXPECT_EQ(early.host.Asked.size(), asked);
+}
+
+TEST(PositionFile, AutoSaveWritesBesideThePositionFileWithoutAWord) {
+    ScratchDirectory dir;
+    PlayedGame played;
+    GameState& g = played.g;
+    g.PositionFileName = dir.File("mine.sav");
+    AutoSavePosition(g);
+    EXPECT_TRUE(played.host.Transcript.empty());
+    EXPECT_EQ(ReadFileText(dir.File("KV41 autosave.sav")), PositionText(g));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("mine.sav")));
+}
+
+}  // namespace
+}  // namespace kv41
