@@ -86,7 +86,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         Line& line = lines_[i];
         if (!SameName(line.Section, section)) continue;
         if (!line.Heading && SameName(line.Key, key)) {
-            line.Raw = raw;
+            line.Raw = line.Key + "=" + std::string(value);  // the file's own spelling kept
             return;
         }
         sectionFound = true;

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "framework/ini_file.h"
+#include "framework/options.h"
+#include "framework/settings.h"
+#include "position_fixture.h"
+
+namespace kv41 {
+namespace {
+
+using testing::ReadFileText;
+using testing::ScratchDirectory;
+using testing::StartedProgram;
+using testing::WriteFileText;
+
+struct SettingsGame : StartedProgram {
+    ScratchDirectory dir;
+    SettingsGame() {
+        g.ProgramDirectory = dir.Path();
+        g.FontSize = 12;
+        g.MaxFontSize = 16;
+    }
+    std::string Ini() const { return dir.File("TOLA.INI"); }
+};
+
+TEST(Settings, FirstRunGivesTheDefaultsAndLeavesAllEightKeysInOrder) {
+    SettingsGame game;
+    GameState& g = game.g;
+    LoadSettings(g);
+    EXPECT_EQ(g.SavedSpeed, 5);
+    EXPECT_EQ(g.SavedFontSize, 12);
+    EXPECT_TRUE(g.SoundOn);
+    EXPECT_FALSE(g.ScoreLogging);
+    EXPECT_FALSE(g.WaitOnError);
+    EXPECT_TRUE(g.ClockRunning);
+    EXPECT_FALSE(g.AutoSave);
+    EXPECT_FALSE(g.HideLoco);
+    EXPECT_FALSE(std::filesystem::exists(game.Ini()));
+
+    g.SavedSpeed = g.TickSeconds;  // as the end of the session does
+    StoreSettings(g);
+    EXPECT_EQ(ReadFileText(game.Ini()),
+              "[KV41]\r\nSpeed=6\r\nFont=12\r\nLog=0\r\nSound=1\r\nWait=0\r\nClock=1\r\n"
+              "AutoSave=0\r\nHideLoco=0\r\n");
+}
+
+TEST(Settings, StoredValuesComeBackAndOtherLinesOfTheFileStay) {
+    SettingsGame game;
+    GameState& g = game.g;
+    WriteFileText(game.Ini(),
+                  "; the player's own note\n[Other]\nSpeed=9\n\n[kv41]\nspeed = 3\nLog=1\n"
+                  "Sound=0\nClock=0\nHideLoco=1\nFont=abc\n");
+    LoadSettings(g);
+    EXPECT_EQ(g.SavedSpeed, 3);
+    EXPECT_TRUE(g.ScoreLogging);
+    EXPECT_FALSE(g.SoundOn);
+    EXPECT_FALSE(g.ClockRunning);
+    EXPECT_TRUE(g.HideLoco);
+    EXPECT_EQ(g.SavedFontSize, 12);  // unreadable: the size in force
+
+    g.ClockRunning = true;  // nothing may change what is written back for Clock
+    g.WaitOnError = true;
+    g.SavedSpeed = 4;
+    StoreSettings(g);
+    IniFile written;
+    ASSERT_TRUE(written.Load(game.Ini()));
+    EXPECT_EQ(written.Get("Other", "Speed"), "9");
+    EXPECT_EQ(written.Get("KV41", "Speed"), "4");
+    EXPECT_EQ(written.Get("KV41", "Clock"), "0");
+    EXPECT_EQ(written.Get("KV41", "HideLoco"), "1");
+    EXPECT_EQ(written.Get("KV41", "Wait"), "1");
+    EXPECT_EQ(ReadFileText(game.Ini()).substr(0, 26), "; the player's own note\r\n[");
+}
+
+TEST(Settings, FontSizeAppliesOnlyWhenItFitsTheScreen) {
+    SettingsGame game;
+    GameState& g = game.g;
+    WriteFileText(game.Ini(), "[KV41]\r\nFont=20\r\n");
+    LoadSettings(g);
+    EXPECT_EQ(g.FontSize, 12);
+    g.SavedSpeed = 5;
+    StoreSettings(g);
+    IniFile written;
+    written.Load(game.Ini());
+    EXPECT_EQ(written.Get("KV41", "Font"), "12");
+
+    // The next run of the program.
+    WriteFileText(game.Ini(), "[KV41]\r\nFont=14\r\n");
+    game.host.Settings.clear();
+    LoadSettings(g);
+    EXPECT_EQ(g.FontSize, 14);
+    EXPECT_TRUE(g.FullRedraw);
+}
+
+TEST(Settings, SpeedThatCannotBeTimedIsIgnored) {
+    SettingsGame game;
+    WriteFileText(game.Ini(), "[KV41]\r\nSpeed=-4\r\n");
+    LoadSettings(game.g);
+    EXPECT_EQ(game.g.SavedSpeed, 0);  // the main loop keeps its own speed for 0
+    WriteFileText(game.Ini(), "[KV41]\r\nSpeed=fast\r\n");
+    LoadSettings(game.g);
+    EXPECT_EQ(game.g.SavedSpeed, 5);
+}
+
+TEST(Settings, LongProgramDirectoryIsUsedWhole) {
+    SettingsGame game;
+    std::string deep = game.dir.File(std::string(70, 'd') + "/" + std::string(40, 'e'));
+    std::filesystem::create_directories(deep);
+    game.g.ProgramDirectory = deep;
+    StoreSettings(game.g);
+    EXPECT_TRUE(std::filesystem::exists(deep + "/TOLA.INI"));
+}
+
+TEST(Options, EachBoxAndOkSetsItsOption) {
+    StartedProgram game;
+    GameState& g = game.g;
+    g.ClockRunning = true;
+    struct Box {
+        const char* Name;
+        bool GameState::*Field;
+    };
+    const Box boxes[] = {{"autoblock", &GameState::AutoBlockInstruments},
+                         {"callattention", &GameState::RequireCallAttention},
+                         {"log", &GameState::ScoreLogging},
+                         {"wait", &GameState::WaitOnError},
+                         {"sound", &GameState::SoundOn},
+                         {"autosave", &GameState::AutoSave}};
+    for (const Box& box : boxes) {
+        EXPECT_TRUE(SetOption(g, box.Name, true));
+        EXPECT_TRUE(g.*box.Field) << box.Name;
+        EXPECT_TRUE(SetOption(g, box.Name, false));
+        EXPECT_FALSE(g.*box.Field) << box.Name;
+    }
+    EXPECT_FALSE(g.ClockRunning);
+    EXPECT_FALSE(SetOption(g, "clock", true));
+}
+
+TEST(Options, OneRuleBookAtATime) {
+    StartedProgram game;
+    GameState& g = game.g;
+    EXPECT_TRUE(SetBellRules(g, "LMR"));
+    EXPECT_TRUE(g.RulesLMR);
+    EXPECT_FALSE(g.RulesWR);
+    EXPECT_TRUE(SetBellRules(g, "WR"));
+    EXPECT_TRUE(g.RulesWR);
+    EXPECT_FALSE(g.RulesLMR);
+    EXPECT_TRUE(SetBellRules(g, "BR"));
+    EXPECT_FALSE(g.RulesWR || g.RulesLMR);
+    EXPECT_FALSE(SetBellRules(g, "GWR"));
+    EXPECT_FALSE(g.RulesWR || g.RulesLMR);
+}
+
+TEST(Options, FontSizesOutsideTheBarsAreNotTaken) {
+    StartedProgram game;
+    GameState& g = game.g;
+    g.FontSize = 10;
+    g.MaxFontSize = 14;
+    OptionValues chosen = CurrentOptions(g);
+    chosen.MainFontSize = 13;
+    chosen.InfoFontSize = 8;
+    ApplyOptions(g, chosen);
+    EXPECT_EQ(g.FontSize, 13);
+    EXPECT_EQ(g.InfoFontSize, 8);
+    chosen.MainFontSize = 30;
+    chosen.InfoFontSize = 2;
+    ApplyOptions(g, chosen);
+    EXPECT_EQ(g.FontSize, 13);
+    EXPECT_EQ(g.InfoFontSize, 8);
+}
+
+TEST(IniFile, KeysAddedKeepTheirOrderAndSectionsTheirPlace) {
+    IniFile file;
+    file.Parse("[A]\nx=1\n\n[B]\ny=2\n");
+    file.Set("a", "z", "3");
+    file.Set("C", "w", "4");
+    file.Set("B", "Y", "5");
+    EXPECT_EQ(file.Text(), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=5\r\n[C]\r\nw=4\r\n");
+    EXPECT_EQ(file.Get("b", "y"), "5");
+    EXPECT_FALSE(file.Get("A", "y").has_value());
+}
+
+}  // namespace
+}  // namespace kv41
