@@ -24,31 +24,6 @@ TEST(Yard, BusyForThreeToSevenMinutes) {
     }
 }
 
-TEST(Yard, DueDepartureIsPutOnTheYardRoad) {
-    YardGame game;
-    GameState& g = game.g;
-    g.ClockNow = 599;
-    YardRelease(g);
-    EXPECT_EQ(g.SectTrain[YardRoadSect], 0);
-
-    g.ClockNow = 600;
-    g.SectNext[YardRoadSect] = 17;
-    g.SectLimit[YardRoadSect] = 10;
-    YardRelease(g);
-    const int t = game.departure;
-    EXPECT_EQ(g.SectTrain[YardRoadSect], t);
-    EXPECT_EQ(g.TrainState[t], TrainRunning);
-    EXPECT_EQ(g.TrainSect[t], YardRoadSect);
-    EXPECT_EQ(g.TrainToGo[t], g.SectLength[YardRoadSect]);
-    EXPECT_EQ(g.TrainTimes[t][RegLineClearGiven], 600);
-    EXPECT_EQ(g.TrainTimes[t][RegTesReceived], 600);
-    EXPECT_EQ(g.SectNext[YardRoadSect], 0);
-    EXPECT_EQ(g.SectLimit[YardRoadSect], 0);
-    EXPECT_EQ(g.TrainsInArea, 1);
-    EXPECT_EQ(game.Said(Output::Call),
-              std::vector<std::string>{"Call from Yard: Departure 10.00 Hollowmer ready in Yard"});
-}
-
 TEST(Yard, NothingIsPutOutWhileSomethingStandsInTheWay) {
     YardGame game;
     GameState& g = game.g;
@@ -129,35 +104,6 @@ TEST(Yard, ArrivalStillOnTheYardRoadKeepsTheYardBusy) {
     EXPECT_TRUE(g.YardClear);
     EXPECT_EQ(g.YardTrain, 0);
     EXPECT_EQ(g.SectTrain[YardRoadSect], leaving);
-}
-
-TEST(DownSidings, TerminatingTrainHandsItsEngineToTheNextWorking) {
-    BoxesGame game;
-    GameState& g = game.g;
-    const int in = game.AddTrain(4, 590, 4, 3, 7, "Hollowmer", "Dn Sdg");
-    const int out = game.AddTrain(7, 640, 3, 1, 7, "Dn Sdg", "Pellingford");
-    g.TrainNextWorking[in] = out;
-    g.TrainEngine[in] = 12;
-    g.TrainLate[out] = 3;
-    g.SectTrain[DownSidingTwoSect] = in;
-    g.SectNext[DownSidingTwoSect] = 5;
-    g.TrainsInArea = 1;
-    TerminateInDownSiding(g, in, DownSidingTwoSect);
-    EXPECT_EQ(g.SectTrain[DownSidingTwoSect], out);
-    EXPECT_EQ(g.TrainSect[out], DownSidingTwoSect);
-    EXPECT_EQ(g.SectNext[DownSidingTwoSect], 0);
-    EXPECT_EQ(g.SectLimit[DownSidingTwoSect], 0);
-    EXPECT_EQ(g.TrainToGo[out], 5);
-    EXPECT_EQ(g.TrainWait[out], 430);
-    EXPECT_EQ(g.TrainsInArea, 0);
-    EXPECT_EQ(g.TrainState[in], TrainGone);
-    EXPECT_EQ(g.TrainEngine[out], 12);
-
-    // No next working: the siding is left clear.
-    g.TrainNextWorking[in] = 0;
-    TerminateInDownSiding(g, in, DownSidingTwoSect);
-    EXPECT_EQ(g.SectTrain[DownSidingTwoSect], 0);
-    EXPECT_EQ(g.TrainsInArea, 0);
 }
 
 TEST(DownSidings, DepartureAnnouncesItselfAndCountsIntoTheAreaOnce) {
