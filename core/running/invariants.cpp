@@ -76,14 +76,16 @@ private:
         Table<bool, MaxSections> reached{};
         for (int t = 1; t <= g_.TrainCount; ++t) {
             CheckTrainFields(t);
-            if (!InArea(t) || HeldInYard(t)) continue;
+            if (!InArea(t)) continue;
             int head = g_.TrainSect[t];
             if (head < 1 || head > g_.SectCount) {
                 Fail(Train(t) + " is in the area with no head section");
                 continue;
             }
             if (g_.SectTrain[head] != t) {
-                Fail(Train(t) + " does not hold its head section " + std::to_string(head));
+                if (!HeldInYard(t)) {
+                    Fail(Train(t) + " does not hold its head section " + std::to_string(head));
+                }
                 continue;
             }
             if (g_.TrainToGo[t] < 0 || g_.TrainToGo[t] > g_.SectLength[head]) {

@@ -1,0 +1,253 @@
+// The rules of the sections a train enters: clear-road bonuses, wrong routes, platform stops,
+// the sidings' reception; the delay allowance and check; the overtaking bonus.
+#include <gtest/gtest.h>
+
+#include "running/section_entry.h"
+#include "running/train_movement.h"
+#include "running/yard.h"
+#include "running_fixture.h"
+
+namespace kv41::testing {
+namespace {
+
+struct SectionEntryTest : ::testing::Test, RunningGame {
+    void ExpectBlocked(int sect) {
+        EXPECT_EQ(g.SectNext[sect], 0);
+        EXPECT_EQ(g.SectLimit[sect], 0);
+    }
+};
+
+TEST_F(SectionEntryTest, DistantOffGivesFastTrainsAClearRoadBonusByClass) {
+    g.LeverNormal[51] = 0;
+    AddTrain(1, 480, 4, 1, 1);
+    SectionEntryRules(g, 2, 1);
+    EXPECT_EQ(g.SectTrain[2], 1);
+    EXPECT_TRUE(g.TrackLampsDirty);
+    EXPECT_EQ(g.Points, 3);
+    EXPECT_EQ(Said(Output::Bonus).back(),
+              "You gain 3 points for giving down  8.00 express a clear road");
+
+    AddTrain(2, 480, 4, 1, 3);
+    SectionEntryRules(g, 2, 2);
+    EXPECT_EQ(g.Points, 5);
+    AddTrain(3, 480, 4, 1, 8);
+    SectionEntryRules(g, 2, 3);
+    EXPECT_EQ(g.Points, 6);
+    EXPECT_EQ(Said(Output::Bonus).back(),
+              "You gain 1 point for giving down  8.00 fast goods a clear road");
+    // Slow goods earn nothing, nor does anyone with the distant on.
+    AddTrain(4, 480, 4, 1, 10);
+    SectionEntryRules(g, 2, 4);
+    g.LeverNormal[1] = 1;
+    SectionEntryRules(g, 30, 1);
+    EXPECT_EQ(g.Points, 6);
+    g.LeverNormal[1] = 0;
+    SectionEntryRules(g, 30, 2);
+    EXPECT_EQ(Said(Output::Bonus).back(),
+              "You gain 2 points for giving up  8.00 passenger a clear road");
+}
+
+TEST_F(SectionEntryTest, PassengerTrainRoutedToTheSidingsIsChargedAndStopped) {
+    g.SectNext[7] = 8;
+    g.LeverNormal[43] = 0;
+    AddTrain(1, 480, 4, 1, 1);
+    SectionEntryRules(g, 7, 1);
+    EXPECT_EQ(g.Points, -10);
+    EXPECT_EQ(Said(Output::Error).back(),
+              "You lose 10 points for trying to route non-freight  8.00 train to sidings");
+    ExpectBlocked(8);
+
+    // A terminating train let past the sidings by the inner home.
+    g.LeverNormal[43] = 1;
+    g.LeverNormal[48] = 0;
+    g.SectNext[8] = 9;
+    AddTrain(2, 480, 4, 3, 8);
+    SectionEntryRules(g, 7, 2);
+    EXPECT_EQ(g.Points, -20);
+    EXPECT_EQ(Said(Output::Error).back(),
+              "You lose 10 points for not routing terminating  8.00 train to sidings");
+    ExpectBlocked(8);
+}
+
+TEST_F(SectionEntryTest, DownPlatformStopsBranchPassengersAndChargesWrongStarters) {
+    AddTrain(1, 480, 4, 2, 2);
+    g.SectLimit[11] = 15;
+    SectionEntryRules(g, 11, 1);
+    EXPECT_EQ(g.SectLimit[11], 0);
+    EXPECT_EQ(g.Points, 0);
+
+    // Both the stop and the wrong route apply.
+    g.LeverNormal[47] = 0;
+    g.SectNext[11] = 12;
+    SectionEntryRules(g, 11, 1);
+    EXPECT_EQ(Said(Output::Error).back(),
+              "You lose 10 points for trying to route  8.00 Brenley train to Pellingford");
+    ExpectBlocked(11);
+
+    g.LeverNormal[47] = 1;
+    g.LeverNormal[42] = 0;
+    AddTrain(2, 480, 4, 1, 1);
+    SectionEntryRules(g, 11, 2);
+    EXPECT_EQ(Said(Output::Error).back(),
+              "You lose 10 points for trying to route  8.00 Pellingford train to Brenley");
+    EXPECT_EQ(g.Points, -20);
+}
+
+TEST_F(SectionEntryTest, UpStarterSectionChargesEachWrongJunctionRoute) {
+    struct Case {
+        int to, lever;
+        const char* text;
+    } cases[] = {
+        {4, 6, "You lose 10 points for trying to route  8.00 Hollowmere train to Radlow Rd"},
+        {5, 4, "You lose 10 points for trying to route  8.00 Radlow Rd train to Hollowmere"},
+        {3, 4, "You lose 10 points for trying to route  8.00 Exch Sdgs train to Hollowmere"},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        g.LeverNormal.fill(1);
+        g.LeverNormal[c.lever] = 0;
+        g.SectNext[34] = 35;
+        AddTrain(++row, 480, 1, c.to, 1);
+        SectionEntryRules(g, 34, row);
+        EXPECT_EQ(Said(Output::Error).back(), c.text);
+        ExpectBlocked(34);
+    }
+    // The right starter for the train: nothing.
+    g.LeverNormal.fill(1);
+    g.LeverNormal[4] = 0;
+    g.SectNext[34] = 35;
+    AddTrain(++row, 480, 1, 4, 1);
+    SectionEntryRules(g, 34, row);
+    EXPECT_EQ(g.Points, -30);
+    EXPECT_EQ(g.SectNext[34], 35);
+}
+
+TEST_F(SectionEntryTest, BranchToSidingsAndSouthEndRules) {
+    g.SectNext[25] = 24;
+    g.LeverNormal[13] = 0;
+    AddTrain(1, 480, 2, 4, 2);
+    SectionEntryRules(g, 25, 1);
+    ExpectBlocked(25);
+    EXPECT_EQ(g.Points, -10);
+
+    // Section 37 identifies trains for boxes 3 and 4 and charges a terminating train sent on.
+    AddTrain(2, 480, 1, 4, 1);
+    SectionEntryRules(g, 37, 2);
+    EXPECT_EQ(g.BoxTrain[3], 2);
+    AddTrain(3, 480, 1, 5, 1);
+    SectionEntryRules(g, 37, 3);
+    EXPECT_EQ(g.BoxTrain[4], 3);
+    g.SectNext[36] = 8;
+    g.LeverNormal[48] = 0;
+    AddTrain(4, 480, 1, 3, 8);
+    SectionEntryRules(g, 37, 4);
+    ExpectBlocked(8);
+    EXPECT_EQ(g.Points, -20);
+
+    // Only Radlow Rd trains run on beyond section 41.
+    SectionEntryRules(g, 41, 2);
+    ExpectBlocked(41);
+    g.SectNext[41] = 42;
+    g.SectLimit[41] = 15;
+    SectionEntryRules(g, 41, 3);
+    EXPECT_EQ(g.SectNext[41], 42);
+}
+
+TEST_F(SectionEntryTest, SidingsEntrySendsArrivalsToTheYardRoadAndOthersToAFreeSiding) {
+    g.SectNext[SidingsEntrySect] = 0;
+    AddTrain(1, 480, 4, 3, 8);
+    g.TrainDest[1] = "Exchange Sdg";
+    SectionEntryRules(g, SidingsEntrySect, 1);
+    EXPECT_EQ(g.SectNext[SidingsEntrySect], YardRoadSect);
+    EXPECT_EQ(g.SectLimit[YardRoadSect], 10);
+    EXPECT_EQ(g.SectNext[YardRoadSect], 0);
+    EXPECT_FALSE(g.YardClear);
+    EXPECT_GE(g.YardTimer, 30);
+    EXPECT_LT(g.YardTimer, 70);
+
+    g.SectNext[SidingsEntrySect] = 0;
+    AddTrain(2, 480, 1, 3, 10);
+    g.TrainDest[2] = "Down Sdgs";
+    SectionEntryRules(g, SidingsEntrySect, 2);
+    EXPECT_EQ(g.SectNext[SidingsEntrySect], DownSidingTwoSect);
+    EXPECT_EQ(g.SectLimit[DownSidingTwoSect], 0);
+
+    g.SectNext[SidingsEntrySect] = 0;
+    g.SectTrain[DownSidingTwoSect] = 2;
+    SectionEntryRules(g, SidingsEntrySect, 2);
+    EXPECT_EQ(g.SectNext[SidingsEntrySect], DownSidingOneSect);
+
+    // A departure through a route already set: the line's next departure can be chosen.
+    g.YardClear = true;
+    g.YardTimer = 0;
+    SectionEntryRules(g, SidingsEntrySect, 2);
+    EXPECT_EQ(g.SectNext[SidingsEntrySect], DownSidingOneSect);
+    EXPECT_FALSE(g.YardClear);
+}
+
+TEST_F(SectionEntryTest, DelayAllowanceByClassDifficultyAndOrigin) {
+    g.Difficulty = 5;  // d = 5
+    const std::pair<int, int> allowances[] = {{1, 2},  {2, 2},  {3, 8},  {4, 8},
+                                              {6, 20}, {8, 20}, {9, 30}, {12, 30}};
+    for (auto [trainClass, allowance] : allowances) {
+        AddTrain(1, 480, 4, 1, trainClass);
+        EXPECT_EQ(DelayAllowance(g, 1), allowance) << "class " << trainClass;
+    }
+    g.TrainFrom[1] = YardLine;
+    EXPECT_EQ(DelayAllowance(g, 1), 40);
+    g.Difficulty = 25;  // d = 1
+    AddTrain(1, 480, 4, 1, 1);
+    EXPECT_EQ(DelayAllowance(g, 1), 0);
+}
+
+TEST_F(SectionEntryTest, DelayBeyondTheAllowanceCostsAPointAMinute) {
+    g.Difficulty = 5;
+    AddTrain(1, 590, 4, 1, 1);
+    g.TrainLate[1] = 3;
+    g.ClockNow = 590 + 3 + 2;  // exactly the allowance
+    DelayCheck(g, 1);
+    EXPECT_EQ(g.Points, 0);
+    g.ClockNow += 5;
+    DelayCheck(g, 1);
+    EXPECT_EQ(g.Points, -5);
+    EXPECT_EQ(Said(Output::Error).back(), "You lose 5 points for delaying  9.50 from Elmsworth");
+}
+
+TEST_F(SectionEntryTest, OvertakingASlowerTrainInTheSidingEarnsThreePointsOncePerPassage) {
+    AddTrain(1, 615, 4, 1, 1);
+    AddTrain(2, 590, 4, 1, 10);
+    g.SectTrain[DownSidingOneSect] = 2;
+    OvertakingCheck(g, 1);
+    EXPECT_EQ(g.Points, 3);
+    EXPECT_EQ(Said(Output::Bonus).back(),
+              "You gain 3 points for 615overtaking slower 590 train in siding");
+
+    // Not for a train of the same kind, another line, or one from the sidings.
+    AddTrain(3, 600, 4, 1, 11);
+    OvertakingCheck(g, 3);
+    g.TrainTo[2] = 4;
+    OvertakingCheck(g, 1);
+    g.TrainTo[2] = 1;
+    g.TrainFrom[2] = YardLine;
+    OvertakingCheck(g, 1);
+    EXPECT_EQ(g.Points, 3);
+
+    // A train standing at the platform end is judged once, however long it stands.
+    g.TrainFrom[2] = 4;
+    g.SectLimit[DownPlatformSect] = 0;
+    g.SectTrain[DownSidingOneSect] = 0;
+    AddTrain(4, 615, 4, 1, 1);
+    g.TrainSect[2] = DownSidingOneSect;
+    g.TrainState[2] = TrainStanding;
+    Place(4, DownPlatformSect, 0, 0);
+    Place(2, DownSidingOneSect, 0, 0);
+    for (int i = 0; i < 10; ++i) MoveTrain(g, 4);
+    EXPECT_EQ(g.Points, 6);
+    g.SectLimit[DownPlatformSect] = 40;
+    for (int i = 0; i < 10; ++i) MoveTrain(g, 4);
+    EXPECT_NE(g.TrainSect[4], DownPlatformSect);
+    EXPECT_EQ(g.Points, 6);
+}
+
+}  // namespace
+}  // namespace kv41::testing
