@@ -73,7 +73,8 @@ const std::vector<FieldEntry>& Registry() {
     static const std::vector<FieldEntry> entries = {
         // Clock, score and the shift.
         Scalar("ClockNow", &GameState::ClockNow, AnyNumber),
-        Scalar("MinuteTick", &GameState::MinuteTick, {0, 10}),
+        Scalar("MinuteTick", &GameState::MinuteTick,
+               {1, 10}),  // a minute ends as the count passes 1: 0 would stop the clock
         Scalar("TickSeconds", &GameState::TickSeconds, {1, 3600}),
         Scalar("FastMode", &GameState::FastMode, Flag),
         Scalar("QuietTicks", &GameState::QuietTicks, AnyNumber),
