@@ -170,6 +170,19 @@ TEST_F(EventWait, ChosenBellIsPlayedAndTheNextStepComesAtOnce) {
     EXPECT_EQ(g.PendingBellCode, 0);
 }
 
+TEST_F(EventWait, TappedCodeIsJudgedBeforeTheListReplacesIt) {
+    host.BellChoices = {1};
+    Click(TapperCell(3));
+    Click(TapperCell(3), 300);   // 2: train entering section, with no line clear from box 3
+    Click(BoxNameCell(1), 100);  // ends the tapping and opens box 1's list
+    for (int i = 0; i < 3; ++i) WaitForAction(g);
+    EXPECT_EQ(g.BoxBellSent[3], 0);  // refused, so box 3 will not answer it
+    EXPECT_FALSE(host.Transcript.empty());
+    EXPECT_EQ(host.Transcript.back().first, Output::Error);
+    EXPECT_EQ(g.PendingBellBox, 1);
+    EXPECT_EQ(g.PendingBellCode, 1);
+}
+
 TEST_F(EventWait, CancelledBellListSendsNothing) {
     Click(BoxNameCell(2));
     WaitForAction(g);
