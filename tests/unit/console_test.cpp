@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "command_words.h"
 #include "console.h"
 
 namespace kv41 {
@@ -190,6 +192,44 @@ TEST(Console, LeverCommandConfirmsRealLeversOnly) {
               std::string::npos)
         << out;
     EXPECT_EQ(run.status, 0);
+}
+
+}  // namespace kv41
+
+namespace kv41 {
+
+TEST(Console, BellAndTapperReachTheBoxByTheirCells) {
+    ScriptRun run;
+    if (run.console.Game().SectCount == 0) GTEST_SKIP() << "no layout built yet";
+    // Call attention chosen from box 1's list is played on the tapper and answered by the box;
+    // two taps on its plunger 300 ms apart make train entering section.
+    auto lines = Lines(run.Run("new 2 1\ntrace sounds on\nbell 1 1\nstep\ntap 1 300\nstep\n"));
+    auto at = [&](const std::string& text) {
+        return std::find(lines.begin(), lines.end(), text) - lines.begin();
+    };
+    auto count = static_cast<long>(lines.size());
+    EXPECT_LT(at("sound: sndTapper.wav"), at("ring: 1 1"));
+    EXPECT_LT(at("ring: 1 1"), count);
+    EXPECT_LT(at("sound: sndTapper2.wav"), count);
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(CommandWords, QuotedTextsKeepBlanksAndEscapedQuotes) {
+    CommandWords words(R"(  "  2815" "say \"hi\" \\ there" bare "unclosed)");
+    EXPECT_EQ(words.Text("a"), "  2815");
+    EXPECT_EQ(words.Text("b"), R"(say "hi" \ there)");
+    EXPECT_EQ(words.Text("c"), "bare");
+    EXPECT_THROW(words.Text("d"), CommandRefused);
+    CommandWords glued(R"("ab"cd)");
+    EXPECT_THROW(glued.Text("e"), CommandRefused);
+}
+
+TEST(CommandWords, NumbersAreWholeDecimalsOnly) {
+    EXPECT_EQ(ParseWholeNumber("-240"), -240);
+    EXPECT_EQ(ParseWholeNumber("+7"), 7);
+    for (const char* bad : {"", "-", "1.5", "0x10", "1e3", " 1", "1 ", "9999999999999"}) {
+        EXPECT_FALSE(ParseWholeNumber(bad)) << bad;
+    }
 }
 
 }  // namespace kv41
