@@ -108,6 +108,10 @@ bool Console::ReadAndRunOne() {
     DepthGuard guard(depth_);
     out_.flush();  // what the last command set going has been printed by now
     if (exitRequested_) return false;
+    // Everything queued has been taken by now, so a bell code still waiting for its list was
+    // not wanted by the click meant for it (the click went elsewhere, say to a lever prompt);
+    // it must not answer a later, unrelated click.
+    host_->BellChoices.clear();
     std::string line;
     bool overlong = false;
     if (!ReadLine(line, overlong)) return false;
