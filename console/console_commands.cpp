@@ -23,7 +23,7 @@ namespace kv41 {
 
 namespace {
 
-constexpr long long MaxSteps = 100000;  // about ten days of simulated time
+constexpr long long MaxSteps = 100000;  // about a week of simulated time
 constexpr long long MaxGapMs = 60000;
 constexpr std::size_t MaxGaps = 20;
 
