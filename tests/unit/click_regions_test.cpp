@@ -64,14 +64,6 @@ TEST(ClickRegions, NothingIsHitBeforeTheRegionsAreBuilt) {
     EXPECT_EQ(HitTest(game.g, 10, 29), ActionHeld);
 }
 
-TEST(ClickRegions, LeverCellIsTheLeversColumnInTheFrame) {
-    testing::FreshGame game;
-    PanelCell cell = LeverCell(51);
-    EXPECT_EQ(cell.Column, 52);
-    EXPECT_EQ(HitTest(game.g, cell.Column, cell.Row), ActionLeverFrame);
-    EXPECT_EQ(LeverCell(52).Column, 0);
-}
-
 // The colours the legend's "L Learning" item was last drawn in.
 Rgb LearningColour(const testing::RecordingHost& host) {
     Rgb colour{};
