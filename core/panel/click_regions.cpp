@@ -7,12 +7,12 @@ namespace kv41 {
 
 namespace {
 
-struct RegionSpec {
+struct RegionPlace {
     int X, Y, Width, Height, Code;
 };
 
 // Later regions win, so the key legend on row 29 is added after the lever frame it overlaps.
-constexpr RegionSpec Regions[] = {
+constexpr RegionPlace Regions[] = {
     {2, 25, 51, 5, ActionLeverFrame},
     {1, 13, 18, 1, 81},
     {19, 13, 18, 1, 82},
@@ -41,8 +41,8 @@ void AddRegion(GameState& g, int x, int y, int width, int height, int code) {
 }
 
 PanelCell CellOfCode(int code) {
-    for (const RegionSpec& spec : Regions) {
-        if (spec.Code == code) return {spec.X, spec.Y};
+    for (const RegionPlace& place : Regions) {
+        if (place.Code == code) return {place.X, place.Y};
     }
     return {};
 }
@@ -56,8 +56,8 @@ bool ValidBox(int box) {
 void BuildClickRegions(GameState& g) {
     g.HitRegions = {};
     g.HitRegionCount = 0;
-    for (const RegionSpec& spec : Regions) {
-        AddRegion(g, spec.X, spec.Y, spec.Width, spec.Height, spec.Code);
+    for (const RegionPlace& place : Regions) {
+        AddRegion(g, place.X, place.Y, place.Width, place.Height, place.Code);
     }
     g.HitRange[1] = {1, g.HitRegionCount};
 }
