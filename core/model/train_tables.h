@@ -53,7 +53,8 @@ struct TrainTables {
     Table<BoundedText<5>, MaxEngines> EngineNumber{};
 };
 
-// Train group by class: 1 passenger-type, 2 fast goods and light engines, 3 slow goods.
+// Train group by class: 1 passenger-type, 2 fast goods and light engines, 3 slow goods. Class
+// C freight (5), which the day does not run, is fully fitted and goes with the fast goods.
 constexpr int ClassGroup(int trainClass) {
     return trainClass <= 4 ? 1 : trainClass <= 9 ? 2 : 3;
 }
