@@ -5,6 +5,7 @@
 #include "controls/bell_codes.h"
 #include "controls/track_queries.h"
 #include "framework/messages.h"
+#include "running/box_rules.h"
 
 namespace kv41 {
 
@@ -71,8 +72,12 @@ struct Bell {
     // The shown code is dealt with: off the indicator, and no longer waiting for the player
     // (so that a later tapped code is not mistaken for an answer to it).
     void TakeOffIndicator() const {
-        g.BoxBellShown[box] = 0;
+        ClearIndicator();
         g.BoxRingPending[box] = 0;
+    }
+    void ClearIndicator() const {
+        g.BoxBellShown[box] = 0;
+        ShowBellChange(g, box);
     }
     void AnswerShown() const {
         g.BoxBellAnswered[box] = 1;
@@ -213,7 +218,7 @@ void LineNowClear(const Bell& b) {
     int clearingBox = b.box == 2 ? 1 : b.box;
     if (ClearingPointOccupied(g, clearingBox, 0))
         return b.Refuse(2, "clearing point still obstructed");
-    g.BoxBellShown[b.box] = 0;
+    b.ClearIndicator();
     g.BoxWarningGiven[b.box] = 0;
     int t = g.BoxOfferedTrain[b.box];
     if (t != 0) SetApproachSpeed(g, b.box, t, Acceptance::WarningLifted);
@@ -223,14 +228,14 @@ void BlockingBack(const Bell& b) {
     if (b.CallAttentionMissing()) return;
     if (b.box == 1 || b.box == 2) return b.Refuse(1, "blocking back where not allowed");
     if (IncomingBlock(b.g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
-    b.g.BoxBellShown[b.box] = 0;
+    b.ClearIndicator();
 }
 
 void ShuntForward(const Bell& b) {
     if (b.CallAttentionMissing()) return;
     if (b.box != 4) return b.Refuse(1, "shunting forward not on LMS loop");
     if (OutgoingBlock(b.g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
-    b.g.BoxBellShown[b.box] = 0;
+    b.ClearIndicator();
 }
 
 void ShuntWithdrawn(const Bell& b) {
@@ -239,7 +244,7 @@ void ShuntWithdrawn(const Bell& b) {
     if (OutgoingBlock(b.g, b.box) != TrainOnLine) return b.RefuseInstrument("Train On Line");
     if (AnyOccupied(b.g, {40, 41}))
         return b.Refuse(1, "sending shunt withdrawn before section is cleared");
-    b.g.BoxBellShown[b.box] = 0;
+    b.ClearIndicator();
 }
 
 // The shown train entering section or train out of section must be acknowledged before the

@@ -28,13 +28,6 @@ TEST(BellCodes, TextMatchesBeatsForEveryCode) {
     EXPECT_EQ(BellCodeOf(-1).Text, "     ");
 }
 
-TEST(BellCodes, CallAttentionIsNeededForOffersButNotForAnswers) {
-    for (int code = BellLineClearFirst; code <= BellLineClearLast; ++code)
-        EXPECT_TRUE(BellCodeOf(code).NeedsCallAttention) << code;
-    for (int code : {0, 1, 16, 18, 19, 21, 23}) EXPECT_FALSE(BellCodeOf(code).NeedsCallAttention);
-    for (int code : {17, 20, 22, 24, 25, 26}) EXPECT_TRUE(BellCodeOf(code).NeedsCallAttention);
-}
-
 TEST(BellCodes, LineClearCodeByClassAndBranch) {
     EXPECT_EQ(LineClearCode(1), 2);
     EXPECT_EQ(LineClearCode(2, 1), 3);
