@@ -16,10 +16,19 @@ namespace kv41 {
 
 namespace {
 
+constexpr int DayMs = 24 * 3600 * 1000;
+
+// Milliseconds from one time of day to a later one, across midnight too.
+int ElapsedMs(int from, int to) {
+    int elapsed = (to - from) % DayMs;
+    return elapsed < 0 ? elapsed + DayMs : elapsed;
+}
+
 class Gaps {
 public:
     explicit Gaps(std::span<const int> times) {
-        for (std::size_t i = 1; i < times.size(); ++i) gaps_.push_back(times[i] - times[i - 1]);
+        for (std::size_t i = 1; i < times.size(); ++i)
+            gaps_.push_back(ElapsedMs(times[i - 1], times[i]));
     }
     // Whether gap `gap` (1-based) stands out against each of `others`.
     bool StandsOut(int gap, std::initializer_list<int> others) const {
@@ -123,7 +132,7 @@ void RecordTap(GameState& g) {
     const int t = g.Host->TimeOfDayMs();
     const auto slot = static_cast<std::size_t>(g.TapCount);
     g.TapTimes[slot] = t;
-    if (t - g.TapTimes[slot - 1] <= TapPauseLimitMs) {
+    if (ElapsedMs(g.TapTimes[slot - 1], t) <= TapPauseLimitMs) {
         ++g.TapCount;
     } else {
         DecodeTaps(g);

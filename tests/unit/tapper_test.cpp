@@ -114,6 +114,20 @@ TEST_F(Tapper, APauseOverTwoSecondsEndsTheCodeAndLosesTheLateTap) {
     EXPECT_EQ(g.BoxBellSent[2], 14);
 }
 
+TEST_F(Tapper, ACodeTappedAcrossMidnightKeepsItsRhythm) {
+    game.host.VirtualMs = 24 * 3600 * 1000 - 500;
+    g.TapTimes[1] = game.host.VirtualMs;
+    StartTapping(g, 1);
+    game.host.Sleep(S);
+    RecordTap(g);
+    game.host.Sleep(S);
+    RecordTap(g);
+    game.host.Sleep(L);
+    RecordTap(g);
+    DecodeTaps(g);
+    EXPECT_EQ(g.PendingBellCode, 3);  // 3-1
+}
+
 TEST_F(Tapper, TapsBeyondTheTableEndTheCodeWithoutWritingPastIt) {
     const int clickBefore = g.ClickColumn;
     g.TapTimes[1] = game.host.VirtualMs;
