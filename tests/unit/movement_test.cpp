@@ -6,6 +6,7 @@
 #include "running/exit_checks.h"
 #include "running/simulation_step.h"
 #include "running/train_movement.h"
+#include "running/waiting_trains.h"
 #include "running/yard.h"
 #include "running_fixture.h"
 
@@ -273,6 +274,33 @@ TEST_F(MovementTest, ArrivalInTheYardFinishesFreesItsTailAndPutsOutAHeldDepartur
     EXPECT_EQ(g.BoxToosTrain[3], 1);  // line 4 is box 3's
     EXPECT_EQ(g.YardTrain, 0);
     EXPECT_EQ(g.SectTrain[18], 2);
+    ExpectConsistent();
+}
+
+TEST_F(MovementTest, TrainTerminatingInADownSidingGivesUpItsTailToItsNextWorking) {
+    // 270 yards stand in the 260-yard siding: the last 10 are still on section 44.
+    AddTrain(1, 590, 1, 3, 10, 270);
+    AddTrain(2, 700, 3, 4, 10);  // due more than an hour ahead: not yet reported
+    g.TrainEngine[2] = EngineUnknown;
+    g.TrainNextWorking[1] = 2;
+    g.SectLimit[DownSidingTwoSect] = 0;
+    Place(1, DownSidingTwoSect, 5, 5);
+    g.SectTrain[44] = 1;
+    g.SectBehind[DownSidingTwoSect] = 44;
+    MoveTrain(g, 1);
+
+    EXPECT_EQ(g.TrainState[1], TrainGone);
+    EXPECT_EQ(g.SectTrain[44], 0);
+    EXPECT_EQ(g.SectBehind[DownSidingTwoSect], 0);
+    EXPECT_EQ(g.SectTrain[DownSidingTwoSect], 2);
+    EXPECT_EQ(g.TrainSect[2], DownSidingTwoSect);
+    EXPECT_EQ(g.TrainEngine[2], 1);
+    EXPECT_EQ(g.BoxToosTrain[1], 1);
+    ExpectConsistent();
+    // Its first waiting tick makes it a standing train, reported or not.
+    ASSERT_EQ(g.TrainState[2], TrainBooked);
+    WaitTrain(g, 2);
+    EXPECT_EQ(g.TrainState[2], TrainStanding);
     ExpectConsistent();
 }
 
