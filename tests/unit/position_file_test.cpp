@@ -4,6 +4,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "auto_signalman.h"
 #include "position_fixture.h"
 
 namespace kv41 {
@@ -135,6 +136,24 @@ TEST(PositionFile, SavedGameLoadsIntoAFreshProgramUnchanged) {
     // Every block instrument is drawn afresh at the next paint.
     EXPECT_EQ(fresh.g.BoxInstrumentDrawn[1][0], 2);
     EXPECT_EQ(fresh.g.BoxInstrumentDrawn[1][1], 1);
+}
+
+TEST(PositionFile, EveryHourOfABusyDayLoadsBackWhole) {
+    StartedProgram day(11);
+    testing::AutoSignalman::SetUpDay(day.g);
+    StartedProgram other(23);
+    int hours = 0, steps = 0;
+    while (!day.g.EndRequested && steps < 20000) {
+        testing::AutoSignalman::BeforeStep(day.g);
+        SimulationStep(day.g);
+        ++steps;
+        if (day.g.MinuteTick != 10 || day.g.ClockNow % 60 != 0) continue;
+        SCOPED_TRACE("at " + std::to_string(day.g.ClockNow));
+        ASSERT_EQ(ReadPosition(other.g, PositionText(day.g)), LoadOutcome::Loaded);
+        ExpectSameRunningState(day.g, other.g);
+        ++hours;
+    }
+    EXPECT_EQ(hours, 24);
 }
 
 TEST(PositionFile, FileIsLaidOutInFixedWidthsWithCrLf) {
