@@ -20,14 +20,7 @@ using testing::TakeSnapshot;
 using testing::WriteFileText;
 
 std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
+    return testing::CrLfLines(text);
 }
 
 std::string Join(const std::vector<std::string>& lines, std::size_t count) {

@@ -14,13 +14,7 @@ using testing::StartedProgram;
 using testing::WriteFileText;
 
 std::vector<std::string> TrainLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
+    std::vector<std::string> lines = testing::CrLfLines(text);
     // Three heading lines before, two empty lines after.
     return {lines.begin() + 3, lines.end() - 2};
 }
