@@ -51,7 +51,7 @@ void Present(GameState& g, const Presentation& look, std::string_view message) {
         // The bonus chime comes before the box, which holds the game until OK.
         if (look.BonusSound) PlayBonusSound(g);
         g.Host->Report(look.Kind, text);
-        g.Host->ShowBox(text, look.Box, g.HelpContext);
+        g.Host->ShowMessageBox(text, look.Box, g.HelpContext);
     } else {
         WriteOnMessageLine(g, text, look.Text, look.Back);
         g.Host->Report(look.Kind, text);

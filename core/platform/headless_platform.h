@@ -69,6 +69,8 @@ public:
     void SetTimerInterval(int ms) override { TimerMs = ms; }
     void PlayWave(const std::string& fileName) override;
     void ShowBox(const std::string& text, BoxType type, int helpContext) override;
+    void ShowMessageBox(const std::string&, BoxType, int) override {}
+    void ShowRatingDialog(const std::string&, const std::string&, const std::string&) override {}
     bool AskYesNo(const std::string& text, int helpContext) override;
     void Report(Output kind, const std::string& text) override;
     std::string ProgramDirectory() override { return Directory; }

@@ -63,6 +63,16 @@ public:
 
     // --- Boxes and questions ----------------------------------------------------------------
     virtual void ShowBox(const std::string& text, BoxType type, int helpContext) = 0;
+    // The box of an error, notice or bonus shown with "Wait on error": the message itself has
+    // already gone to the transcript under its own kind.
+    virtual void ShowMessageBox(const std::string& text, BoxType type, int helpContext) {
+        ShowBox(text, type, helpContext);
+    }
+    // The end-of-session dialog; its three texts have already gone to the transcript.
+    virtual void ShowRatingDialog(const std::string& rating, const std::string& pointScore,
+                                  const std::string& perCent) {
+        ShowBox(rating + "\r\n" + pointScore + "\r\n" + perCent, BoxType::Information, 0);
+    }
     virtual bool AskYesNo(const std::string& text, int helpContext) = 0;
     // A line of the transcript of play (messages, calls, rings...). Drawing front ends may
     // ignore it: they show the same things on the panel.
