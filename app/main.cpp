@@ -2,19 +2,73 @@
 //
 // Options for tests and demonstrations:
 //   --new SHIFT LEVEL   start a new game at once (1 Night .. 5 Marathon, 1 Very easy .. 5 Very
-//   hard)
+//                       hard)
 //   --tick-ms N         real milliseconds per simulation step (default: the game's speed)
 //   --screenshot FILE   save the window to FILE just before --exit-after ends the program
 //   --exit-after MS     end the program after MS milliseconds
+//   --self-check        at the end, fail (exit code 3) unless the panel shows a drawing
+//   --at MS ACTION      do something at a time: key:X (type a key), click:COLUMN,ROW (click a
+//                       panel cell), options, newgame, help:TOPIC, shot:FILE (save the whole
+//                       screen, dialogs included)
 //   --trace             print the messages of play on standard error
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
-#include <cstdlib>
-#include <cstring>
 #include <iostream>
 
 #include "main_window.h"
 #include "qt_platform.h"
+#include "session/window_input.h"
+
+namespace {
+
+constexpr int SelfCheckFailed = 3;
+
+// The whole screen where the window system can give it, else the main window alone.
+void SaveScreen(MainWindow& window, const QString& file) {
+    QPixmap picture;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) picture = screen->grabWindow(0);
+    if (picture.isNull() || QGuiApplication::platformName() == "offscreen") {
+        picture = window.grab();
+    }
+    picture.save(file);
+}
+
+// One --at action; false if it is not understood.
+bool Schedule(MainWindow& window, int ms, const QString& action) {
+    const QString what = action.section(':', 0, 0);
+    const QString arg = action.section(':', 1);
+    std::function<void()> run;
+    if (what == "key" && arg.size() == 1) {
+        run = [&window, arg] {
+            kv41::OnKeyPress(window.Game(), arg.at(0).toLatin1());
+            window.NoteInput();
+        };
+    } else if (what == "click" && arg.contains(',')) {
+        const int column = arg.section(',', 0, 0).toInt();
+        const int row = arg.section(',', 1).toInt();
+        run = [&window, column, row] {
+            const auto& g = window.Game();
+            kv41::OnMouseDown(window.Game(), (column - 1) * g.CellWidth + g.CellWidth / 2,
+                              (row - 1) * g.CellHeight + g.StatusHeight + g.CellHeight / 2);
+            window.NoteInput();
+        };
+    } else if (what == "options") {
+        run = [&window] { window.OptionsClick(); };
+    } else if (what == "newgame") {
+        run = [&window] { window.NewClick(); };
+    } else if (what == "help") {
+        run = [&window, arg] { window.ShowHelp(arg.toInt()); };
+    } else if (what == "shot" && !arg.isEmpty()) {
+        run = [&window, arg] { SaveScreen(window, arg); };
+    } else {
+        return false;
+    }
+    QTimer::singleShot(ms, &window, run);
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,6 +76,8 @@ int main(int argc, char** argv) {
     int newShift = 0, newLevel = 0, exitAfter = 0, tickMs = 0;
     QString screenshot;
     bool trace = false;
+    bool selfCheck = false;
+    QList<QPair<int, QString>> actions;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -34,6 +90,11 @@ int main(int argc, char** argv) {
             tickMs = args[++i].toInt();
         } else if (a == "--screenshot" && i + 1 < args.size()) {
             screenshot = args[++i];
+        } else if (a == "--at" && i + 2 < args.size()) {
+            const int ms = args[++i].toInt();
+            actions.append({ms, args[++i]});
+        } else if (a == "--self-check") {
+            selfCheck = true;
         } else if (a == "--trace") {
             trace = true;
         } else {
@@ -50,6 +111,12 @@ int main(int argc, char** argv) {
     window.Host().TraceOutput = trace;
     window.Host().TickOverrideMs = tickMs;
     window.show();
+    for (const auto& [ms, action] : actions) {
+        if (!Schedule(window, ms, action)) {
+            std::cerr << "kv41: unknown --at action " << action.toStdString() << '\n';
+            return 2;
+        }
+    }
     if (exitAfter > 0) {
         QTimer::singleShot(exitAfter, [&] {
             if (!screenshot.isEmpty()) window.grab().save(screenshot);
@@ -58,9 +125,12 @@ int main(int argc, char** argv) {
     }
     QTimer::singleShot(0, [&] {
         window.PrepareStart();
-        if (newShift > 0) {
-            window.StartGame(newShift - 1, newLevel - 1);
-        }
+        if (newShift > 0) window.StartGame(newShift - 1, newLevel - 1);
     });
-    return app.exec();
+    const int result = app.exec();
+    if (selfCheck && !window.PanelDrawn()) {
+        std::cerr << "kv41: self-check failed: the panel shows nothing\n";
+        return SelfCheckFailed;
+    }
+    return result;
 }

@@ -2,59 +2,90 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "framework/framework_state.h"
+#include "bell_code_dialog.h"
+#include "end_dialog.h"
+#include "framework/options.h"
+#include "framework/sounds.h"
+#include "framework/text_grid.h"
+#include "help_window.h"
+#include "info_window_dialog.h"
 #include "model/clock.h"
 #include "new_game_dialog.h"
-#include "platform/platform.h"
+#include "options_dialog.h"
+#include "panel/panel_drawing.h"
+#include "panel_font.h"
 #include "qt_platform.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
+#include "status_bar.h"
+#include "windows/info_panes.h"
+
+namespace {
+
+constexpr int SmallestFontSize = 6;
+constexpr int LargestFontSize = 26;
+// Rows of the grid plus room for the caption, menu and status bar.
+constexpr int RowsWithFrame = kv41::GridRows + 3;
+constexpr int IntroductionTopic = 100;
+constexpr int PenaltiesTopic = 610;
+constexpr int BonusesTopic = 620;
+constexpr int OptionsTopic = 710;
+constexpr int BellListTopic = 425;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
 
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     host_ = std::make_unique<QtPlatform>(*this);
     game_->Host = host_.get();
     setWindowTitle("Getting ready");
     auto* central = new QWidget(this);
-    central->setStyleSheet("background: black;");
+    central->setAutoFillBackground(true);
+    QPalette black = central->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    central->setPalette(black);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    BuildStatusBar();
+    statusBar_ = new StatusBar(
+        [this] {
+            kv41::OnKeyPress(*game_, '-');
+            NoteInput();
+        },
+        [this] {
+            kv41::OnKeyPress(*game_, '+');
+            NoteInput();
+        },
+        [this] {
+            kv41::FastClick(*game_);
+            NoteInput();
+        });
     layout->addWidget(statusBar_);
     panel_ = new PanelWidget(*game_, central);
-    QFont font("DejaVu Sans Mono");
-    font.setStyleHint(QFont::TypeWriter);
-    panel_->SetPanelFont(font);
+    panel_->SetPanelFont(PanelFont(game_->FontSize));
     connect(panel_, &PanelWidget::InputArrived, this, [this] { NoteInput(); });
     layout->addWidget(panel_);
-
-    auto* start = new QWidget(panel_);
-    auto* startLayout = new QHBoxLayout(start);
-    newButton_ = new QPushButton("Start New Game");
-    resumeButton_ = new QPushButton("Resume Saved Game");
-    for (auto* b : {newButton_, resumeButton_}) {
-        b->setStyleSheet("background: #c0c0c0; color: black; padding: 8px 16px;");
-        startLayout->addWidget(b);
-    }
-    start->move(40, 40);
-    connect(newButton_, &QPushButton::clicked, this, &MainWindow::NewClick);
-    connect(resumeButton_, &QPushButton::clicked, this, &MainWindow::ResumeClick);
     setCentralWidget(central);
+    BuildStartScreen();
     BuildMenus();
+    qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
     game_->Host = nullptr;
 }
 
@@ -67,70 +98,55 @@ void MainWindow::Guarded(F&& operation) {
     }
 }
 
-void MainWindow::BuildStatusBar() {
-    statusBar_ = new QWidget;
-    statusBar_->setStyleSheet("background: #c0c0c0; color: black;");
-    auto* bar = new QHBoxLayout(statusBar_);
-    bar->setContentsMargins(6, 2, 6, 2);
-    pointsCaption_ = new QLabel("Points gained:");
-    pointsValue_ = new QLabel("0");
-    speedCaption_ = new QLabel("Speed");
-    slower_ = new QPushButton(" - ");
-    speedValue_ = new QLabel("100%");
-    faster_ = new QPushButton("+");
-    fast_ = new QPushButton("Fast");
-    timeCaption_ = new QLabel("Time is");
-    timeValue_ = new QLabel("08.00");
-    QFont fixed("DejaVu Sans Mono");
-    fixed.setStyleHint(QFont::TypeWriter);
-    timeValue_->setFont(fixed);
-    pointsValue_->setFont(fixed);
-    bar->addWidget(pointsCaption_);
-    bar->addWidget(pointsValue_);
-    bar->addStretch();
-    bar->addWidget(slower_);
-    bar->addWidget(speedCaption_);
-    bar->addWidget(speedValue_);
-    bar->addWidget(faster_);
-    bar->addWidget(fast_);
-    bar->addStretch();
-    bar->addWidget(timeCaption_);
-    bar->addWidget(timeValue_);
-    for (auto* b : {slower_, faster_, fast_}) b->setFocusPolicy(Qt::NoFocus);
-    connect(slower_, &QPushButton::clicked, this, [this] {
-        kv41::OnKeyPress(*game_, '-');
-        NoteInput();
-    });
-    connect(faster_, &QPushButton::clicked, this, [this] {
-        kv41::OnKeyPress(*game_, '+');
-        NoteInput();
-    });
-    connect(fast_, &QPushButton::clicked, this, [this] {
-        kv41::FastClick(*game_);
-        NoteInput();
-    });
+void MainWindow::BuildStartScreen() {
+    startButtons_ = new QWidget(panel_);
+    auto* row = new QHBoxLayout(startButtons_);
+    row->setSpacing(40);
+    auto* newButton = new QPushButton("Start New Game");
+    auto* resumeButton = new QPushButton("Resume Saved Game");
+    for (QPushButton* button : {newButton, resumeButton}) {
+        QFont font = button->font();
+        font.setPointSize(font.pointSize() + 3);
+        button->setFont(font);
+        button->setMinimumSize(220, 48);
+        row->addWidget(button);
+    }
+    newButton->setDefault(true);
+    connect(newButton, &QPushButton::clicked, this, [this] { NewClick(); });
+    connect(resumeButton, &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
 
 void MainWindow::BuildMenus() {
-    auto add = [this](QMenu* menu, const QString& key, const QString& text, auto slot) {
-        QAction* action = menu ? menu->addAction(text) : menuBar()->addAction(text);
+    auto add = [this](QMenu* menu, const QString& key, auto slot) {
+        QAction* action = menu ? menu->addAction(key) : menuBar()->addAction(key);
         actions_[key] = action;
         connect(action, &QAction::triggered, this, [this, slot] { Guarded(slot); });
         return action;
     };
     QMenu* gameMenu = menuBar()->addMenu("&Game");
-    add(gameMenu, "&Save", "&Save", [this] { kv41::SaveGame(*game_); });
-    add(gameMenu, "Save &As", "Save &As", [this] { kv41::SaveGameAs(*game_); });
-    QAction* pause = add(gameMenu, "&Pause", "&Pause", [this] { kv41::TogglePause(*game_); });
+    add(gameMenu, "&Save", [this] { kv41::SaveGame(*game_); });
+    add(gameMenu, "Save &As", [this] { kv41::SaveGameAs(*game_); });
+    QAction* pause = add(gameMenu, "&Pause", [this] {
+        kv41::TogglePause(*game_);
+        actions_["&Pause"]->setChecked(game_->Paused);
+        NoteInput();
+    });
     pause->setCheckable(true);
-    add(gameMenu, "Restart", "Restart", [this] { kv41::RestartGame(*game_); });
-    add(gameMenu, "Quit", "Quit", [this] {
+    add(gameMenu, "Restart", [this] {
+        if (!game_->Paused) kv41::RestartGame(*game_);
+    });
+    gameMenu->addSeparator();
+    add(gameMenu, "Quit", [this] {
         kv41::RequestQuit(*game_);
         NoteInput();
     });
-    add(nullptr, "&Options", "&Options", [] {});
+    add(nullptr, "&Options", [this] { OptionsClick(); });
     QMenu* help = menuBar()->addMenu("Help");
-    add(help, "About", "About", [this] {
+    add(help, "Introduction", [this] { ShowHelp(IntroductionTopic); });
+    add(help, "Bonuses", [this] { ShowHelp(BonusesTopic); });
+    add(help, "Penalties", [this] { ShowHelp(PenaltiesTopic); });
+    help->addSeparator();
+    add(help, "About", [this] {
         host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str(),
                        kv41::BoxType::Information, 0);
     });
@@ -140,11 +156,7 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
-    timeValue_->setText(QString::fromStdString(status.Time));
-    speedValue_->setText(QString::fromStdString(status.Speed));
-    fast_->setText(QString::fromStdString(status.Fast));
-    pointsCaption_->setText(QString::fromStdString(status.PointsCaption));
-    pointsValue_->setText(QString::fromStdString(status.PointsValue));
+    statusBar_->SetTexts(status);
 }
 
 void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {
@@ -153,100 +165,218 @@ void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {
 }
 
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
-    const QString key = QString::fromStdString(info.Name);
-    QDialog* dialog = infoWindows_.value(key);
-    if (!dialog) {
-        dialog = new QDialog(this);
-        dialog->setLayout(new QVBoxLayout);
-        infoWindows_[key] = dialog;
+    const QString key = Text(info.Name);
+    InfoWindowDialog*& dialog = infoWindows_[key];
+    if (!dialog) dialog = new InfoWindowDialog(this);
+    // The messages window follows the panel's size, the others their own size.
+    const int size = info.Name == "messages" ? game_->FontSize : game_->InfoFontSize;
+    dialog->ShowSnapshot(info, kv41::InfoPaneSizes(*game_, info), size);
+}
+
+std::optional<int> MainWindow::ChooseBellCode(int suggested) {
+    game_->HelpContext = BellListTopic;
+    BellCodeDialog dialog(game_->FontSize, suggested, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+    return dialog.Chosen();
+}
+
+void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
+                            const QString& perCent) {
+    EndDialog dialog(rating, pointScore, perCent, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+}
+
+void MainWindow::ShowHelp(int topic) {
+    if (!help_) help_ = std::make_unique<HelpWindow>(Text(host_->ProgramDirectory()) + "/help");
+    help_->ShowTopic(topic);
+}
+
+void MainWindow::OptionsClick() {
+    auto& g = *game_;
+    // Another modal step is under way: the window would nest inside it.
+    if (g.InputBlocked) {
+        kv41::PlayNotifySound(g);
+        return;
     }
-    QLayout* layout = dialog->layout();
-    while (QLayoutItem* item = layout->takeAt(0)) {
-        delete item->widget();
-        delete item;
+    g.InputBlocked = true;
+    const int helpBefore = g.HelpContext;
+    g.HelpContext = OptionsTopic;
+    OptionsDialog dialog(
+        kv41::CurrentOptions(g), g.MaxFontSize, [this] { ShowHelp(OptionsTopic); }, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() == QDialog::Accepted) {
+        kv41::ApplyOptions(g, dialog.Chosen());
+        LayoutForGrid();
+        if (g.SessionRunning && g.PaintEnabled) kv41::PaintWindow(g);
     }
-    QFont fixed("DejaVu Sans Mono");
-    fixed.setStyleHint(QFont::TypeWriter);
-    for (const auto& head : info.Heads) {
-        auto* label = new QLabel(QString::fromStdString(head));
-        label->setFont(fixed);
-        layout->addWidget(label);
+    g.HelpContext = helpBefore;
+    g.InputBlocked = false;
+}
+
+void MainWindow::ComputeMaxFontSize() {
+    auto& g = *game_;
+    QRect screen(0, 0, 1280, 1024);
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screen = primary->availableGeometry();
     }
-    auto* lines = new QPlainTextEdit;
-    lines->setReadOnly(true);
-    lines->setFont(fixed);
-    lines->setLineWrapMode(QPlainTextEdit::NoWrap);
-    for (const auto& line : info.Lines) lines->appendPlainText(QString::fromStdString(line));
-    lines->setMinimumSize(QFontMetrics(fixed).horizontalAdvance('W') * 82,
-                          QFontMetrics(fixed).height() * 20);
-    layout->addWidget(lines);
-    dialog->setWindowTitle(QString::fromStdString(info.Caption));
-    dialog->show();
-    dialog->raise();
+    int fitted = SmallestFontSize;
+    for (int size = SmallestFontSize; size <= LargestFontSize; ++size) {
+        const QFontMetrics metrics(PanelFont(size));
+        const int w = metrics.horizontalAdvance('W');
+        const int h = metrics.height() + 1;
+        if (screen.height() < h * RowsWithFrame + 6 || screen.width() < w * kv41::GridColumns + 6) {
+            break;
+        }
+        fitted = size;
+    }
+    g.FontSize = fitted;
+    g.MaxFontSize = fitted;
 }
 
 void MainWindow::LayoutForGrid() {
     const auto& g = *game_;
-    const int width = kv41::GridColumns * g.CellWidth + 5;
-    const int height = kv41::GridRows * g.CellHeight + g.StatusHeight + 5;
+    const int width = kv41::PanelWidth(g);
+    const int height = kv41::PanelHeight(g);
+    const QSize panelSize(width, height - g.StatusHeight);
+    if (panel_->Image().size() == QSize(width, height) && panel_->size() == panelSize &&
+        statusBar_->height() == g.StatusHeight) {
+        return;
+    }
     panel_->ResizeImage(width, height);
-    statusBar_->setFixedSize(width, g.StatusHeight);
+    statusBar_->Layout(g.FontSize, g.CellWidth, g.CellHeight, width);
+    if (startButtons_->isVisible()) {
+        startButtons_->adjustSize();
+        startButtons_->move((width - startButtons_->width()) / 2, panelSize.height() * 3 / 5);
+    }
+    centralWidget()->setFixedSize(width, height);
     adjustSize();
+    setFixedSize(size());
+    // Centred on the screen, as the panel's size changes.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
 }
 
 void MainWindow::PrepareStart() {
+    ComputeMaxFontSize();
     Guarded([this] {
         kv41::PrepareStartScreen(*game_);
         LayoutForGrid();
-        setWindowTitle(QString::fromStdString(game_->GameTitle.str()));
+        setWindowTitle(Text(game_->GameTitle.str()));
+        DrawStartScreen();
     });
 }
 
-void MainWindow::StartGame(int shiftIndex, int difficultyIndex) {
-    newButton_->parentWidget()->hide();
+// The start screen: the box's name over the two ways in.
+void MainWindow::DrawStartScreen() {
+    const auto& g = *game_;
+    QImage& image = panel_->Image();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int width = image.width();
+    const int top = g.StatusHeight + g.CellHeight * 6;
+    QFont title("serif");
+    title.setPointSize(g.FontSize * 2);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.setPen(QColor(255, 255, 128));
+    const int titleHeight = QFontMetrics(title).height();
+    painter.drawText(QRect(0, top, width, titleHeight), Qt::AlignHCenter, "Tarrock Junction");
+    QFont sub = PanelFont(g.FontSize + 2);
+    painter.setFont(sub);
+    painter.setPen(QColor(192, 192, 192));
+    const int subTop = top + titleHeight + g.CellHeight;
+    const QStringList lines = {
+        "Signal Box  -  Summer 1954",
+        "",
+        "Work the levers, the bells and the block instruments of a country junction",
+        "for one shift of the weekday timetable.",
+        "",
+        "F1 gives help on whatever is in front of you.",
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        painter.drawText(QRect(0, subTop + i * g.CellHeight * 3 / 2, width, g.CellHeight * 2),
+                         Qt::AlignHCenter, lines[i]);
+    }
+    painter.end();
+    panel_->update();
+}
+
+void MainWindow::HideStartScreen() {
+    startButtons_->hide();
+    // The title goes: from now on the panel shows only what the game draws.
+    panel_->Image().fill(Qt::black);
+    panel_->update();
     panel_->setFocus();
-    Guarded([&] { kv41::StartNewGame(*game_, shiftIndex, difficultyIndex); });
+}
+
+void MainWindow::StartGame(int shiftIndex, int difficultyIndex) {
+    HideStartScreen();
+    // Started from the command line: no offer of the timetable file.
+    Guarded([&] {
+        kv41::SetUpNewGame(*game_, shiftIndex, difficultyIndex);
+        kv41::RunSession(*game_);
+    });
 }
 
 void MainWindow::NewClick() {
     game_->HelpContext = 110;
     NewGameDialog dialog(this);
+    dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
-    StartGame(dialog.ShiftIndex(), dialog.DifficultyIndex());
+    HideStartScreen();
+    Guarded([&] { kv41::StartNewGame(*game_, dialog.ShiftIndex(), dialog.DifficultyIndex()); });
 }
 
 void MainWindow::ResumeClick() {
-    QWidget* start = newButton_->parentWidget();
-    start->hide();
+    HideStartScreen();
     bool resumed = false;
     Guarded([&] { resumed = kv41::ResumeSavedGame(*game_); });
-    if (!resumed && game_->StartScreen) start->show();
+    if (!resumed && game_->StartScreen) startButtons_->show();
+}
+
+bool MainWindow::PanelDrawn() const {
+    const QImage& image = panel_->Image();
+    const QRgb black = qRgb(0, 0, 0);
+    for (int y = game_->StatusHeight; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0xffffff) != (black & 0xffffff)) return true;
+        }
+    }
+    return false;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
-    if (!text.isEmpty()) {
+    if (!text.isEmpty() && text.at(0).unicode() < 128) {
         kv41::OnKeyPress(*game_, text.at(0).toLatin1());
         NoteInput();
     }
     QMainWindow::keyPressEvent(event);
 }
 
+// F1 anywhere opens the help topic of what is in front of the player.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        ShowHelp(boxHelp_ != 0 ? boxHelp_ : game_->HelpContext);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // Closing the window during a session is the quit question; on the start screen it ends the
 // program.
 void MainWindow::closeEvent(QCloseEvent* event) {
     auto& g = *game_;
-    if (g.SessionRunning && g.InputBlocked) {
+    if (!kv41::MayCloseWindow(g)) {
         event->ignore();
+        NoteInput();
         return;
     }
-    if (g.StartScreen || g.QuitConfirmed || g.SessionOver || !g.SessionRunning) {
-        event->accept();
-        QCoreApplication::quit();
-        return;
-    }
-    event->ignore();
-    g.EndRequested = true;
-    g.AppActive = true;
-    NoteInput();
+    event->accept();
+    QCoreApplication::quit();
 }

@@ -1,19 +1,22 @@
 #pragma once
-// The main window: status bar, start screen, panel and menus. It only delivers the player's
-// input to the game; the game's loop and rules live in the core.
+// The main window: status bar, start screen, panel and menus, and the windows and dialogs that
+// the game opens. It only delivers the player's input to the game; the game's loop and rules
+// live in the core.
 #include <QAction>
-#include <QLabel>
 #include <QMainWindow>
 #include <QMap>
 #include <QPushButton>
 #include <memory>
+#include <optional>
 
 #include "game_state.h"
 #include "panel_widget.h"
 #include "platform/platform.h"
 
 class QtPlatform;
-class QDialog;
+class StatusBar;
+class HelpWindow;
+class InfoWindowDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -27,45 +30,51 @@ public:
     void SetStatusTexts(const kv41::StatusTexts& status);
     void SetMenuItemEnabled(const QString& item, bool enabled);
     void ShowInfo(const kv41::InfoWindow& window);
-    // Lays the window out for the current cell size.
+    std::optional<int> ChooseBellCode(int suggested);
+    void ShowRating(const QString& rating, const QString& pointScore, const QString& perCent);
+    // Opens a help topic by number.
+    void ShowHelp(int topic);
+    // Lays the window out for the current cell size, if it changed.
     void LayoutForGrid();
     // Prepares the start screen, as at the window's first activation.
     void PrepareStart();
     // Starts a game without asking (tests and --new): shift and level as dialog positions.
     void StartGame(int shiftIndex, int difficultyIndex);
+    // The start screen's buttons and the Options menu command, for demonstrations.
+    void NewClick();
+    void OptionsClick();
+    // Whether the panel shows a drawing: some pixel below the status bar is not black.
+    bool PanelDrawn() const;
     bool InputWaiting() const { return inputWaiting_; }
     void ClearInputWaiting() { inputWaiting_ = false; }
     void NoteInput() { inputWaiting_ = true; }
+    // The help topic of a message box being shown, else 0.
+    void SetBoxHelp(int topic) { boxHelp_ = topic; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
-    void BuildStatusBar();
-    void NewClick();
+    void BuildStartScreen();
+    void DrawStartScreen();
+    void ComputeMaxFontSize();
     void ResumeClick();
+    void HideStartScreen();
     // Runs a core operation that may end the program.
     template <typename F>
     void Guarded(F&& operation);
 
     std::unique_ptr<kv41::GameState> game_;
     std::unique_ptr<QtPlatform> host_;
+    std::unique_ptr<HelpWindow> help_;
     PanelWidget* panel_ = nullptr;
-    QWidget* statusBar_ = nullptr;
-    QLabel* speedCaption_ = nullptr;
-    QLabel* speedValue_ = nullptr;
-    QPushButton* slower_ = nullptr;
-    QPushButton* faster_ = nullptr;
-    QPushButton* fast_ = nullptr;
-    QLabel* timeCaption_ = nullptr;
-    QLabel* timeValue_ = nullptr;
-    QLabel* pointsCaption_ = nullptr;
-    QLabel* pointsValue_ = nullptr;
-    QPushButton* newButton_ = nullptr;
-    QPushButton* resumeButton_ = nullptr;
+    StatusBar* statusBar_ = nullptr;
+    QWidget* startButtons_ = nullptr;
     QMap<QString, QAction*> actions_;
-    QMap<QString, QDialog*> infoWindows_;
+    QMap<QString, InfoWindowDialog*> infoWindows_;
     bool inputWaiting_ = false;
+    int boxHelp_ = 0;
 };

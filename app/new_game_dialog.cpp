@@ -1,62 +1,93 @@
 #include "new_game_dialog.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialog_picture.h"
+#include "panel_font.h"
 #include "session/new_game.h"
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A radio group whose buttons are numbered from 0 in order.
+QGroupBox* RadioGroup(const QString& title, QButtonGroup* group, const QStringList& items,
+                      const QFont* itemFont) {
+    auto* box = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(1);
+    layout->setContentsMargins(8, 4, 8, 4);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i]);
+        if (itemFont) button->setFont(*itemFont);
+        group->addButton(button, i);
+        layout->addWidget(button);
+    }
+    return box;
+}
+
+}  // namespace
 
 NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("TOLA select shift");
-    setWindowFlag(Qt::WindowCloseButtonHint, false);
-    auto* layout = new QVBoxLayout(this);
-    auto* name = new QLabel("Tarrock Junction Signal Box Summer 1954");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+    setFixedSize(544, 295);
+
+    auto* picture = new QLabel(this);
+    picture->setPixmap(SignalBoxPicture());
+    picture->setGeometry(16, 16, 121, 129);
+
+    auto* name = new QLabel("Tarrock Junction Signal Box Summer 1954", this);
     QFont bold = name->font();
     bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
     name->setFont(bold);
-    layout->addWidget(name);
+    name->move(160, 24);
+    name->adjustSize();
 
-    auto* choices = new QHBoxLayout;
-    auto* levelBox = new QGroupBox("Select difficulty level");
-    auto* levelLayout = new QVBoxLayout(levelBox);
+    auto* hint = new QLabel(
+        "You are the signalman for one shift.\nChoose the shift and how strict the timekeeping "
+        "is,\nthen press OK.",
+        this);
+    hint->move(160, 64);
+    hint->adjustSize();
+
     levels_ = new QButtonGroup(this);
-    for (int i = 0; i < 5; ++i) {
-        auto* button = new QRadioButton(
-            QString::fromUtf8(kv41::DifficultyNames[i].data(), kv41::DifficultyNames[i].size()));
-        levels_->addButton(button, i);
-        levelLayout->addWidget(button);
-    }
+    QStringList levelNames;
+    for (std::string_view level : kv41::DifficultyNames) levelNames << Text(level);
+    auto* levelBox = RadioGroup("Select difficulty level", levels_, levelNames, nullptr);
+    levelBox->setParent(this);
+    levelBox->setGeometry(16, 160, 121, 121);
     levels_->button(0)->setChecked(true);
 
-    auto* shiftBox = new QGroupBox("Select shift");
-    auto* shiftLayout = new QVBoxLayout(shiftBox);
     shifts_ = new QButtonGroup(this);
-    QFont fixed("Monospace");
-    fixed.setStyleHint(QFont::TypeWriter);
-    for (int i = 0; i < 5; ++i) {
-        const auto& line = kv41::Shifts[i].DialogLine;
-        auto* button = new QRadioButton(QString::fromUtf8(line.data(), line.size()));
-        button->setFont(fixed);
-        shifts_->addButton(button, i);
-        shiftLayout->addWidget(button);
-    }
+    QStringList shiftLines;
+    for (const kv41::ShiftRow& shift : kv41::Shifts) shiftLines << Text(shift.DialogLine);
+    // The shift lines line their hours up with blanks, so they need a fixed-width face.
+    const QFont fixed = TypewriterFont(font().pointSize());
+    auto* shiftBox = RadioGroup("Select shift", shifts_, shiftLines, &fixed);
+    shiftBox->setParent(this);
+    shiftBox->setGeometry(160, 160, 281, 121);
     shifts_->button(3)->setChecked(true);  // the Learning shift
 
-    choices->addWidget(levelBox);
-    choices->addWidget(shiftBox);
-    layout->addLayout(choices);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    layout->addWidget(buttons);
+    auto* ok = new QPushButton("OK", this);
+    ok->setGeometry(464, 248, 57, 33);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 int NewGameDialog::ShiftIndex() const {
     return shifts_->checkedId();
 }
+
 int NewGameDialog::DifficultyIndex() const {
     return levels_->checkedId();
 }

@@ -6,18 +6,17 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QThread>
 #include <QTime>
-#include <QUrl>
 #include <algorithm>
 #include <iostream>
 
+#include "framework/text_grid.h"
 #include "main_window.h"
+#include "panel_font.h"
 #include "session/window_input.h"
 
 namespace {
@@ -89,36 +88,35 @@ void QtPlatform::SetTimerInterval(int ms) {
 // Plays to the end before returning, so that the beats of a bell code keep their rhythm.
 void QtPlatform::PlayWave(const std::string& fileName) {
     if (TraceOutput) std::cerr << "sound: " << fileName << '\n';
-    const QString path = ToQt(ProgramDirectory()) + "/" + ToQt(fileName);
-    if (!QFileInfo::exists(path)) return;
-    QSoundEffect effect;
-    effect.setSource(QUrl::fromLocalFile(path));
-    QElapsedTimer clock;
-    clock.start();
-    while (effect.status() == QSoundEffect::Loading && clock.elapsed() < 2000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    if (effect.status() != QSoundEffect::Ready) return;
-    effect.play();
-    while (effect.isPlaying() && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    player_.PlaySync(ToQt(ProgramDirectory()) + "/" + ToQt(fileName));
 }
 
-void QtPlatform::ShowBox(const std::string& text, kv41::BoxType type, int) {
-    const QString title = ToQt(window_.Game().GameTitle.str());
-    switch (type) {
-    case kv41::BoxType::Error: QMessageBox::critical(&window_, title, BoxText(text)); break;
-    case kv41::BoxType::Warning: QMessageBox::warning(&window_, title, BoxText(text)); break;
-    case kv41::BoxType::Information:
-        QMessageBox::information(&window_, title, BoxText(text));
-        break;
-    }
+// A box that stays with the main window, so that the help window (F1) can be used beside it.
+int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
+                       QMessageBox::StandardButtons buttons, int helpContext) {
+    QMessageBox box(icon, ToQt(window_.Game().GameTitle.str()), BoxText(text), buttons, &window_);
+    box.setWindowModality(Qt::WindowModal);
+    window_.SetBoxHelp(helpContext);
+    const int answer = box.exec();
+    window_.SetBoxHelp(0);
+    return answer;
 }
 
-bool QtPlatform::AskYesNo(const std::string& text, int) {
-    return QMessageBox::question(&window_, ToQt(window_.Game().GameTitle.str()), BoxText(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+void QtPlatform::ShowBox(const std::string& text, kv41::BoxType type, int helpContext) {
+    const QMessageBox::Icon icon = type == kv41::BoxType::Error     ? QMessageBox::Critical
+                                   : type == kv41::BoxType::Warning ? QMessageBox::Warning
+                                                                    : QMessageBox::Information;
+    RunBox(icon, text, QMessageBox::Ok, helpContext);
+}
+
+bool QtPlatform::AskYesNo(const std::string& text, int helpContext) {
+    return RunBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, helpContext) ==
+           QMessageBox::Yes;
+}
+
+void QtPlatform::ShowRatingDialog(const std::string& rating, const std::string& pointScore,
+                                  const std::string& perCent) {
+    window_.ShowRating(ToQt(rating), ToQt(pointScore), ToQt(perCent));
 }
 
 void QtPlatform::Report(kv41::Output, const std::string& text) {
@@ -145,8 +143,7 @@ void QtPlatform::RequestExit(int exitCode) {
 }
 
 void QtPlatform::FontMetrics(int pointSize, int& cellWidth, int& textHeight) {
-    QFont font = window_.Panel().PanelFont();
-    font.setPointSize(pointSize);
+    const QFont font = PanelFont(pointSize);
     window_.Panel().SetPanelFont(font);
     const QFontMetrics metrics(font);
     cellWidth = metrics.horizontalAdvance(QChar('W'));
@@ -163,8 +160,10 @@ void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv4
     const QFontMetrics metrics(window_.Panel().PanelFont());
     // Each character in its own cell, whatever the font's own advance.
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const QChar c = QChar::fromLatin1(text[i]);
-        painter.drawText(x + static_cast<int>(i) * g.CellWidth, y + metrics.ascent(), QString(c));
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code == ' ') continue;
+        DrawCellCharacter(painter, x + static_cast<int>(i) * g.CellWidth, y, code, metrics,
+                          g.CellWidth);
     }
 }
 
@@ -214,6 +213,8 @@ void QtPlatform::DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 }
 
 void QtPlatform::Present() {
+    // A font size taken from the settings or the options changes the panel's size.
+    window_.LayoutForGrid();
     window_.Panel().update();
 }
 
@@ -251,15 +252,8 @@ std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<int> QtPlatform::ChooseBellCode(int box, int suggested) {
-    QStringList items;
-    for (int code = 0; code <= 26; ++code) items << QString::number(code);
-    bool ok = false;
-    const QString item =
-        QInputDialog::getItem(&window_, "Bell codes", QString("Bell code for box %1").arg(box),
-                              items, std::clamp(suggested, 0, 26), false, &ok);
-    if (!ok) return std::nullopt;
-    return items.indexOf(item);
+std::optional<int> QtPlatform::ChooseBellCode(int, int suggested) {
+    return window_.ChooseBellCode(suggested);
 }
 
 std::string QtPlatform::ReadSetting(const std::string& file, const std::string& section,

@@ -1,9 +1,10 @@
 #pragma once
 // The game's platform on Qt: the main window's canvas, events, timer, dialogs, sounds, INI files.
-#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "platform/platform.h"
+#include "wave_player.h"
 
 class MainWindow;
 
@@ -20,6 +21,8 @@ public:
     void PlayWave(const std::string& fileName) override;
     void ShowBox(const std::string& text, kv41::BoxType type, int helpContext) override;
     bool AskYesNo(const std::string& text, int helpContext) override;
+    void ShowRatingDialog(const std::string& rating, const std::string& pointScore,
+                          const std::string& perCent);
     void Report(kv41::Output kind, const std::string& text) override;
     std::string ProgramDirectory() override;
     std::string ProgramDate() override;
@@ -47,13 +50,16 @@ public:
     // Ends the program: the next wait inside the game's loop leaves it.
     void RequestExit(int exitCode);
 
-    bool TraceOutput = false;
-    int TickOverrideMs = 0;  // when set, every game timer interval (--tick-ms)  // echo the
-                             // transcript on standard error (--trace)
+    bool TraceOutput = false;  // echo the transcript on standard error (--trace)
+    int TickOverrideMs = 0;    // when set, every game timer interval (--tick-ms)
 
 private:
+    int RunBox(QMessageBox::Icon icon, const std::string& text,
+               QMessageBox::StandardButtons buttons, int helpContext);
+
     MainWindow& window_;
     QTimer gameTimer_;
+    WavePlayer player_;
     bool exiting_ = false;
     int exitCode_ = 0;
 };

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang clang-format
   xvfb xauth x11-apps imagemagick
+  fonts-dejavu-core
 )
 
 missing=()

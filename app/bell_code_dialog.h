@@ -1,0 +1,24 @@
+#pragma once
+// "Select bell code to send": the list of every bell code, for sending one to a box.
+#include <QDialog>
+#include <optional>
+
+class QListWidget;
+
+class BellCodeDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The list at the panel's font size, with the suggested code selected.
+    BellCodeDialog(int pointSize, int suggested, QWidget* parent = nullptr);
+    // The code chosen with OK, or none when cancelled.
+    std::optional<int> Chosen() const { return chosen_; }
+
+protected:
+    // The window's own close button does nothing: OK or Cancel decide.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QListWidget* list_ = nullptr;
+    std::optional<int> chosen_;
+    bool mayClose_ = false;
+};

@@ -1,0 +1,121 @@
+#include "info_window_dialog.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "panel_font.h"
+
+namespace {
+
+// One memo of a window: how many headings stand above it (the first in green unless the
+// window has none in green), how many lines it shows, and whether it is a one-line box.
+struct Pane {
+    int Heads;
+    int Rows;
+    bool OneLine = false;
+};
+
+struct Shape {
+    std::vector<Pane> Panes;
+    int Columns;          // memo width in character cells
+    bool GreenHeads;      // the first heading of each pane is a green title
+    int ExtraLineHeight;  // the approaching window spaces its lines a little wider
+};
+
+Shape ShapeOf(const std::string& name) {
+    if (name == "held") return {{{1, 3}, {1, 6}, {1, 3}, {2, 1, true}}, 85, true, 1};
+    if (name == "register") return {{{3, 10}, {3, 10}}, 93, true, 1};
+    if (name == "wtt") return {{{2, 10}, {2, 10}}, 70, true, 1};
+    if (name == "approaching") return {{{2, 3}, {2, 3}, {2, 3}, {2, 3}}, 90, true, 2};
+    return {{{1, 18}}, 80, false, 1};  // recent messages
+}
+
+QLabel* Heading(const std::string& text, const QFont& font, bool green) {
+    auto* label = new QLabel(QString::fromStdString(text));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    if (green) label->setStyleSheet("color: #008000;");
+    return label;
+}
+
+}  // namespace
+
+InfoWindowDialog::InfoWindowDialog(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
+                                    const std::vector<int>& paneSizes, int pointSize) {
+    const Shape shape = ShapeOf(window.Name);
+    const QFont plain = TypewriterFont(pointSize);
+    const QFont bold = TypewriterFont(pointSize, true);
+    const QFont title = TypewriterFont(pointSize + 2, true);
+    const QFontMetrics metrics(plain);
+    const int cell = metrics.horizontalAdvance('W');
+    const int line = metrics.height() + shape.ExtraLineHeight;
+
+    delete content_;
+    content_ = new QWidget;
+    auto* column = new QVBoxLayout(content_);
+    column->setContentsMargins(10, 5, 10, 10);
+    column->setSpacing(line / 4);
+
+    std::size_t head = 0;
+    std::size_t next = 0;
+    for (std::size_t p = 0; p < shape.Panes.size(); ++p) {
+        const Pane& pane = shape.Panes[p];
+        if (p > 0) column->addSpacing(line);
+        for (int k = 0; k < pane.Heads && head < window.Heads.size(); ++k, ++head) {
+            const bool green = shape.GreenHeads && k == 0;
+            column->addWidget(Heading(window.Heads[head], green ? title : bold, green));
+        }
+        const int count = p < paneSizes.size() ? paneSizes[p] : 0;
+        QStringList lines;
+        for (int i = 0; i < count && next < window.Lines.size(); ++i, ++next) {
+            lines << QString::fromStdString(window.Lines[next]);
+        }
+        if (pane.OneLine) {
+            auto* edit = new QLineEdit(lines.join(' '));
+            edit->setFont(plain);
+            edit->setReadOnly(true);
+            edit->setFixedWidth(shape.Columns * cell + 12);
+            column->addWidget(edit);
+            continue;
+        }
+        auto* memo = new QPlainTextEdit;
+        memo->setFont(plain);
+        memo->setReadOnly(true);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->document()->setDocumentMargin(2);
+        memo->setPlainText(lines.join('\n'));
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        const int frame = 2 * memo->frameWidth() + 4;
+        memo->setFixedSize(shape.Columns * cell + frame + 8,
+                           std::max(1, pane.Rows) * metrics.lineSpacing() + frame + 2);
+        column->addWidget(memo);
+    }
+    layout()->addWidget(content_);
+    setWindowTitle(QString::fromStdString(window.Caption));
+    if (!isVisible()) {
+        adjustSize();
+        // Beside the panel: 50 pixels from the right edge of the screen, a line from the top.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(std::max(area.left(), area.right() - frameGeometry().width() - 50),
+                 area.top() + line);
+        }
+    }
+    show();
+    raise();
+}

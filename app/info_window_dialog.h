@@ -1,0 +1,20 @@
+#pragma once
+// An information window (trains held, register, timetable, trains approaching, messages): green
+// headings, column headings and memos in a typewriter face. Modeless; closing hides it, and
+// asking for it again refreshes it.
+#include <QDialog>
+#include <vector>
+
+#include "platform/platform.h"
+
+class InfoWindowDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit InfoWindowDialog(QWidget* parent = nullptr);
+    // Rebuilds the window from a snapshot; paneSizes tells how many lines go to each memo.
+    void ShowSnapshot(const kv41::InfoWindow& window, const std::vector<int>& paneSizes,
+                      int pointSize);
+
+private:
+    QWidget* content_ = nullptr;
+};
