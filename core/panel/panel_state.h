@@ -18,6 +18,11 @@ struct PanelState {
     // The instrument states last drawn, so that a paint redraws only what changed.
     Table<std::array<uint8_t, 2>, BoxCount> BoxInstrumentDrawn{};
     int32_t YardSignDrawn = -1;
+    // Likewise per box the bell code shown plus one (0: not drawn yet), per section whether
+    // its lamps show it occupied, and per lever whether it stands normal or reversed.
+    Table<int32_t, BoxCount> BellDrawn{};
+    Table<uint8_t, MaxSections> LampDrawn{};
+    Table<uint8_t, LeverCount> LeverDrawn{};
 
     // Click regions, in the order they were added; per set its first and last region.
     Table<HitRegion, MaxHitRegions> HitRegions{};
