@@ -95,12 +95,12 @@ bool Amount(LineReader& in, int32_t& out) {
 
 bool ReadClockAndShift(LineReader& in, GameState& s) {
     if (!in.Next()) return false;
-    bool ok = Time(in, s.ClockNow) && in.Number(s.MinuteTick, 1, 10) &&
+    bool ok = Time(in, s.ClockNow) && in.Number(s.MinuteTick, 0, 10) &&
               Amount(in, s.OpeningPoints) && in.Number(s.MessageIndex, 1, MessageSlots) &&
               in.Number(s.TrainsInArea, 0, s.TrainCount) &&
               in.Number(s.LogWrites, 0, LargestAmount) && in.Flag(s.ScoreLogging) &&
-              in.Number(s.TickSeconds, 1, 3600) && Time(in, s.ShiftStart) && Time(in, s.ShiftEnd) &&
-              in.Number(s.ShiftNumber, 1, 5) && Amount(in, s.ShiftTarget);
+              in.Number(s.TickSeconds, 1, 86400) && Time(in, s.ShiftStart) &&
+              Time(in, s.ShiftEnd) && in.Number(s.ShiftNumber, 1, 5) && Amount(in, s.ShiftTarget);
     if (!ok) return false;
     in.Rest(s.ShiftName);
     if (!in.Next()) return false;

@@ -352,7 +352,7 @@ TEST(PositionFile, NumbersOutsideTheirTablesAreRefused) {
         std::string Value;
     };
     const std::vector<Bad> bad = {
-        {2, 1, "0"},                                     // MinuteTick
+        {2, 1, "11"},                                    // MinuteTick
         {2, 3, "17"},                                    // MessageIndex
         {2, 7, "0"},                                     // TickSeconds
         {2, 10, "6"},                                    // ShiftNumber
