@@ -60,9 +60,7 @@ void ShowRating(GameState& g) {
     g.Host->Report(Output::Rating, texts.Rating);
     g.Host->Report(Output::Rating, texts.PointScore);
     g.Host->Report(Output::Rating, texts.PerCent);
-    g.Host->ShowBox(std::string(g.GameTitle) + "\n" + texts.Rating + "\n" + texts.PointScore +
-                        "\n" + texts.PerCent,
-                    BoxType::Information, 0);
+    g.Host->ShowRatingDialog(texts.Rating, texts.PointScore, texts.PerCent);
 }
 
 }  // namespace kv41
