@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <string>
 #include <system_error>
 
 namespace kv41 {
@@ -18,7 +20,9 @@ bool WriteFileWhole(const std::string& path, const std::string& text) {
 
 bool ReplaceFile(const std::string& path, const std::string& text, const FileWriter& writer) {
     namespace fs = std::filesystem;
-    std::string temporary = path + ".kv41new";
+    // Named afresh each time, so that two programs saving the same file at once never write
+    // into one another's temporary file.
+    std::string temporary = path + ".kv41new" + std::to_string(std::random_device{}() % 1000000);
     std::error_code ignored;
     if (!writer(temporary, text)) {
         fs::remove(temporary, ignored);
