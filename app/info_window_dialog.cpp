@@ -99,10 +99,14 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
         memo->setLineWrapMode(QPlainTextEdit::NoWrap);
         memo->document()->setDocumentMargin(2);
         memo->setPlainText(lines.join('\n'));
+        // Sized for the pane's lines; only the messages, two lines for a long one, may need
+        // to scroll.
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        const int frame = 2 * memo->frameWidth() + 4;
-        memo->setFixedSize(shape.Columns * cell + frame + 8,
-                           std::max(1, pane.Rows) * metrics.lineSpacing() + frame + 2);
+        memo->setVerticalScrollBarPolicy(lines.size() > pane.Rows ? Qt::ScrollBarAsNeeded
+                                                                  : Qt::ScrollBarAlwaysOff);
+        const int margins = 2 * memo->frameWidth() + 2 * 2 + 8;
+        memo->setFixedSize(shape.Columns * cell + margins,
+                           std::max(1, pane.Rows) * metrics.lineSpacing() + margins);
         column->addWidget(memo);
     }
     layout()->addWidget(content_);

@@ -8,8 +8,9 @@
 //   --exit-after MS     end the program after MS milliseconds
 //   --self-check        at the end, fail (exit code 3) unless the panel shows a drawing
 //   --at MS ACTION      do something at a time: key:X (type a key), click:COLUMN,ROW (click a
-//                       panel cell), options, newgame, help:TOPIC, shot:FILE (save the whole
-//                       screen, dialogs included)
+//                       panel cell), hit:CODE (click the first cell with that action code, e.g.
+//                       81 for box 1's name), options, newgame, help:TOPIC, shot:FILE (save
+//                       the whole screen, dialogs included)
 //   --trace             print the messages of play on standard error
 #include <QApplication>
 #include <QScreen>
@@ -17,6 +18,7 @@
 #include <iostream>
 
 #include "main_window.h"
+#include "panel/click_regions.h"
 #include "qt_platform.h"
 #include "session/window_input.h"
 
@@ -34,6 +36,25 @@ void SaveScreen(MainWindow& window, const QString& file) {
     picture.save(file);
 }
 
+void ClickCell(MainWindow& window, int column, int row) {
+    const auto& g = window.Game();
+    kv41::OnMouseDown(window.Game(), (column - 1) * g.CellWidth + g.CellWidth / 2,
+                      (row - 1) * g.CellHeight + g.StatusHeight + g.CellHeight / 2);
+    window.NoteInput();
+}
+
+// The first cell, row by row, whose click means the action.
+void ClickAction(MainWindow& window, int code) {
+    for (int row = 1; row <= kv41::GridRows; ++row) {
+        for (int column = 1; column <= kv41::GridColumns; ++column) {
+            if (kv41::HitTest(window.Game(), column, row) == code) {
+                ClickCell(window, column, row);
+                return;
+            }
+        }
+    }
+}
+
 // One --at action; false if it is not understood.
 bool Schedule(MainWindow& window, int ms, const QString& action) {
     const QString what = action.section(':', 0, 0);
@@ -47,12 +68,9 @@ bool Schedule(MainWindow& window, int ms, const QString& action) {
     } else if (what == "click" && arg.contains(',')) {
         const int column = arg.section(',', 0, 0).toInt();
         const int row = arg.section(',', 1).toInt();
-        run = [&window, column, row] {
-            const auto& g = window.Game();
-            kv41::OnMouseDown(window.Game(), (column - 1) * g.CellWidth + g.CellWidth / 2,
-                              (row - 1) * g.CellHeight + g.StatusHeight + g.CellHeight / 2);
-            window.NoteInput();
-        };
+        run = [&window, column, row] { ClickCell(window, column, row); };
+    } else if (what == "hit") {
+        run = [&window, code = arg.toInt()] { ClickAction(window, code); };
     } else if (what == "options") {
         run = [&window] { window.OptionsClick(); };
     } else if (what == "newgame") {

@@ -65,7 +65,7 @@ NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent) {
     for (std::string_view level : kv41::DifficultyNames) levelNames << Text(level);
     auto* levelBox = RadioGroup("Select difficulty level", levels_, levelNames, nullptr);
     levelBox->setParent(this);
-    levelBox->setGeometry(16, 160, 121, 121);
+    levelBox->setGeometry(12, 160, 140, 121);
     levels_->button(0)->setChecked(true);
 
     shifts_ = new QButtonGroup(this);
