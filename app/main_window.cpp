@@ -339,6 +339,8 @@ void MainWindow::ResumeClick() {
 }
 
 bool MainWindow::PanelDrawn() const {
+    // Only the game's own drawing counts, not the start screen's title.
+    if (!game_->SessionRunning && !game_->SessionOver) return false;
     const QImage& image = panel_->Image();
     const QRgb black = qRgb(0, 0, 0);
     for (int y = game_->StatusHeight; y < image.height(); ++y) {

@@ -43,7 +43,7 @@ public:
     // The start screen's buttons and the Options menu command, for demonstrations.
     void NewClick();
     void OptionsClick();
-    // Whether the panel shows a drawing: some pixel below the status bar is not black.
+    // Whether a session has drawn its panel: some pixel below the status bar is not black.
     bool PanelDrawn() const;
     bool InputWaiting() const { return inputWaiting_; }
     void ClearInputWaiting() { inputWaiting_ = false; }

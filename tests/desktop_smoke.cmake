@@ -1,7 +1,7 @@
 # Runs the desktop program for a few seconds of a fast Learning shift and checks that it ended
-# cleanly and left a picture of its window.
+# cleanly, drew its panel (--self-check) and left a picture of its window.
 file(REMOVE ${SHOT})
-set(run ${PROGRAM} --new 4 1 --tick-ms 10 --exit-after 2500 --screenshot ${SHOT})
+set(run ${PROGRAM} --new 4 1 --tick-ms 10 --exit-after 2500 --screenshot ${SHOT} --self-check)
 if(MODE STREQUAL "xvfb")
   execute_process(COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" ${run}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
