@@ -21,6 +21,9 @@ struct Game {
     explicit Game(uint32_t seed) {
         host.Seed = seed;
         kv41::PrepareStartScreen(*g);
+        // The panel is up, so that each step draws the lamps that changed.
+        g->SessionRunning = true;
+        g->PaintEnabled = true;
     }
 };
 

@@ -2,6 +2,7 @@
 #include "running/simulation_step.h"
 
 #include "game_state.h"
+#include "panel/diagram.h"
 #include "running/boxes.h"
 #include "running/train_movement.h"
 #include "running/waiting_trains.h"
@@ -45,8 +46,8 @@ void SimulationStep(GameState& g) {
     for (int t = 1; t <= g.TrainCount; ++t) {
         if (InArea(g, t)) MoveTrain(g, t);
     }
-    // The lamps are redrawn by the panel paint that follows every step while TrackLampsDirty
-    // stands.
+    // Only the lamps whose section changed are drawn again; none while the panel is not up.
+    if (g.TrackLampsDirty && g.SessionRunning && g.PaintEnabled) RefreshTrackLamps(g);
     SendTrainsOutOfSection(g);
     CountMinute(g);
     // Nothing has needed the signalman for a while: run fast until something does.
