@@ -29,7 +29,11 @@ EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QSt
     auto* picture = new QLabel(this);
     picture->setPixmap(SignalBoxPicture());
     picture->setGeometry(16, 16, 121, 129);
-    Line(this, "Tarrock Junction Signal Box Summer 1954", 160, 24, 13, true);
+    QLabel* name = Line(this, "Tarrock Junction Signal Box Summer 1954", 160, 24, 13, true);
+    // The name may be wider than the space beside the picture in the system's font.
+    name->setWordWrap(true);
+    name->setFixedWidth(width() - 160 - 12);
+    name->adjustSize();
     // The score lines keep their blanks: the numbers are right-aligned in their fields.
     Line(this, rating, 16, 160, 13, false);
     Line(this, pointScore, 16, 200, 13, false);

@@ -1,8 +1,10 @@
 #include "help_window.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -32,7 +34,10 @@ HelpWindow::HelpWindow(const QString& helpDirectory)
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(IntroductionTopic); });
     back->setEnabled(false);
-    resize(640, 560);
+    resize(680, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void HelpWindow::ShowTopic(int topic) {

@@ -36,11 +36,18 @@ Shape ShapeOf(const std::string& name) {
     return {{{1, 18}}, 80, false, 1};  // recent messages
 }
 
+// Column headings start where the memo's text starts, so that they stand over their columns.
+constexpr int MemoTextInset = 4;
+
 QLabel* Heading(const std::string& text, const QFont& font, bool green) {
     auto* label = new QLabel(QString::fromStdString(text));
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
-    if (green) label->setStyleSheet("color: #008000;");
+    if (green) {
+        label->setStyleSheet("color: #008000;");
+    } else {
+        label->setIndent(MemoTextInset);
+    }
     return label;
 }
 
