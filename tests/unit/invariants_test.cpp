@@ -70,15 +70,11 @@ TEST_F(InvariantsTest, SectionsAreNotHeldByTrainsOutsideTheArea) {
 TEST_F(InvariantsTest, ReferencesLieInTheirTables) {
     const std::pair<std::function<void()>, std::string> breaks[] = {
         {[&] { g.SectNext[7] = -5; }, "section 7 leads on to -5, neither a section nor a box"},
-        {[&] { g.SectNext[7] = 45; }, "section 7 leads on to 45, neither a section nor a box"},
         {[&] { g.SectTrain[7] = 181; }, "section 7 is held by train 181, not in the timetable"},
-        {[&] { g.SectBehind[7] = 45; }, "section 7 has section 45 behind it, not a section"},
         {[&] { g.TrainEngine[2] = 0; }, "train 2 has engine 0, not in the engine table"},
         {[&] { g.TrainSect[2] = 3; }, "train 2 is gone but has a head section"},
         {[&] { g.TrainNextWorking[2] = -1; }, "train 2 names a next working not in the timetable"},
-        {[&] { g.LineTrains[4][2] = 200; }, "line 4 names train 200, not in the timetable"},
         {[&] { g.BoxOfferedTrain[3] = -1; }, "box 3 offers a train not in the timetable"},
-        {[&] { g.BoxTrain[1] = 999; }, "box 1 has a train identified not in the timetable"},
         {[&] { g.YardTrain = 1; },
          "the departure held in the yard, train 1, is not standing off "
          "the yard road"},

@@ -83,19 +83,6 @@ TEST_F(MovementTest, TrainAtDangerStopsExactlyAtTheSectionEndNeverBeyond) {
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, SpeedAboveTheLimitIsHeldAtTheBoundaryForOneTick) {
-    g.SectLimit[Open] = 10;
-    AddTrain(1, 600, 1, 4, 1);
-    Place(1, Open, 30, 40);
-    MoveTrain(g, 1);
-    EXPECT_EQ(g.TrainSect[1], Open);
-    EXPECT_EQ(g.TrainToGo[1], 0);
-    EXPECT_EQ(g.TrainSpeed[1], 10);
-    MoveTrain(g, 1);
-    EXPECT_EQ(g.TrainSect[1], 30);
-    EXPECT_EQ(g.SectBehind[30], Open);
-}
-
 TEST_F(MovementTest, TailHoldsTheSectionBehindUntilTheTrainHasRunItsLength) {
     // Section 1 (449 yards, limit 40) leads to 43 (466 yards).
     AddTrain(1, 600, 4, 1, 1, 250);

@@ -93,66 +93,6 @@ TEST_F(SectionEntryTest, DownPlatformStopsBranchPassengersAndChargesWrongStarter
     EXPECT_EQ(g.Points, -20);
 }
 
-TEST_F(SectionEntryTest, UpStarterSectionChargesEachWrongJunctionRoute) {
-    struct Case {
-        int to, lever;
-        const char* text;
-    } cases[] = {
-        {4, 6, "You lose 10 points for trying to route  8.00 Hollowmere train to Radlow Rd"},
-        {5, 4, "You lose 10 points for trying to route  8.00 Radlow Rd train to Hollowmere"},
-        {3, 4, "You lose 10 points for trying to route  8.00 Exch Sdgs train to Hollowmere"},
-    };
-    int row = 0;
-    for (const auto& c : cases) {
-        g.LeverNormal.fill(1);
-        g.LeverNormal[c.lever] = 0;
-        g.SectNext[34] = 35;
-        AddTrain(++row, 480, 1, c.to, 1);
-        SectionEntryRules(g, 34, row);
-        EXPECT_EQ(Said(Output::Error).back(), c.text);
-        ExpectBlocked(34);
-    }
-    // The right starter for the train: nothing.
-    g.LeverNormal.fill(1);
-    g.LeverNormal[4] = 0;
-    g.SectNext[34] = 35;
-    AddTrain(++row, 480, 1, 4, 1);
-    SectionEntryRules(g, 34, row);
-    EXPECT_EQ(g.Points, -30);
-    EXPECT_EQ(g.SectNext[34], 35);
-}
-
-TEST_F(SectionEntryTest, BranchToSidingsAndSouthEndRules) {
-    g.SectNext[25] = 24;
-    g.LeverNormal[13] = 0;
-    AddTrain(1, 480, 2, 4, 2);
-    SectionEntryRules(g, 25, 1);
-    ExpectBlocked(25);
-    EXPECT_EQ(g.Points, -10);
-
-    // Section 37 identifies trains for boxes 3 and 4 and charges a terminating train sent on.
-    AddTrain(2, 480, 1, 4, 1);
-    SectionEntryRules(g, 37, 2);
-    EXPECT_EQ(g.BoxTrain[3], 2);
-    AddTrain(3, 480, 1, 5, 1);
-    SectionEntryRules(g, 37, 3);
-    EXPECT_EQ(g.BoxTrain[4], 3);
-    g.SectNext[36] = 8;
-    g.LeverNormal[48] = 0;
-    AddTrain(4, 480, 1, 3, 8);
-    SectionEntryRules(g, 37, 4);
-    ExpectBlocked(8);
-    EXPECT_EQ(g.Points, -20);
-
-    // Only Radlow Rd trains run on beyond section 41.
-    SectionEntryRules(g, 41, 2);
-    ExpectBlocked(41);
-    g.SectNext[41] = 42;
-    g.SectLimit[41] = 15;
-    SectionEntryRules(g, 41, 3);
-    EXPECT_EQ(g.SectNext[41], 42);
-}
-
 TEST_F(SectionEntryTest, SidingsEntrySendsArrivalsToTheYardRoadAndOthersToAFreeSiding) {
     g.SectNext[SidingsEntrySect] = 0;
     AddTrain(1, 480, 4, 3, 8);
