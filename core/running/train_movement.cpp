@@ -209,6 +209,7 @@ void MoveTrain(GameState& g, int train) {
         newSpeed = limit;
     }
     int next = g.SectNext[sect];
+    if (next > g.SectCount || next < -BoxCount) next = 0;  // a route into nowhere ends here
     if (distance >= toGo) {
         // No way on (a dead end), or the next section is held by another train: the train
         // stands at the end of its section rather than run into the buffers or the other train.
