@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/event_wait.h"
+#include "framework/framework_start.h"
 #include "framework/messages.h"
 #include "framework/settings.h"
 #include "framework/text_grid.h"
@@ -54,10 +55,8 @@ void PrepareStartScreen(GameState& g) {
     g.RequireCallAttention = false;
     g.RulesLMR = false;
     g.RulesWR = false;
-    g.ProgramDirectory = g.Host->ProgramDirectory();
-    g.ProgramDate = g.Host->ProgramDate();
+    StartFramework(g, "KV41");
     g.LastDirectory = g.ProgramDirectory;
-    SetupPanelFont(g);
     g.GameTitle = Title;
     g.DifficultyName = "Very easy";
     ResetGameState(g);

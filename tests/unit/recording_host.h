@@ -41,6 +41,9 @@ public:
         Boxes.push_back({text, type, helpContext});
         HeadlessPlatform::ShowBox(text, type, helpContext);
     }
+    void ShowMessageBox(const std::string& text, BoxType type, int helpContext) override {
+        Boxes.push_back({text, type, helpContext});
+    }
     void FontMetrics(int pointSize, int& cellWidth, int& textHeight) override {
         HeadlessPlatform::FontMetrics(pointSize, cellWidth, textHeight);
         cellWidth = FontWidth;
