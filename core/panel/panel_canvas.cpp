@@ -25,8 +25,10 @@ void UnitLine(GameState& g, Pixel origin, const UnitStroke& stroke, Rgb colour, 
 }
 
 void Disc(GameState& g, Pixel centre, int radius, Rgb pen, Rgb fill) {
-    g.Host->DrawEllipse(centre.X - radius, centre.Y - radius, centre.X + radius, centre.Y + radius,
-                        pen, fill);
+    // The panel's pen is 2 pixels wide and straddles the outline, so a disc reaches a pixel
+    // beyond its radius: a lamp of one unit stays visible on a line of the diagram.
+    const int r = radius + 1;
+    g.Host->DrawEllipse(centre.X - r, centre.Y - r, centre.X + r, centre.Y + r, pen, fill);
 }
 
 void DrawLabel(GameState& g, Pixel at, std::string_view text, int pointSize, Rgb colour,
