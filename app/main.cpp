@@ -9,8 +9,9 @@
 //   --self-check        at the end, fail (exit code 3) unless the panel shows a drawing
 //   --at MS ACTION      do something at a time: key:X (type a key), click:COLUMN,ROW (click a
 //                       panel cell), hit:CODE (click the first cell with that action code, e.g.
-//                       81 for box 1's name), options, newgame, help:TOPIC, shot:FILE (save
-//                       the whole screen, dialogs included)
+//                       81 for box 1's name), options, font:SIZE (the panel font size, as the
+//                       options window sets it), newgame, help:TOPIC, shot:FILE (save the whole
+//                       screen, dialogs included)
 //   --trace             print the messages of play on standard error
 #include <QApplication>
 #include <QScreen>
@@ -73,6 +74,12 @@ bool Schedule(MainWindow& window, int ms, const QString& action) {
         run = [&window, code = arg.toInt()] { ClickAction(window, code); };
     } else if (what == "options") {
         run = [&window] { window.OptionsClick(); };
+    } else if (what == "font") {
+        run = [&window, size = arg.toInt()] {
+            kv41::OptionValues values = kv41::CurrentOptions(window.Game());
+            values.MainFontSize = size;
+            window.ApplyChosenOptions(values);
+        };
     } else if (what == "newgame") {
         run = [&window] { window.NewClick(); };
     } else if (what == "help") {

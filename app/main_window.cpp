@@ -206,13 +206,17 @@ void MainWindow::OptionsClick() {
     OptionsDialog dialog(
         kv41::CurrentOptions(g), g.MaxFontSize, [this] { ShowHelp(OptionsTopic); }, this);
     dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() == QDialog::Accepted) {
-        kv41::ApplyOptions(g, dialog.Chosen());
-        LayoutForGrid();
-        if (g.SessionRunning && g.PaintEnabled) kv41::PaintWindow(g);
-    }
+    if (dialog.exec() == QDialog::Accepted) ApplyChosenOptions(dialog.Chosen());
     g.HelpContext = helpBefore;
     g.InputBlocked = false;
+}
+
+void MainWindow::ApplyChosenOptions(const kv41::OptionValues& chosen) {
+    auto& g = *game_;
+    kv41::ApplyOptions(g, chosen);
+    // A new panel font size lays the window out again and repaints it at once.
+    LayoutForGrid();
+    if (g.SessionRunning && g.PaintEnabled) kv41::PaintWindow(g);
 }
 
 void MainWindow::ComputeMaxFontSize() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "framework/options.h"
 #include "game_state.h"
 #include "panel_widget.h"
 #include "platform/platform.h"
@@ -43,6 +44,8 @@ public:
     // The start screen's buttons and the Options menu command, for demonstrations.
     void NewClick();
     void OptionsClick();
+    // What the options window's OK does with the values chosen.
+    void ApplyChosenOptions(const kv41::OptionValues& chosen);
     // Whether a session has drawn its panel: some pixel below the status bar is not black.
     bool PanelDrawn() const;
     bool InputWaiting() const { return inputWaiting_; }
