@@ -1,7 +1,9 @@
 #include "info_window_dialog.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,6 +59,8 @@ InfoWindowDialog::InfoWindowDialog(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(false);
+    // The panel keeps the keyboard, so that the player can go on typing the game's keys.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -129,4 +133,13 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
     }
     show();
     raise();
+}
+
+void InfoWindowDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape && parentWidget() && !event->text().isEmpty()) {
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+        QCoreApplication::sendEvent(parentWidget(), &copy);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -15,6 +15,10 @@ public:
     void ShowSnapshot(const kv41::InfoWindow& window, const std::vector<int>& paneSizes,
                       int pointSize);
 
+protected:
+    // The game's letter keys typed while this window has the focus still reach the game.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QWidget* content_ = nullptr;
 };

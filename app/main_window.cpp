@@ -70,6 +70,8 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
             NoteInput();
         },
         [this] {
+            // Fast running belongs to a session; on the start screen there is nothing to hurry.
+            if (!game_->SessionRunning) return;
             kv41::FastClick(*game_);
             NoteInput();
         });
