@@ -22,7 +22,7 @@ public:
     void ShowBox(const std::string& text, kv41::BoxType type, int helpContext) override;
     bool AskYesNo(const std::string& text, int helpContext) override;
     void ShowRatingDialog(const std::string& rating, const std::string& pointScore,
-                          const std::string& perCent);
+                          const std::string& perCent) override;
     void Report(kv41::Output kind, const std::string& text) override;
     std::string ProgramDirectory() override;
     std::string ProgramDate() override;
