@@ -64,56 +64,23 @@ constexpr LeverLabel LeverLabels[] = {
     {44, 474, 46}, {45, 570, 1},  {46, 55, 50},  {47, 268, 45}, {48, 441, 52}, {49, 580, 23},
     {50, 536, 53}, {51, 575, 53}};
 
-// Each section's lamps: the first point, and the second where it is not 4 units to the right.
-struct LampPlace {
-    UnitPoint First;
-    std::optional<UnitPoint> Second;
+// Each section's two lamps, section 1 first; most pairs stand 4 units apart on the level.
+struct LampPair {
+    UnitPoint First, Second;
 };
 
-const LampPlace Lamps[MaxSections] = {{{610, 41}, {}},
-                                      {{550, 41}, {}},
-                                      {{510, 41}, {}},
-                                      {{610, 19}, {}},
-                                      {{585, 19}, {}},
-                                      {{541, 23}, UnitPoint{545, 22}},
-                                      {{480, 41}, {}},
-                                      {{449, 41}, {}},
-                                      {{414, 41}, {}},
-                                      {{180, 31}, {}},
-                                      {{315, 41}, {}},
-                                      {{234, 41}, {}},
-                                      {{203, 41}, {}},
-                                      {{80, 41}, {}},
-                                      {{50, 41}, {}},
-                                      {{20, 41}, {}},
-                                      {{365, 64}, UnitPoint{369, 62}},
-                                      {{306, 87}, UnitPoint{310, 86}},
-                                      {{280, 78}, {}},
-                                      {{280, 68}, {}},
-                                      {{210, 68}, {}},
-                                      {{193, 57}, UnitPoint{197, 56}},
-                                      {{168, 68}, {}},
-                                      {{150, 68}, {}},
-                                      {{100, 68}, {}},
-                                      {{65, 68}, {}},
-                                      {{20, 68}, {}},
-                                      {{173, 57}, UnitPoint{177, 55}},
-                                      {{20, 31}, {}},
-                                      {{55, 31}, {}},
-                                      {{130, 31}, {}},
-                                      {{228, 31}, {}},
-                                      {{315, 31}, {}},
-                                      {{390, 31}, {}},
-                                      {{440, 31}, {}},
-                                      {{464, 31}, {}},
-                                      {{488, 31}, {}},
-                                      {{517, 31}, {}},
-                                      {{570, 31}, {}},
-                                      {{532, 14}, UnitPoint{536, 13}},
-                                      {{575, 9}, {}},
-                                      {{610, 9}, {}},
-                                      {{570, 41}, {}},
-                                      {{210, 75}, {}}};
+constexpr LampPair Lamps[MaxSections] = {
+    {{610, 41}, {614, 41}}, {{550, 41}, {554, 41}}, {{510, 41}, {514, 41}}, {{610, 19}, {614, 19}},
+    {{585, 19}, {589, 19}}, {{541, 23}, {545, 22}}, {{480, 41}, {484, 41}}, {{449, 41}, {453, 41}},
+    {{414, 41}, {418, 41}}, {{180, 31}, {184, 31}}, {{315, 41}, {319, 41}}, {{234, 41}, {238, 41}},
+    {{203, 41}, {207, 41}}, {{80, 41}, {84, 41}},   {{50, 41}, {54, 41}},   {{20, 41}, {24, 41}},
+    {{365, 64}, {369, 62}}, {{306, 87}, {310, 86}}, {{280, 78}, {284, 78}}, {{280, 68}, {284, 68}},
+    {{210, 68}, {214, 68}}, {{193, 57}, {197, 56}}, {{168, 68}, {172, 68}}, {{150, 68}, {154, 68}},
+    {{100, 68}, {104, 68}}, {{65, 68}, {69, 68}},   {{20, 68}, {24, 68}},   {{173, 57}, {177, 55}},
+    {{20, 31}, {24, 31}},   {{55, 31}, {59, 31}},   {{130, 31}, {134, 31}}, {{228, 31}, {232, 31}},
+    {{315, 31}, {319, 31}}, {{390, 31}, {394, 31}}, {{440, 31}, {444, 31}}, {{464, 31}, {468, 31}},
+    {{488, 31}, {492, 31}}, {{517, 31}, {521, 31}}, {{570, 31}, {574, 31}}, {{532, 14}, {536, 13}},
+    {{575, 9}, {579, 9}},   {{610, 9}, {614, 9}},   {{570, 41}, {574, 41}}, {{210, 75}, {214, 75}}};
 
 // Lamp memory: what a section's lamps show as drawn.
 enum : uint8_t { LampNotDrawn = 0, LampClear = 1, LampOccupied = 2 };
@@ -164,12 +131,11 @@ void DrawPlatform(GameState& g, int top, int bottom) {
 }
 
 void DrawSectionLamps(GameState& g, int section) {
-    const auto& place = Lamps[section - 1];
-    const UnitPoint second = place.Second.value_or(UnitPoint{place.First.X + 4, place.First.Y});
+    const LampPair& lamps = Lamps[section - 1];
     const bool occupied = g.SectTrain[section] != 0;
     const Rgb colour = occupied ? LampYellow : Black;
     const Pixel origin = TrackOrigin(g);
-    for (const UnitPoint& p : {place.First, second}) {
+    for (const UnitPoint& p : {lamps.First, lamps.Second}) {
         Disc(g, At(g, origin, p.X + 3, p.Y + 3), Units(g, 1), colour, colour);
     }
     g.LampDrawn[section] = occupied ? LampOccupied : LampClear;
