@@ -68,6 +68,8 @@ InfoWindowDialog::InfoWindowDialog(QWidget* parent) : QDialog(parent) {
 
 void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
                                     const std::vector<int>& paneSizes, int pointSize) {
+    shown_ = window;
+    shownSizes_ = paneSizes;
     const Shape shape = ShapeOf(window.Name);
     const QFont plain = TypewriterFont(pointSize);
     const QFont bold = TypewriterFont(pointSize, true);
@@ -133,6 +135,11 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
     }
     show();
     raise();
+}
+
+void InfoWindowDialog::Restyle(int pointSize) {
+    if (isVisible())
+        ShowSnapshot(kv41::InfoWindow(shown_), std::vector<int>(shownSizes_), pointSize);
 }
 
 void InfoWindowDialog::keyPressEvent(QKeyEvent* event) {

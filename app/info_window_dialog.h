@@ -14,6 +14,8 @@ public:
     // Rebuilds the window from a snapshot; paneSizes tells how many lines go to each memo.
     void ShowSnapshot(const kv41::InfoWindow& window, const std::vector<int>& paneSizes,
                       int pointSize);
+    // Shows the same snapshot again in another font size, if the window is open.
+    void Restyle(int pointSize);
 
 protected:
     // The game's letter keys typed while this window has the focus still reach the game.
@@ -21,4 +23,6 @@ protected:
 
 private:
     QWidget* content_ = nullptr;
+    kv41::InfoWindow shown_;
+    std::vector<int> shownSizes_;
 };

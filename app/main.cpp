@@ -14,10 +14,12 @@
 //                       screen, dialogs included)
 //   --trace             print the messages of play on standard error
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <iostream>
 
+#include "dialog_picture.h"
 #include "main_window.h"
 #include "panel/click_regions.h"
 #include "qt_platform.h"
@@ -98,6 +100,7 @@ bool Schedule(MainWindow& window, int ms, const QString& action) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName("Tarrock Junction Signal Box, Summer 1954");
+    app.setWindowIcon(QIcon(SignalBoxPicture()));
     int newShift = 0, newLevel = 0, exitAfter = 0, tickMs = 0;
     QString screenshot;
     bool trace = false;

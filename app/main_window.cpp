@@ -171,7 +171,7 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     InfoWindowDialog*& dialog = infoWindows_[key];
     if (!dialog) dialog = new InfoWindowDialog(this);
     // The messages window follows the panel's size, the others their own size.
-    const int size = info.Name == "messages" ? game_->FontSize : game_->InfoFontSize;
+    const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
     dialog->ShowSnapshot(info, kv41::InfoPaneSizes(*game_, info), size);
 }
 
@@ -216,9 +216,13 @@ void MainWindow::OptionsClick() {
 void MainWindow::ApplyChosenOptions(const kv41::OptionValues& chosen) {
     auto& g = *game_;
     kv41::ApplyOptions(g, chosen);
-    // A new panel font size lays the window out again and repaints it at once.
+    // A new panel font size lays the window out again and repaints it at once; open windows
+    // take their new sizes too.
     LayoutForGrid();
     if (g.SessionRunning && g.PaintEnabled) kv41::PaintWindow(g);
+    for (auto it = infoWindows_.begin(); it != infoWindows_.end(); ++it) {
+        (*it)->Restyle(it.key() == "messages" ? g.FontSize : g.InfoFontSize);
+    }
 }
 
 void MainWindow::ComputeMaxFontSize() {
