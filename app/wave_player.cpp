@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 #include <QtEndian>
 
@@ -22,6 +23,7 @@ void WaitWhile(Condition condition, int limitMs) {
     clock.start();
     while (condition() && clock.elapsed() < limitMs) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+        QThread::msleep(5);  // the sound plays on its own; no need to spin
     }
 }
 
