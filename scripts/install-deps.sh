@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang clang-format
+  clang clang-format libclang-rt-14-dev
   xvfb xauth x11-apps imagemagick
   fonts-dejavu-core
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build (unit tests, console
 # scenarios, the desktop program offscreen and under Xvfb, format check), then the core and
-# console again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# console again under AddressSanitizer and UndefinedBehaviorSanitizer, and last a bounded run
+# of the saved-position loader under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,3 +22,8 @@ cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 echo "== sanitizer tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j "$jobs"
+
+echo "== fuzzing the saved-position loader (libFuzzer, 30 seconds)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer
+ctest --preset fuzz -R position_fuzzer

@@ -33,9 +33,9 @@ void Disc(GameState& g, Pixel centre, int radius, Rgb pen, Rgb fill) {
 
 void DrawLabel(GameState& g, Pixel at, std::string_view text, int pointSize, Rgb colour,
                std::optional<Rgb> beneath) {
-    if (auto* labels = dynamic_cast<LabelCanvas*>(g.Host)) {
-        labels->DrawLabel(at.X, at.Y, text, pointSize, colour);
-    } else if (beneath) {
+    // Without small labels the panel writes them in the panel font on the colour beneath,
+    // and leaves out those that would not fit.
+    if (!g.Host->DrawLabel(at.X, at.Y, text, pointSize, colour) && beneath) {
         g.Host->DrawText(at.X, at.Y, text, colour, *beneath);
     }
 }

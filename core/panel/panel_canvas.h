@@ -24,17 +24,6 @@ constexpr Rgb Brass{184, 134, 11};
 // Lever numbers of the gaps and the detonator placers: any fixed light colour will do.
 constexpr Rgb LabelLight = White;
 
-// A front end that can write text in another size of the panel font, over what is already
-// drawn, derives its platform from this as well. Without it the panel writes such labels in
-// the panel font on the colour beneath them, and leaves out those that would not fit.
-class LabelCanvas {
-public:
-    virtual ~LabelCanvas() = default;
-    // Text with its top-left corner at (x, y) in the panel font at pointSize, each character
-    // advancing by that size's width of "W", with no background.
-    virtual void DrawLabel(int x, int y, std::string_view text, int pointSize, Rgb colour) = 0;
-};
-
 struct Pixel {
     int X = 0, Y = 0;
 };

@@ -94,6 +94,13 @@ public:
     virtual void DrawEllipse(int x1, int y1, int x2, int y2, Rgb pen, Rgb fill) = 0;
     virtual void DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, Rgb pen,
                          Rgb fill) = 0;
+    // Text in the panel font at another point size, each character advancing by that size's
+    // width of "W", with no background, its top-left corner at (x, y). False when the front
+    // end cannot (the caller then writes the text in cells).
+    virtual bool DrawLabel(int /*x*/, int /*y*/, std::string_view /*text*/, int /*pointSize*/,
+                           Rgb /*colour*/) {
+        return false;
+    }
     // The panel is complete for now: show it.
     virtual void Present() = 0;
 

@@ -16,7 +16,7 @@ namespace kv41 {
 namespace {
 
 // The headless platform that also keeps the strokes, shapes and small labels drawn.
-class CanvasHost : public testing::RecordingHost, public LabelCanvas {
+class CanvasHost : public testing::RecordingHost {
 public:
     using RecordingHost::RecordingHost;
 
@@ -50,8 +50,9 @@ public:
     void DrawPie(int x1, int y1, int x2, int y2, int, int, int, int, Rgb pen, Rgb fill) override {
         Pies.push_back({x1, y1, x2, y2, pen, fill});
     }
-    void DrawLabel(int x, int y, std::string_view text, int size, Rgb colour) override {
+    bool DrawLabel(int x, int y, std::string_view text, int size, Rgb colour) override {
         Labels.push_back({x, y, std::string(text), size, colour});
+        return true;
     }
     void Present() override { ++Presents; }
 
