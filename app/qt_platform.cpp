@@ -167,6 +167,21 @@ void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv4
     }
 }
 
+bool QtPlatform::DrawLabel(int x, int y, std::string_view text, int pointSize, kv41::Rgb colour) {
+    const QFont font = PanelFont(pointSize);
+    const QFontMetrics metrics(font);
+    const int cell = metrics.horizontalAdvance(QChar('W'));
+    QPainter painter(&window_.Panel().Image());
+    painter.setFont(font);
+    painter.setPen(ToQt(colour));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code == ' ') continue;
+        DrawCellCharacter(painter, x + static_cast<int>(i) * cell, y, code, metrics, cell);
+    }
+    return true;
+}
+
 void QtPlatform::FillRect(int x1, int y1, int x2, int y2, kv41::Rgb colour) {
     QPainter painter(&window_.Panel().Image());
     painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), ToQt(colour));

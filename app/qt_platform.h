@@ -35,6 +35,7 @@ public:
     void DrawEllipse(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) override;
     void DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, kv41::Rgb pen,
                  kv41::Rgb fill) override;
+    bool DrawLabel(int x, int y, std::string_view text, int pointSize, kv41::Rgb colour) override;
     void Present() override;
     void SetCaption(const std::string& caption) override;
     void SetStatus(const kv41::StatusTexts& status) override;
