@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/track_queries.h"
 #include "framework/messages.h"
 #include "framework/sounds.h"
 #include "game_state.h"
@@ -31,10 +32,6 @@ constexpr int OvertakingPoints = 3;
 // Trains leaving the exchange sidings are made up in the yard and get more time.
 constexpr int FromSidingsAllowance = 10;
 
-bool Reversed(const GameState& g, int lever) {
-    return g.LeverNormal[lever] == 0;
-}
-
 std::string Booked(const GameState& g, int train) {
     return FormatClock(g.TrainDue[train]);
 }
@@ -53,7 +50,7 @@ void WrongRoute(GameState& g, int train, std::string_view before, std::string_vi
 // The distant signal off for a fast train as it passes: the signalman gave it a clear road.
 void ClearRoadBonus(GameState& g, int train, int distantLever, std::string_view direction) {
     int trainClass = g.TrainClass[train];
-    if (trainClass < 1 || trainClass > 8 || trainClass == 5 || !Reversed(g, distantLever)) return;
+    if (trainClass < 1 || trainClass > 8 || trainClass == 5 || !IsReversed(g, distantLever)) return;
     std::string booked = Booked(g, train);
     std::string giving = "giving " + std::string(direction) + booked;
     if (trainClass == 1) {
@@ -69,10 +66,10 @@ void ClearRoadBonus(GameState& g, int train, int distantLever, std::string_view 
 void EnterSidingsApproach(GameState& g, int train) {
     if (g.SectNext[7] != 8) return;
     int trainClass = g.TrainClass[train];
-    if (trainClass >= 1 && trainClass <= 4 && Reversed(g, DownMainToExchangeHome)) {
+    if (trainClass >= 1 && trainClass <= 4 && IsReversed(g, DownMainToExchangeHome)) {
         WrongRoute(g, train, "trying to route non-freight ", " train to sidings", 8);
     }
-    if (g.SectNext[7] == 8 && g.TrainTo[train] == YardLine && Reversed(g, DownMainInnerHome)) {
+    if (g.SectNext[7] == 8 && g.TrainTo[train] == YardLine && IsReversed(g, DownMainInnerHome)) {
         WrongRoute(g, train, "not routing terminating ", " train to sidings", 8);
     }
 }
@@ -80,10 +77,10 @@ void EnterSidingsApproach(GameState& g, int train) {
 void EnterDownPlatform(GameState& g, int train) {
     int to = g.TrainTo[train];
     if (to == 2 && g.TrainClass[train] == 2) g.SectLimit[DownPlatformSect] = 0;
-    if (to == 1 && Reversed(g, DownMainToBranchStarter)) {
+    if (to == 1 && IsReversed(g, DownMainToBranchStarter)) {
         WrongRoute(g, train, "trying to route ", " Pellingford train to Brenley", DownPlatformSect);
     }
-    if (to == 2 && Reversed(g, DownMainStarter)) {
+    if (to == 2 && IsReversed(g, DownMainStarter)) {
         WrongRoute(g, train, "trying to route ", " Brenley train to Pellingford", DownPlatformSect);
     }
 }
@@ -91,20 +88,20 @@ void EnterDownPlatform(GameState& g, int train) {
 void EnterBranchToSidings(GameState& g, int train) {
     int trainClass = g.TrainClass[train];
     if (g.SectNext[25] == 24 && trainClass >= 1 && trainClass <= 5 &&
-        Reversed(g, UpBranchToDownSidings)) {
+        IsReversed(g, UpBranchToDownSidings)) {
         WrongRoute(g, train, "trying to route non-freight ", " train to sidings", 25);
     }
 }
 
 void EnterUpStarterSection(GameState& g, int train) {
     int to = g.TrainTo[train];
-    if (to == 4 && Reversed(g, UpStarterToLmsLoop)) {
+    if (to == 4 && IsReversed(g, UpStarterToLmsLoop)) {
         WrongRoute(g, train, "trying to route ", " Hollowmere train to Radlow Rd", 34);
     }
-    if (to == 5 && Reversed(g, UpStarter)) {
+    if (to == 5 && IsReversed(g, UpStarter)) {
         WrongRoute(g, train, "trying to route ", " Radlow Rd train to Hollowmere", 34);
     }
-    if (to == 3 && Reversed(g, UpStarter)) {
+    if (to == 3 && IsReversed(g, UpStarter)) {
         WrongRoute(g, train, "trying to route ", " Exch Sdgs train to Hollowmere", 34);
     }
 }
@@ -115,7 +112,7 @@ void EnterSouthEnd(GameState& g, int train) {
         IdentifyTrainToBox(g, 3, train);
     } else if (to == 5) {
         IdentifyTrainToBox(g, 4, train);
-    } else if (g.SectNext[36] == 8 && to == YardLine && Reversed(g, DownMainInnerHome)) {
+    } else if (g.SectNext[36] == 8 && to == YardLine && IsReversed(g, DownMainInnerHome)) {
         WrongRoute(g, train, "not routing terminating ", " train to sidings", 8);
     }
 }

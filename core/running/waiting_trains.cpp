@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "controls/track_queries.h"
 #include "framework/messages.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
@@ -18,10 +19,6 @@ constexpr int HeldWarningMs = 2000;
 // A train leaving a platform after its stop may start at up to this speed.
 constexpr int PlatformStartLimit = 15;
 constexpr int StarterCheckTicks = 5;
-
-bool Reversed(const GameState& g, int lever) {
-    return g.LeverNormal[lever] == 0;
-}
 
 bool InDownSiding(int sect) {
     return sect == DownSidingTwoSect || sect == DownSidingOneSect;
@@ -42,7 +39,7 @@ void StandingWaitOver(GameState& g, int train) {
 // A station stop has run out: the train may start if its starting signal is off.
 void StationStopOver(GameState& g, int train) {
     int sect = g.TrainSect[train];
-    bool starterOff = Reversed(g, 42) || Reversed(g, 47);
+    bool starterOff = IsReversed(g, 42) || IsReversed(g, 47);
     if (sect == UpPlatformSect || (sect == DownPlatformSect && starterOff)) {
         g.SectLimit[sect] = PlatformStartLimit;
     } else if (sect == DownPlatformSect) {
