@@ -1,5 +1,8 @@
 #pragma once
 // The working timetable of the day, one row a train, and the engines that work it.
+#include <array>
+#include <string_view>
+
 #include "model/table.h"
 
 namespace kv41 {
@@ -57,6 +60,25 @@ struct TrainTables {
 // C freight (5), which the day does not run, is fully fitted and goes with the fast goods.
 constexpr int ClassGroup(int trainClass) {
     return trainClass <= 4 ? 1 : trainClass <= 9 ? 2 : 3;
+}
+
+// The working timetable's name of a train class; "" outside 1..12.
+constexpr std::string_view TrainClassName(int trainClass) {
+    constexpr std::array<std::string_view, 13> Names{"",
+                                                     "Express passenger",
+                                                     "Ordinary passenger",
+                                                     "Parcels",
+                                                     "Empty coaching stock",
+                                                     "Class C freight",
+                                                     "Class D freight",
+                                                     "Class E freight",
+                                                     "Class F freight",
+                                                     "Light engine(s)",
+                                                     "Class H freight",
+                                                     "Class J freight",
+                                                     "Pickup freight"};
+    if (trainClass < 1 || trainClass > 12) return "";
+    return Names[static_cast<std::size_t>(trainClass)];
 }
 
 }  // namespace kv41

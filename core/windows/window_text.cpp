@@ -1,29 +1,9 @@
 #include "windows/window_text.h"
 
-#include <array>
-
 #include "game_state.h"
 #include "model/clock.h"
 
 namespace kv41 {
-
-std::string_view TrainClassName(int trainClass) {
-    static constexpr std::array<std::string_view, 13> Names{"",
-                                                            "Express passenger",
-                                                            "Ordinary passenger",
-                                                            "Parcels",
-                                                            "Empty coaching stock",
-                                                            "Class C freight",
-                                                            "Class D freight",
-                                                            "Class E freight",
-                                                            "Class F freight",
-                                                            "Light engine(s)",
-                                                            "Class H freight",
-                                                            "Class J freight",
-                                                            "Pickup freight"};
-    if (trainClass < 1 || trainClass > 12) return "";
-    return Names[static_cast<std::size_t>(trainClass)];
-}
 
 std::string PadRight(std::string_view text, int width) {
     std::string padded(text);

@@ -7,8 +7,6 @@ namespace kv41 {
 
 struct GameState;
 
-// The working timetable's name of a train class; "" outside 1..12.
-std::string_view TrainClassName(int trainClass);
 // The text followed by blanks up to width (a longer text is kept whole).
 std::string PadRight(std::string_view text, int width);
 // The number right-aligned in width.
