@@ -3,6 +3,7 @@
 
 #include "controls/block_working.h"
 #include "controls/dispatch.h"
+#include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
 #include "model/clock.h"
@@ -36,12 +37,7 @@ void ShowSpeedUpNotice(GameState& g) {
         ClearMessageLine(g);
     }
     if (g.FastMode && !g.SpeedUpNoticeShown) {
-        ClearMessageLine(g);
-        SetTextColour(g, Black);
-        SetBackColour(g, NoticeYellow);
-        WriteText(g, SpeedUpNotice);
-        DefaultColours(g);
-        g.Host->Report(Output::Line, SpeedUpNotice);
+        ShowLineMessage(g, SpeedUpNotice, Black, NoticeYellow);
         g.SpeedUpNoticeShown = true;
     }
 }

@@ -21,13 +21,7 @@ void ShowLeverPrompt(GameState& g, int lever) {
     std::string prompt = "Lever " + TwoDigits(lever) + ", " + g.LeverName[lever] + " is " +
                          (g.LeverNormal[lever] != 0 ? "Normal" : "Reversed") +
                          ". Click on it again to confirm move.";
-    ClearMessageLine(g);
-    MoveCursor(g, 1, MessageLineRow);
-    SetTextColour(g, HighlightText);
-    SetBackColour(g, Black);
-    WriteText(g, prompt);
-    DefaultColours(g);
-    g.Host->Report(Output::Line, prompt);
+    ShowLineMessage(g, prompt, HighlightText, Black);
 }
 
 // The modal wait for the confirming click: only a click ends it; timer ticks that come meanwhile

@@ -17,6 +17,8 @@ constexpr Rgb LegendBrown{160, 80, 0};
 constexpr Rgb ErrorRed{255, 40, 40};
 constexpr Rgb NoticeYellow{255, 255, 72};
 constexpr Rgb BonusGreen{36, 255, 36};
+// Reports of a file written.
+constexpr Rgb FileNoticeBlue{0, 0, 160};
 
 constexpr int MessageLineRow = GridRows - 1;
 

@@ -8,11 +8,11 @@
 #include <system_error>
 
 #include "framework/messages.h"
+#include "framework/text_grid.h"
 #include "game_state.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
 #include "session/main_loop.h"
-#include "windows/file_notice.h"
 
 namespace kv41 {
 
@@ -24,7 +24,8 @@ constexpr std::uintmax_t LargestPositionFile = 4 * 1024 * 1024;
 
 void WriteAndConfirm(GameState& g) {
     if (WritePosition(g, g.PositionFileName)) {
-        ShowFileNotice(g, "Position saved in file " + g.PositionFileName, 2000);
+        ShowLineMessage(g, "Position saved in file " + g.PositionFileName, White, FileNoticeBlue,
+                        2000);
     }
 }
 

@@ -3,10 +3,10 @@
 #include "windows/wtt_file.h"
 
 #include "framework/messages.h"
+#include "framework/text_grid.h"
 #include "game_state.h"
 #include "model/clock.h"
 #include "platform/platform.h"
-#include "windows/file_notice.h"
 #include "windows/window_text.h"
 
 namespace kv41 {
@@ -48,7 +48,7 @@ bool WriteWttFile(GameState& g, const std::string& fileName, const FileWriter& w
         ShowError(g, "Unable to write file - disk may be full or write-protected");
         return false;
     }
-    ShowFileNotice(g, "WTT file " + fileName + " created", 3000);
+    ShowLineMessage(g, "WTT file " + fileName + " created", White, FileNoticeBlue, 3000);
     return true;
 }
 
