@@ -34,12 +34,6 @@ struct JunctionGame : FreshGame {
         for (int lever : levers) g.LeverNormal[lever] = 0;
     }
 
-    std::vector<std::string> Said(Output kind) const {
-        std::vector<std::string> lines;
-        for (const auto& [k, text] : host.Transcript)
-            if (k == kind) lines.push_back(text);
-        return lines;
-    }
     // The one error the last action gave ("" for none), and forget the transcript.
     std::string LastError() {
         auto errors = Said(Output::Error);

@@ -43,28 +43,15 @@ struct BoxesGame : FreshGame {
     int AddTrain(int row, int due, int from, int to, int trainClass, std::string origin = "Origin",
                  std::string dest = "Dest") {
         g.TrainCount = std::max(g.TrainCount, row);
-        g.TrainDue[row] = due;
-        g.TrainLate[row] = 0;
-        g.TrainFrom[row] = from;
-        g.TrainTo[row] = to;
-        g.TrainClass[row] = static_cast<uint8_t>(trainClass);
+        BookTrain(g, row, due, from, to, trainClass);
         g.TrainOrigin[row] = origin;
         g.TrainDest[row] = dest;
-        g.TrainState[row] = TrainBooked;
         g.TrainEngine[row] = 1;
         g.TrainLength[row] = 200;
         g.TrainTimes[row].fill(NoTime);
         return row;
     }
 
-    // The transcript lines of one kind, in order.
-    std::vector<std::string> Said(Output kind) const {
-        std::vector<std::string> lines;
-        for (const auto& [k, text] : host.Transcript) {
-            if (k == kind) lines.push_back(text);
-        }
-        return lines;
-    }
     void Forget() { host.Transcript.clear(); }
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/event_wait.h"
 #include "panel/click_regions.h"
 #include "test_support.h"
@@ -19,10 +21,8 @@ struct EventWait : ::testing::Test {
 
     void Click(PanelCell cell, int afterMs = 0) { host.QueueClick(cell.Column, cell.Row, afterMs); }
 
-    int Reported(Output kind, const std::string& text) const {
-        int count = 0;
-        for (const auto& [k, t] : host.Transcript) count += k == kind && t == text;
-        return count;
+    long Reported(Output kind, const std::string& text) const {
+        return std::ranges::count(game.Said(kind), text);
     }
 };
 

@@ -28,14 +28,9 @@ struct WindowGame : testing::StartedProgram {
     }
     int Train(int row, int due, int from, int to, int trainClass, const char* origin,
               const char* dest) {
-        g.TrainDue[row] = due;
-        g.TrainLate[row] = 0;
-        g.TrainFrom[row] = from;
-        g.TrainTo[row] = to;
-        g.TrainClass[row] = static_cast<uint8_t>(trainClass);
+        testing::BookTrain(g, row, due, from, to, trainClass);
         g.TrainOrigin[row] = origin;
         g.TrainDest[row] = dest;
-        g.TrainState[row] = TrainBooked;
         g.TrainEngine[row] = EngineUnknown;
         g.TrainSect[row] = 0;
         g.TrainSpeed[row] = 0;

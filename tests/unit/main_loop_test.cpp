@@ -30,21 +30,14 @@ struct MainLoop : ::testing::Test {
             return false;
         }
     }
-
-    std::vector<std::string> Lines(Output kind) const {
-        std::vector<std::string> lines;
-        for (const auto& [k, t] : host.Transcript) {
-            if (k == kind) lines.push_back(t);
-        }
-        return lines;
-    }
 };
 
 TEST_F(MainLoop, QuitAnsweredNoGoesOnPlaying) {
     host.QueueClick(90, 29);
     host.Answers = {false};
     EXPECT_FALSE(Run());
-    EXPECT_EQ(Lines(Output::Ask), std::vector<std::string>{"Do you really want to quit? -> no"});
+    EXPECT_EQ(game.Said(Output::Ask),
+              std::vector<std::string>{"Do you really want to quit? -> no"});
     EXPECT_FALSE(g.EndRequested);
     EXPECT_FALSE(g.QuitConfirmed);
     EXPECT_TRUE(g.SessionRunning);
@@ -58,7 +51,7 @@ TEST_F(MainLoop, ConfirmedQuitEndsTheSessionWithTheRating) {
     EXPECT_TRUE(g.SessionOver);
     EXPECT_FALSE(g.SessionRunning);
     EXPECT_TRUE(host.TerminateRequested);
-    std::vector<std::string> rating = Lines(Output::Rating);
+    std::vector<std::string> rating = game.Said(Output::Rating);
     ASSERT_EQ(rating.size(), 3u);
     EXPECT_EQ(rating[0], "Your rating is fair.");
     EXPECT_FALSE(host.Menu["&Save"]);
@@ -68,8 +61,8 @@ TEST_F(MainLoop, QuitAtTheShiftsLastMinuteNeedsNoQuestion) {
     g.ClockNow = g.ShiftEnd;
     host.QueueClick(90, 29);
     EXPECT_TRUE(Run());
-    EXPECT_TRUE(Lines(Output::Ask).empty());
-    EXPECT_EQ(Lines(Output::Rating).size(), 3u);
+    EXPECT_TRUE(game.Said(Output::Ask).empty());
+    EXPECT_EQ(game.Said(Output::Rating).size(), 3u);
 }
 
 TEST_F(MainLoop, ClosingTheWindowDuringASessionAsksTheQuestion) {
@@ -92,7 +85,7 @@ TEST_F(MainLoop, ClicksAndKeysAreIgnoredWhilePaused) {
     g.SessionRunning = true;
     TogglePause(g);
     EXPECT_EQ(
-        Lines(Output::Box),
+        game.Said(Output::Box),
         std::vector<std::string>{"Simulation paused -  / Uncheck Pause in Game menu to continue"});
     OnMouseDown(g, 50, 200);
     OnKeyPress(g, 'Q');

@@ -19,6 +19,7 @@
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
+#include "test_support.h"
 
 namespace kv41::testing {
 
@@ -35,13 +36,6 @@ public:
     void ShowBox(const std::string& text, BoxType type, int helpContext) override {
         BoxTexts.push_back(text);
         HeadlessPlatform::ShowBox(text, type, helpContext);
-    }
-    std::vector<std::string> Reported(Output kind) const {
-        std::vector<std::string> texts;
-        for (const auto& [k, text] : Transcript) {
-            if (k == kind) texts.push_back(text);
-        }
-        return texts;
     }
 };
 

@@ -77,10 +77,7 @@ TEST(Rating, ShowReportsTheThreeTextsInOrder) {
     game.g.ClockNow = Completed;
     game.g.Points = 40;
     ShowRating(game.g);
-    std::vector<std::string> ratings;
-    for (const auto& [kind, text] : game.host.Transcript) {
-        if (kind == Output::Rating) ratings.push_back(text);
-    }
+    std::vector<std::string> ratings = game.Said(Output::Rating);
     ASSERT_EQ(ratings.size(), 3u);
     EXPECT_EQ(ratings[0], "Your rating is outstanding!!");
     EXPECT_EQ(ratings[1], "Actual score was   40 points");

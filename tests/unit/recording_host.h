@@ -12,6 +12,7 @@
 #include "game_state.h"
 #include "platform/headless_platform.h"
 #include "session/main_loop.h"
+#include "test_support.h"
 
 namespace kv41::testing {
 
@@ -47,15 +48,6 @@ public:
     void FontMetrics(int pointSize, int& cellWidth, int& textHeight) override {
         HeadlessPlatform::FontMetrics(pointSize, cellWidth, textHeight);
         cellWidth = FontWidth;
-    }
-
-    // The transcript lines of one kind.
-    std::vector<std::string> Reported(Output kind) const {
-        std::vector<std::string> texts;
-        for (const auto& [k, text] : Transcript) {
-            if (k == kind) texts.push_back(text);
-        }
-        return texts;
     }
 };
 

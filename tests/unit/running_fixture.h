@@ -43,14 +43,10 @@ struct RunningGame : FreshGame {
     int AddTrain(int row, int due, int from, int to, int trainClass, int length = 200) {
         g.TrainCount = std::max(g.TrainCount, row);
         ClearRow(row);
-        g.TrainDue[row] = due;
-        g.TrainFrom[row] = from;
-        g.TrainTo[row] = to;
-        g.TrainClass[row] = static_cast<uint8_t>(trainClass);
+        BookTrain(g, row, due, from, to, trainClass);
         g.TrainLength[row] = length;
         g.TrainOrigin[row] = "Elmsworth";
         g.TrainDest[row] = "Kingsmeade";
-        g.TrainState[row] = TrainBooked;
         g.TrainEngine[row] = 1;
         return row;
     }
@@ -63,14 +59,6 @@ struct RunningGame : FreshGame {
         g.TrainSpeed[train] = speed;
         g.SectTrain[sect] = train;
         ++g.TrainsInArea;
-    }
-
-    std::vector<std::string> Said(Output kind) const {
-        std::vector<std::string> lines;
-        for (const auto& [k, text] : host.Transcript) {
-            if (k == kind) lines.push_back(text);
-        }
-        return lines;
     }
 
     void ExpectConsistent() const {

@@ -37,13 +37,7 @@ struct Tapper : ::testing::Test {
         return g.PendingBellBox == box ? g.PendingBellCode : -1;
     }
 
-    std::vector<std::string> Questions() const {
-        std::vector<std::string> asked;
-        for (const auto& [kind, text] : game.host.Transcript) {
-            if (kind == Output::Ask) asked.push_back(text);
-        }
-        return asked;
-    }
+    std::vector<std::string> Questions() const { return game.Said(Output::Ask); }
 };
 
 TEST_F(Tapper, ShortCodes) {

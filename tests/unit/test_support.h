@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game_state.h"
 #include "platform/headless_platform.h"
@@ -16,12 +17,32 @@ namespace kv41::testing {
 // settings leaves nothing behind for later tests to read.
 inline std::string TestProgramDirectory() {
     static const std::string directory = [] {
-        auto path = std::filesystem::temp_directory_path() /
-                    ("kv41-tests-" + std::to_string(::getpid()));
+        auto path =
+            std::filesystem::temp_directory_path() / ("kv41-tests-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         return path.string();
     }();
     return directory;
+}
+
+// The texts the game reported of one kind, in order.
+inline std::vector<std::string> Said(const HeadlessPlatform& host, Output kind) {
+    std::vector<std::string> texts;
+    for (const auto& [k, text] : host.Transcript) {
+        if (k == kind) texts.push_back(text);
+    }
+    return texts;
+}
+
+// Writes timetable row `row` as a booked train running to time; the caller fills in the rest.
+inline int BookTrain(GameState& g, int row, int due, int from, int to, int trainClass) {
+    g.TrainDue[row] = due;
+    g.TrainLate[row] = 0;
+    g.TrainFrom[row] = from;
+    g.TrainTo[row] = to;
+    g.TrainClass[row] = static_cast<uint8_t>(trainClass);
+    g.TrainState[row] = TrainBooked;
+    return row;
 }
 
 struct FreshGame {
@@ -34,6 +55,8 @@ struct FreshGame {
         host.Directory = TestProgramDirectory();
         if (prepare) PrepareStartScreen(g);
     }
+
+    std::vector<std::string> Said(Output kind) const { return testing::Said(host, kind); }
 };
 
 }  // namespace kv41::testing

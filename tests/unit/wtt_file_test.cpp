@@ -86,7 +86,7 @@ TEST(WttFile, OfferAsksWritesAndConfirmsOnTheMessageLine) {
     OfferWttFile(g);
     EXPECT_EQ(ReadFileText(file), WttFileText(g, file));
     EXPECT_EQ(g.LastDirectory, dir.Path());
-    EXPECT_EQ(program.host.Reported(Output::Line),
+    EXPECT_EQ(testing::Said(program.host, Output::Line),
               std::vector<std::string>{"WTT file " + file + " created"});
     EXPECT_GE(program.host.VirtualMs - before, 3000);
 }
@@ -101,9 +101,9 @@ TEST(WttFile, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     EXPECT_FALSE(WriteWttFile(g, file, failing));
     EXPECT_EQ(ReadFileText(file), "the player's earlier timetable");
     EXPECT_EQ(
-        program.host.Reported(Output::Error),
+        testing::Said(program.host, Output::Error),
         std::vector<std::string>{"Unable to write file - disk may be full or write-protected"});
-    EXPECT_TRUE(program.host.Reported(Output::Line).empty());
+    EXPECT_TRUE(testing::Said(program.host, Output::Line).empty());
 }
 
 }  // namespace
