@@ -28,7 +28,6 @@
 #include "session/position_file.h"
 #include "session/window_input.h"
 #include "status_bar.h"
-#include "windows/info_panes.h"
 
 namespace {
 
@@ -172,7 +171,7 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     if (!dialog) dialog = new InfoWindowDialog(this);
     // The messages window follows the panel's size, the others their own size.
     const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
-    dialog->ShowSnapshot(info, kv41::InfoPaneSizes(*game_, info), size);
+    dialog->ShowSnapshot(info, info.Panes, size);
 }
 
 std::optional<int> MainWindow::ChooseBellCode(int suggested) {

@@ -39,6 +39,7 @@ InfoWindow BuildMessagesWindow(const GameState& g) {
     int newest = (g.MessageIndex >= 1 && g.MessageIndex <= MessageSlots) ? g.MessageIndex : 1;
     if (SlotEmpty(g, newest)) {
         window.Heads = {"No messages recorded"};
+        window.EndPane();
         return window;
     }
     window.Heads = {"Time   Message"};
@@ -50,6 +51,7 @@ InfoWindow BuildMessagesWindow(const GameState& g) {
             window.Lines.push_back(std::move(line));
         }
     }
+    window.EndPane();
     return window;
 }
 

@@ -32,7 +32,16 @@ struct InfoWindow {
     std::string Caption;
     std::vector<std::string> Heads;
     std::vector<std::string> Lines;
+    // How many of the lines each of the window's memos holds, in order.
+    std::vector<int> Panes;
     int HelpContext = 0;
+
+    // Closes the memo being filled: the lines added since the last one belong to it.
+    void EndPane() {
+        int before = 0;
+        for (int n : Panes) before += n;
+        Panes.push_back(static_cast<int>(Lines.size()) - before);
+    }
 };
 
 struct StatusTexts {

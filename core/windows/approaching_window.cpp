@@ -48,6 +48,7 @@ InfoWindow BuildApproachingWindow(const GameState& g) {
         for (int group = 1; group <= 3; ++group) {
             window.Lines.push_back(ApproachLine(g, approach.Line, group));
         }
+        window.EndPane();
     }
     return window;
 }

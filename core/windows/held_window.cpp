@@ -81,9 +81,13 @@ InfoWindow BuildHeldWindow(const GameState& g) {
                     "Next departure from Exchange Sidings",
                     "Due   Expected   To                Type"};
     for (const WatchedSignal& signal : UpSignals) window.Lines.push_back(SignalLine(g, signal));
+    window.EndPane();
     for (const WatchedSignal& signal : DownSignals) window.Lines.push_back(SignalLine(g, signal));
+    window.EndPane();
     for (const WatchedSignal& signal : YardSignals) window.Lines.push_back(SignalLine(g, signal));
+    window.EndPane();
     window.Lines.push_back(DepartureLine(g));
+    window.EndPane();
     return window;
 }
 

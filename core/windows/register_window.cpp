@@ -81,6 +81,7 @@ InfoWindow BuildRegisterWindow(const GameState& g) {
         for (int t : LatestTrains(g, up)) {
             if (t != 0) window.Lines.push_back(RegisterLine(g, t));
         }
+        window.EndPane();
     }
     return window;
 }

@@ -63,6 +63,7 @@ InfoWindow BuildWttWindow(const GameState& g) {
         for (int t : NextTrains(g, up)) {
             if (t != 0) window.Lines.push_back(TimetableLine(g, t));
         }
+        window.EndPane();
     }
     return window;
 }

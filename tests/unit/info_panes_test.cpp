@@ -1,7 +1,5 @@
-// The desktop program shows each information window's lines in separate memos: the split must
-// put every line in the right pane, whatever the traffic.
-#include "windows/info_panes.h"
-
+// Each information window says how its lines fall into its memos: the split must put every
+// line in the right pane, whatever the traffic.
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -27,8 +25,8 @@ TEST(InfoPanes, FixedPanesOfTheHeldAndApproachingWindows) {
     testing::FreshGame game;
     GameState& g = game.g;
     SetUpNewGame(g, 1, 0);
-    EXPECT_EQ(InfoPaneSizes(g, BuildHeldWindow(g)), (std::vector<int>{3, 6, 3, 1}));
-    EXPECT_EQ(InfoPaneSizes(g, BuildApproachingWindow(g)), (std::vector<int>{3, 3, 3, 3}));
+    EXPECT_EQ(BuildHeldWindow(g).Panes, (std::vector<int>{3, 6, 3, 1}));
+    EXPECT_EQ(BuildApproachingWindow(g).Panes, (std::vector<int>{3, 3, 3, 3}));
 }
 
 // The up pane ends where the first down train (entering by a higher-numbered line than it leaves
@@ -39,7 +37,7 @@ TEST(InfoPanes, TimetableSplitsUpFromDownTrains) {
     for (int shift = 0; shift < ShiftCount; ++shift) {
         SetUpNewGame(g, shift, 0);
         InfoWindow window = BuildWttWindow(g);
-        std::vector<int> sizes = InfoPaneSizes(g, window);
+        std::vector<int> sizes = window.Panes;
         ASSERT_EQ(sizes.size(), 2u);
         EXPECT_EQ(Total(sizes), static_cast<int>(window.Lines.size()));
         // Every shift has traffic both ways, and a pane holds ten trains at most.
@@ -56,7 +54,7 @@ TEST(InfoPanes, RegisterSplitFollowsTheAcceptedTrains) {
     testing::FreshGame game;
     GameState& g = game.g;
     SetUpNewGame(g, 1, 0);
-    EXPECT_EQ(InfoPaneSizes(g, BuildRegisterWindow(g)), (std::vector<int>{0, 0}));
+    EXPECT_EQ(BuildRegisterWindow(g).Panes, (std::vector<int>{0, 0}));
     int up = 0;
     int down = 0;
     for (int t = 1; t <= g.TrainCount && (up < 12 || down < 3); ++t) {
@@ -64,7 +62,7 @@ TEST(InfoPanes, RegisterSplitFollowsTheAcceptedTrains) {
         g.TrainTimes[t][RegLineClearGiven] = 400 + t;
         ++(IsUp(g, t) ? up : down);
         InfoWindow window = BuildRegisterWindow(g);
-        std::vector<int> sizes = InfoPaneSizes(g, window);
+        std::vector<int> sizes = window.Panes;
         EXPECT_EQ(sizes, (std::vector<int>{std::min(up, 10), std::min(down, 10)}));
         EXPECT_EQ(Total(sizes), static_cast<int>(window.Lines.size()));
     }
@@ -74,10 +72,10 @@ TEST(InfoPanes, MessagesAreOnePane) {
     testing::FreshGame game;
     GameState& g = game.g;
     SetUpNewGame(g, 3, 0);
-    EXPECT_EQ(InfoPaneSizes(g, BuildMessagesWindow(g)), (std::vector<int>{0}));
+    EXPECT_EQ(BuildMessagesWindow(g).Panes, (std::vector<int>{0}));
     for (int i = 0; i < 20; ++i) ShowNotice(g, std::string(80, 'x') + " and more words");
     InfoWindow window = BuildMessagesWindow(g);
-    EXPECT_EQ(InfoPaneSizes(g, window), (std::vector<int>{static_cast<int>(window.Lines.size())}));
+    EXPECT_EQ(window.Panes, (std::vector<int>{static_cast<int>(window.Lines.size())}));
 }
 
 }  // namespace
