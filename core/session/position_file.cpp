@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "framework/messages.h"
+#include "framework/save_dialog.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
 #include "panel/panel_drawing.h"
@@ -56,17 +57,13 @@ void SaveGame(GameState& g) {
 
 void SaveGameAs(GameState& g) {
     FileChoice choice;
-    choice.Save = true;
     choice.Title = "Save your position";
     choice.DefaultName = "KV41";
     choice.DefaultExt = "sav";
     choice.Filter = PositionFilter;
-    choice.InitialDir = g.LastDirectory;
-    std::optional<std::string> name = g.Host->ChooseFile(choice);
-    if (!name || name->empty()) return;
+    std::optional<std::string> name = ChooseFileToWrite(g, choice);
+    if (!name) return;
     g.PositionFileName = *name;
-    std::string directory = DirectoryOf(*name);
-    if (!directory.empty()) g.LastDirectory = directory;
     g.FullRedraw = true;
     WriteAndConfirm(g);
 }

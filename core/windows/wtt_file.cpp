@@ -3,6 +3,7 @@
 #include "windows/wtt_file.h"
 
 #include "framework/messages.h"
+#include "framework/save_dialog.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
 #include "model/clock.h"
@@ -13,17 +14,12 @@ namespace kv41 {
 
 void OfferWttFile(GameState& g) {
     FileChoice choice;
-    choice.Save = true;
     choice.Title = "Create a WTT file";
     choice.DefaultName = "KV41WTT";
     choice.DefaultExt = "txt";
     choice.Filter = "WTT files|*.txt|All|*.*";
-    choice.InitialDir = g.LastDirectory;
-    std::optional<std::string> name = g.Host->ChooseFile(choice);
-    if (!name || name->empty()) return;
-    std::string directory = DirectoryOf(*name);
-    if (!directory.empty()) g.LastDirectory = directory;
-    WriteWttFile(g, *name);
+    std::optional<std::string> name = ChooseFileToWrite(g, choice);
+    if (name) WriteWttFile(g, *name);
 }
 
 std::string WttFileText(const GameState& g, const std::string& fileName) {
