@@ -19,13 +19,6 @@ RatingTexts Rate(int points, int clockNow, int target = 40) {
 
 constexpr int Completed = 841;  // the step past the shift's end
 
-TEST(Rating, CompletedShiftOnTargetIsOutstanding) {
-    RatingTexts texts = Rate(40, Completed);
-    EXPECT_EQ(texts.Rating, "Your rating is outstanding!!");
-    EXPECT_EQ(texts.PointScore, "Actual score was   40 points");
-    EXPECT_EQ(texts.PerCent, " Score was 100% of target");
-}
-
 TEST(Rating, EarlyStopIsScaledProRataAndNeverOutstanding) {
     RatingTexts texts = Rate(20, 600);  // quit at 10.00, half-way
     EXPECT_EQ(texts.Rating, "Your rating is excellent!");

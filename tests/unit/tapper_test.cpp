@@ -40,11 +40,38 @@ struct Tapper : ::testing::Test {
     std::vector<std::string> Questions() const { return game.Said(Output::Ask); }
 };
 
-TEST_F(Tapper, ShortCodes) {
+// Every rhythm of the table, short pauses within a group and long ones between.
+TEST_F(Tapper, RhythmsDecodeToTheirCodes) {
     EXPECT_EQ(Tap(1, {}), 1);
     EXPECT_EQ(Tap(1, {S}), 16);
     EXPECT_EQ(Tap(1, {L, S}), 15);  // 1-2
     EXPECT_EQ(Tap(1, {S, S}), 14);  // 3
+
+    EXPECT_EQ(Tap(1, {L, S, S}), 4);   // 1-3
+    EXPECT_EQ(Tap(1, {S, L, S}), 19);  // 2-2
+    EXPECT_EQ(Tap(1, {L, S, L}), 18);  // 1-2-1
+    EXPECT_EQ(Tap(1, {S, S, L}), 3);   // 3-1
+    EXPECT_EQ(Tap(1, {S, S, S}), 2);   // 4
+
+    EXPECT_EQ(Tap(1, {L, S, S, S}), 12);  // 1-4
+    EXPECT_EQ(Tap(1, {S, L, S, S}), 11);  // 2-3
+    EXPECT_EQ(Tap(1, {S, S, L, S}), 10);  // 3-2
+    EXPECT_EQ(Tap(1, {S, S, S, L}), 13);  // 4-1
+    EXPECT_EQ(Tap(1, {L, S, S, L}), 5);   // 1-3-1
+    EXPECT_EQ(Tap(1, {L, S, L, S}), 9);   // 1-2-2
+    EXPECT_EQ(Tap(1, {S, L, S, L}), 6);   // 2-2-1
+    EXPECT_EQ(Tap(1, {S, S, S, S}), 8);   // 5
+
+    EXPECT_EQ(Tap(1, {S, S, L, S, S}), 24);          // 3-3
+    EXPECT_EQ(Tap(1, {S, S, S, S, S}), 0);           // six even beats mean nothing
+    EXPECT_EQ(Tap(1, {S, S, S, S, S, S}), 0);        // seven beats
+    EXPECT_EQ(Tap(1, {S, S, L, S, S, S, S}), 20);    // 3-5
+    EXPECT_EQ(Tap(1, {S, S, L, S, S, L, S}), 25);    // 3-3-2
+    EXPECT_EQ(Tap(1, {S, L, S, S, S, L, S}), 23);    // 2-4-2
+    EXPECT_EQ(Tap(1, {S, S, S, S, S, S, S}), 26);    // 8
+    EXPECT_EQ(Tap(1, std::vector<int>(10, S)), 22);  // eleven beats: 3-3-5
+    EXPECT_EQ(Tap(1, std::vector<int>(12, S)), 21);  // thirteen beats: 3-5-5
+    EXPECT_EQ(Tap(1, std::vector<int>(11, S)), 0);
 }
 
 TEST_F(Tapper, ThreeBeatsReadAsTrainOutOfSectionOnlyWhenItCanBeMeant) {
@@ -58,38 +85,6 @@ TEST_F(Tapper, ThreeBeatsReadAsTrainOutOfSectionOnlyWhenItCanBeMeant) {
     // Exactly three times as long does not stand out.
     EXPECT_EQ(Tap(3, {S, 3 * S}), 14);
     EXPECT_EQ(Tap(3, {S, 3 * S + 1}), 17);
-}
-
-TEST_F(Tapper, FourBeats) {
-    EXPECT_EQ(Tap(1, {L, S, S}), 4);   // 1-3
-    EXPECT_EQ(Tap(1, {S, L, S}), 19);  // 2-2
-    EXPECT_EQ(Tap(1, {L, S, L}), 18);  // 1-2-1
-    EXPECT_EQ(Tap(1, {S, S, L}), 3);   // 3-1
-    EXPECT_EQ(Tap(1, {S, S, S}), 2);   // 4
-}
-
-TEST_F(Tapper, FiveBeats) {
-    EXPECT_EQ(Tap(1, {L, S, S, S}), 12);  // 1-4
-    EXPECT_EQ(Tap(1, {S, L, S, S}), 11);  // 2-3
-    EXPECT_EQ(Tap(1, {S, S, L, S}), 10);  // 3-2
-    EXPECT_EQ(Tap(1, {S, S, S, L}), 13);  // 4-1
-    EXPECT_EQ(Tap(1, {L, S, S, L}), 5);   // 1-3-1
-    EXPECT_EQ(Tap(1, {L, S, L, S}), 9);   // 1-2-2
-    EXPECT_EQ(Tap(1, {S, L, S, L}), 6);   // 2-2-1
-    EXPECT_EQ(Tap(1, {S, S, S, S}), 8);   // 5
-}
-
-TEST_F(Tapper, LongCodes) {
-    EXPECT_EQ(Tap(1, {S, S, L, S, S}), 24);          // 3-3
-    EXPECT_EQ(Tap(1, {S, S, S, S, S}), 0);           // six even beats mean nothing
-    EXPECT_EQ(Tap(1, {S, S, S, S, S, S}), 0);        // seven beats
-    EXPECT_EQ(Tap(1, {S, S, L, S, S, S, S}), 20);    // 3-5
-    EXPECT_EQ(Tap(1, {S, S, L, S, S, L, S}), 25);    // 3-3-2
-    EXPECT_EQ(Tap(1, {S, L, S, S, S, L, S}), 23);    // 2-4-2
-    EXPECT_EQ(Tap(1, {S, S, S, S, S, S, S}), 26);    // 8
-    EXPECT_EQ(Tap(1, std::vector<int>(10, S)), 22);  // eleven beats: 3-3-5
-    EXPECT_EQ(Tap(1, std::vector<int>(12, S)), 21);  // thirteen beats: 3-5-5
-    EXPECT_EQ(Tap(1, std::vector<int>(11, S)), 0);
 }
 
 TEST_F(Tapper, APauseOverTwoSecondsEndsTheCodeAndLosesTheLateTap) {

@@ -329,19 +329,5 @@ TEST(Timetable, ConditionalRowsByDrawAndDifficulty) {
     }
 }
 
-TEST(Timetable, SameSeedSameDayOtherSeedOtherDay) {
-    FreshGame first(11), again(11), other(12);
-    auto engines = [](const GameState& g) {
-        std::vector<std::string> numbers;
-        for (int e = 1; e <= g.EngineCount; ++e) numbers.push_back(g.EngineNumber[e]);
-        return numbers;
-    };
-    EXPECT_EQ(engines(first.g), engines(again.g));
-    EXPECT_EQ(first.g.TrainLate, again.g.TrainLate);
-    EXPECT_EQ(first.g.TrainState, again.g.TrainState);
-    EXPECT_NE(engines(first.g), engines(other.g));
-    EXPECT_NE(first.g.TrainLate, other.g.TrainLate);
-}
-
 }  // namespace
 }  // namespace kv41
