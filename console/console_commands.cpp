@@ -27,7 +27,8 @@ constexpr long long MaxSteps = 100000;  // about a week of simulated time
 constexpr long long MaxGapMs = 60000;
 constexpr std::size_t MaxGaps = 20;
 
-const CommandRefused NotAvailable{"not available yet", false};
+// The game did not take up what was asked (no file dialog came, an empty window).
+const CommandRefused NotOffered{"the game does not offer that now", false};
 
 // A cell outside every click region: the click that ends a tapped code.
 constexpr PanelCell NeutralCell{GridColumns, 1};
@@ -110,7 +111,7 @@ void Console::NewCommand(CommandWords& words) {
 void Console::ResumeCommand(CommandWords& words) {
     std::string file = words.Text("file name");
     words.End();
-    if (!WithFileChosen(file, [](GameState& g) { ResumeSavedGame(g); })) throw NotAvailable;
+    if (!WithFileChosen(file, [](GameState& g) { ResumeSavedGame(g); })) throw NotOffered;
 }
 
 void Console::StepCommand(CommandWords& words) {
@@ -194,14 +195,14 @@ void Console::OptionCommand(CommandWords& words) {
     std::string name = OneOf(words, "option", Names);
     bool on = OnOff(words, "setting", "on", "off");
     words.End();
-    if (!SetOption(*game_, name, on)) throw NotAvailable;
+    if (!SetOption(*game_, name, on)) throw NotOffered;
 }
 
 void Console::RulesCommand(CommandWords& words) {
     static constexpr std::array<std::string_view, 3> Names = {"BR", "WR", "LMR"};
     std::string rules = OneOf(words, "rules", Names);
     words.End();
-    if (!SetBellRules(*game_, rules)) throw NotAvailable;
+    if (!SetBellRules(*game_, rules)) throw NotOffered;
 }
 
 void Console::PauseCommand(CommandWords& words) {
@@ -219,7 +220,7 @@ void Console::UnpauseCommand(CommandWords& words) {
 void Console::SaveCommand(CommandWords& words) {
     std::string file = words.Text("file name");
     words.End();
-    if (!WithFileChosen(file, SaveGameAs)) throw NotAvailable;
+    if (!WithFileChosen(file, SaveGameAs)) throw NotOffered;
 }
 
 void Console::RestartCommand(CommandWords& words) {
@@ -227,7 +228,7 @@ void Console::RestartCommand(CommandWords& words) {
     words.End();
     // Restart acts only while the game runs; the menu item does nothing while paused.
     if (game_->Paused) throw CommandRefused{"the game is paused", false};
-    if (!WithFileChosen(file, RestartGame)) throw NotAvailable;
+    if (!WithFileChosen(file, RestartGame)) throw NotOffered;
 }
 
 void Console::WttFileCommand(CommandWords& words) {
@@ -235,7 +236,7 @@ void Console::WttFileCommand(CommandWords& words) {
     words.End();
     std::size_t reported = host_->Transcript.size();
     // A file that cannot be written is reported by the game itself.
-    if (!WriteWttFile(*game_, file) && host_->Transcript.size() == reported) throw NotAvailable;
+    if (!WriteWttFile(*game_, file) && host_->Transcript.size() == reported) throw NotOffered;
 }
 
 void Console::ExitCommand(CommandWords& words) {
@@ -278,7 +279,7 @@ void Console::WindowCommand(CommandWords& words) {
                         : name == "approaching" ? BuildApproachingWindow(g)
                                                 : BuildMessagesWindow(g);
     if (window.Caption.empty() && window.Heads.empty() && window.Lines.empty()) {
-        throw NotAvailable;
+        throw NotOffered;
     }
     PrintWindow(window);
 }
