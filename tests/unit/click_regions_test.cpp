@@ -84,7 +84,9 @@ TEST(KeyLegend, LearningItemIsGreenOnlyWhileLearning) {
     DrawKeyLegend(game.g);
     EXPECT_EQ(LearningColour(game.host), BonusGreen);
     for (const auto& drawn : game.host.Draws) {
-        if (drawn.Text != "L Learning   ") EXPECT_EQ(drawn.Fg, White) << drawn.Text;
+        if (drawn.Text != "L Learning   ") {
+            EXPECT_EQ(drawn.Fg, White) << drawn.Text;
+        }
         EXPECT_EQ(drawn.Bg, LegendBrown);
     }
 }

@@ -129,9 +129,15 @@ TEST(Timetable, TellingRows) {
         EXPECT_EQ(g.TrainOrigin[t].str(), row.Origin) << t;
         EXPECT_EQ(g.TrainDest[t].str(), row.Destination) << t;
         EXPECT_EQ(g.TrainClass[t], row.Class) << t;
-        if (row.Length != 0) EXPECT_EQ(g.TrainLength[t], row.Length) << t;
-        if (row.Engine != 0) EXPECT_EQ(g.TrainEngine[t], row.Engine) << t;
-        if (row.NextWorking != 0) EXPECT_EQ(g.TrainNextWorking[t], row.NextWorking) << t;
+        if (row.Length != 0) {
+            EXPECT_EQ(g.TrainLength[t], row.Length) << t;
+        }
+        if (row.Engine != 0) {
+            EXPECT_EQ(g.TrainEngine[t], row.Engine) << t;
+        }
+        if (row.NextWorking != 0) {
+            EXPECT_EQ(g.TrainNextWorking[t], row.NextWorking) << t;
+        }
     }
 }
 
@@ -224,8 +230,9 @@ TEST(Timetable, LengthsFitTheTrainAndTheSidings) {
             EXPECT_GE(length, 200) << t;
             EXPECT_LE(length, 290) << t;
         }
-        if (g.TrainOrigin[t].view().starts_with("D") || g.TrainDest[t].view().starts_with("D"))
+        if (g.TrainOrigin[t].view().starts_with("D") || g.TrainDest[t].view().starts_with("D")) {
             EXPECT_LE(length, g.SectLength[19]) << "a down-siding road must hold row " << t;
+        }
     }
 }
 
