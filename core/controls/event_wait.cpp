@@ -72,7 +72,12 @@ bool PlayerNeeded(GameState& g) {
     if (g.TrainsInArea < 0) g.TrainsInArea = 0;
     if (g.TrainsInArea > 0 || DownSidingDepartureUnderWay(g)) return true;
     for (int box = 1; box <= BoxCount; ++box) {
-        if (g.BoxRingPending[static_cast<std::size_t>(box)] != 0) return true;
+        // A code standing unanswered on the box's bell indicator wants the signalman. The
+        // indicator is the measure, not the box's record of the code it awaits: that record
+        // is not kept for the call attention before train out of section, not cleared when the
+        // LMR book takes the instrument as the answer, and not carried by the position file.
+        const auto b = static_cast<std::size_t>(box);
+        if (g.BoxBellShown[b] != 0 && g.BoxBellAnswered[b] == 0) return true;
     }
     return false;
 }

@@ -103,12 +103,22 @@ TEST_F(EventWait, FastRunningShowsItsNoticeOnceAndStopsWhenABoxRings) {
     host.QueueTick();
     WaitForAction(g);
     EXPECT_EQ(Reported(Output::Line, " Speeded up until next need for action"), 1);
-    g.BoxRingPending[3] = 3;
+    g.BoxBellShown[3] = 3;  // Hollowmer's offer stands on its bell indicator
     host.QueueTick();
     WaitForAction(g);
     EXPECT_FALSE(g.FastMode);
     EXPECT_FALSE(g.SpeedUpNoticeShown);
     EXPECT_EQ(host.TimerMs, g.TickSeconds * 1000);
+}
+
+TEST_F(EventWait, OnlyAnUnansweredBellOnTheIndicatorNeedsTheSignalman) {
+    g.BoxBellShown[1] = 1;  // call attention before train out of section
+    EXPECT_TRUE(PlayerNeeded(g));
+    g.BoxBellAnswered[1] = 1;
+    EXPECT_FALSE(PlayerNeeded(g));
+    g.BoxBellShown[1] = 0;
+    g.BoxRingPending[3] = 16;  // acknowledged by the instrument under the LMR book
+    EXPECT_FALSE(PlayerNeeded(g));
 }
 
 TEST_F(EventWait, TrainsInTheAreaStopFastRunningAndANegativeCountIsMended) {
