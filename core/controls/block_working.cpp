@@ -75,10 +75,7 @@ struct Bell {
         ClearIndicator();
         g.BoxRingPending[box] = 0;
     }
-    void ClearIndicator() const {
-        g.BoxBellShown[box] = 0;
-        ShowBellChange(g, box);
-    }
+    void ClearIndicator() const { g.BoxBellShown[box] = 0; }
     void AnswerShown() const {
         g.BoxBellAnswered[box] = 1;
         TakeOffIndicator();
@@ -377,8 +374,7 @@ void SetApproachSpeed(GameState& g, int box, int train, Acceptance acceptance) {
     }
     // A train due at the box's signal next minute is already slowing for it; one whose time
     // has passed has been standing there.
-    int group = ClassGroup(g.TrainClass[train]);
-    int entry = g.TrainDue[train] + g.TrainLate[train] - g.BoxLeadA[box][group - 1];
+    int entry = DuePlusLate(g, train) - LeadA(g, box, train);
     if (entry == g.ClockNow + 1) speed /= 2;
     if (entry <= g.ClockNow) speed = 0;
     g.TrainSpeed[train] = speed;

@@ -50,9 +50,9 @@ void SpaceTrainsOnLine(GameState& g, int line) {
     std::array<int, 4> first{};
     for (int t = 1; t <= g.TrainCount; ++t) {
         if (IsBlankRow(g, t) || g.TrainFrom[t] != line || g.TrainState[t] == TrainGone) continue;
-        if (line == 3 && g.TrainOrigin[t].view().starts_with("D")) continue;
+        if (line == 3 && FromDownSidings(g, t)) continue;
         const int due = g.TrainDue[t] + g.TrainLate[t];
-        const int group = ClassGroup(g.TrainClass[t]);
+        const int group = TrainGroup(g, t);
         if (due < g.ClockNow) {
             g.TrainState[t] = TrainGone;
             continue;

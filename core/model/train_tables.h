@@ -62,6 +62,22 @@ constexpr int ClassGroup(int trainClass) {
     return trainClass <= 4 ? 1 : trainClass <= 9 ? 2 : 3;
 }
 
+// A number that names a row of the timetable.
+constexpr bool IsTrain(const TrainTables& tables, int train) {
+    return train >= 1 && train <= tables.TrainCount;
+}
+
+// The group of the train in a row of the timetable.
+constexpr int TrainGroup(const TrainTables& tables, int train) {
+    return ClassGroup(tables.TrainClass[static_cast<std::size_t>(train)]);
+}
+
+// The sidings' line (3) serves both the yard road and the down sidings; a train to or from
+// the down sidings names them ("Down Sdgs") as its origin.
+inline bool FromDownSidings(const TrainTables& tables, int train) {
+    return tables.TrainOrigin[static_cast<std::size_t>(train)].view().starts_with("D");
+}
+
 // The working timetable's name of a train class; "" outside 1..12.
 constexpr std::string_view TrainClassName(int trainClass) {
     constexpr std::array<std::string_view, 13> Names{"",

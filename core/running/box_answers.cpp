@@ -19,7 +19,7 @@ uint8_t& Incoming(GameState& g, int box) {
 // train is identified to the box.
 void RecordLineClear(GameState& g, int box, int time) {
     const int t = g.BoxTrain[box];
-    if (ValidTrain(g, t)) {
+    if (IsTrain(g, t)) {
         g.TrainTimes[t][RegLineClearObtained] = time;
     } else {
         g.BoxLineClearTime[box] = time;
@@ -53,7 +53,6 @@ bool AnswerCode(GameState& g, int box, int b) {
     case BellCancel:
         RingBell(g, box, b);
         g.BoxBellShown[box] = BellNone;
-        ShowBellChange(g, box);
         Outgoing(g, box) = LineBlocked;
         RecordLineClear(g, box, NoTime);
         return true;
@@ -94,7 +93,6 @@ void ShowBells(GameState& g) {
         }
         if (g.BoxBellAnswered[box] == 0) continue;
         g.BoxBellShown[box] = BellNone;
-        ShowBellChange(g, box);
         g.BoxBellAnswered[box] = 0;
     }
 }

@@ -26,7 +26,7 @@ void OfferFromLines(GameState& g) {
     for (int line : BoxLines) {
         const int box = BoxOfLine(line);
         const int t = g.LineTrains[line][0];
-        if (!ValidTrain(g, t) || g.BoxOfferedTrain[box] != 0) continue;
+        if (!IsTrain(g, t) || g.BoxOfferedTrain[box] != 0) continue;
         const int offer = OfferTime(g, box, t);
         if (offer > g.ClockNow) continue;
         // The headway is that of the line the train leaves by: two trains for the same exit
@@ -43,14 +43,14 @@ void OfferFromLines(GameState& g) {
 void AdvanceLine(GameState& g, int line) {
     if (line < 1 || line > LineCount) return;
     const int entered = g.LineTrains[line][0];
-    if (!ValidTrain(g, entered)) return;
-    const int group = GroupOfTrain(g, entered);
+    if (!IsTrain(g, entered)) return;
+    const int group = TrainGroup(g, entered);
     int found = 0;
     for (int r = entered + 1; r <= g.TrainCount && found == 0; ++r) {
         if (g.TrainFrom[r] != line || !IsBookedOrReported(g, r)) continue;
-        if (GroupOfTrain(g, r) != group) continue;
+        if (TrainGroup(g, r) != group) continue;
         // Down-siding departures start from their siding, not from the yard's queue.
-        if (line == YardLine && DownSidingsText(g.TrainOrigin[r])) continue;
+        if (line == YardLine && FromDownSidings(g, r)) continue;
         found = r;
     }
     g.LineTrains[line][group] = found;
@@ -64,7 +64,7 @@ void ChooseNextOnLine(GameState& g, int line) {
     int next = 0;
     for (int e = 3; e >= 1; --e) {
         const int h = heads[e];
-        if (!ValidTrain(g, h) || DuePlusLate(g, h) >= BeyondTheDay) continue;
+        if (!IsTrain(g, h) || DuePlusLate(g, h) >= BeyondTheDay) continue;
         if (next == 0 || DuePlusLate(g, h) < DuePlusLate(g, next)) next = h;
     }
     heads[0] = next;
@@ -84,7 +84,7 @@ void ChooseNextOnLine(GameState& g, int line) {
     int v = 0;
     for (int e = 3; e >= 1; --e) {
         const int h = heads[e];
-        if (!ValidTrain(g, h) || h == next) continue;
+        if (!IsTrain(g, h) || h == next) continue;
         if (DuePlusLate(g, h) < best) {
             v = w;
             w = h;

@@ -20,7 +20,7 @@ namespace {
 
 // Keeps the box's train from arriving before it could have run from the box once offered now.
 void AllowRunningTime(GameState& g, int box, int train) {
-    if (!ValidTrain(g, train)) return;
+    if (!IsTrain(g, train)) return;
     const int late = g.ClockNow - g.TrainDue[train] + LeadA(g, box, train) + 1;
     if (g.TrainLate[train] < late) g.TrainLate[train] = late;
 }
@@ -45,7 +45,7 @@ void SetBranchApproach(GameState& g) {
 }
 
 bool ReadyToEnter(const GameState& g, int box, int t) {
-    return ValidTrain(g, t) && g.TrainState[t] == TrainAccepted &&
+    return IsTrain(g, t) && g.TrainState[t] == TrainAccepted &&
            DuePlusLate(g, t) - LeadA(g, box, t) <= g.ClockNow && g.BoxBellShown[box] == 0 &&
            g.BoxBellSent[box] == 0 && g.BoxBlock[box][1] == LineClear;
 }
@@ -98,7 +98,6 @@ void RingBell(GameState& g, int box, int code) {
     // A box rings the same code at most once a minute.
     if (g.BoxLastRingTime[box] == g.ClockNow && g.BoxBellShown[box] == code) return;
     g.BoxBellShown[box] = static_cast<uint8_t>(code);
-    ShowBellChange(g, box);
     g.BoxBellAnswered[box] = 0;
     g.BoxLastRingTime[box] = g.ClockNow;
     g.Host->Report(Output::Ring, std::to_string(box) + " " + std::string(BellCodeLabel(code)));
@@ -110,7 +109,7 @@ void RingBell(GameState& g, int box, int code) {
 void OfferPendingTrain(GameState& g, int box) {
     if (box < 1 || box > BoxCount) return;
     const int t = g.BoxOfferedTrain[box];
-    const int code = ValidTrain(g, t) ? LineClearCode(g.TrainClass[t], g.TrainTo[t]) : 0;
+    const int code = IsTrain(g, t) ? LineClearCode(g.TrainClass[t], g.TrainTo[t]) : 0;
     if (g.BoxAttnAnswered[box] != 0 && code != 0 && code == g.BoxHeldCode[box]) {
         // The signalman has answered the call attention: now the offer itself.
         g.BoxAttnAnswered[box] = 0;
@@ -119,7 +118,7 @@ void OfferPendingTrain(GameState& g, int box) {
         AllowRunningTime(g, box, t);
         return;
     }
-    if (!ValidTrain(g, t) || !IsBookedOrReported(g, t)) return;
+    if (!IsTrain(g, t) || !IsBookedOrReported(g, t)) return;
     if (OfferTime(g, box, t) >= g.ClockNow) return;
     if (g.BoxBellShown[box] != 0 && g.BoxBellAnswered[box] == 0) return;
     if (g.BoxBlock[box][1] != LineBlocked) return;
@@ -156,7 +155,7 @@ void CheckToosDeadlines(GameState& g) {
         if (g.BoxToosDeadline[slot] == 0 || g.ClockNow < g.BoxToosDeadline[slot]) continue;
         g.BoxToosDeadline[slot] = 0;
         const int t = g.BoxToosTrain[slot];
-        if (!ValidTrain(g, t) || g.TrainTimes[t][RegToosSent] != NoTime) continue;
+        if (!IsTrain(g, t) || g.TrainTimes[t][RegToosSent] != NoTime) continue;
         LosePoints(g, 1,
                    "Train Out Of Section not sent for " + FormatClock(g.TrainDue[t]) + " from " +
                        g.TrainOrigin[t]);
@@ -164,7 +163,7 @@ void CheckToosDeadlines(GameState& g) {
 }
 
 void IdentifyTrainToBox(GameState& g, int box, int train) {
-    if (box < 1 || box > BoxCount || !ValidTrain(g, train)) return;
+    if (box < 1 || box > BoxCount || !IsTrain(g, train)) return;
     if (g.BoxLineClearTime[box] != NoTime) {
         g.TrainTimes[train][RegLineClearObtained] = g.BoxLineClearTime[box];
     }
@@ -172,13 +171,6 @@ void IdentifyTrainToBox(GameState& g, int box, int train) {
     g.BoxTrain[box] = train;
     g.BoxLineClearTime[box] = NoTime;
     g.BoxTesTime[box] = NoTime;
-}
-
-// Redrawing the indicator is left to the next panel paint until the panel offers a redraw
-// of its own.
-void ShowBellChange(GameState&, int) {}
-void MarkTrackLampsDirty(GameState& g) {
-    g.TrackLampsDirty = true;
 }
 
 }  // namespace kv41

@@ -74,10 +74,6 @@ bool AtTimingPoint(const GameState& g, int sect, int train) {
            (sect == UpPlatformSect && (to == 4 || to == 5));
 }
 
-void LeaveArea(GameState& g) {
-    g.TrainsInArea = std::max(g.TrainsInArea - 1, 0);
-}
-
 void EnterNextSection(GameState& g, int train, int sect, int next, int distance) {
     JudgeOvertakingOnce(g, train, sect);
     SectionEntryRules(g, next, train);
@@ -151,8 +147,8 @@ void ComeToStand(GameState& g, int train, int sect) {
 
 }  // namespace
 
-int TrainGroup(const GameState& g, int train) {
-    return ClassGroup(g.TrainClass[train]);
+void LeaveArea(GameState& g) {
+    g.TrainsInArea = std::max(g.TrainsInArea - 1, 0);
 }
 
 void ArmHeldWait(GameState& g, int train) {

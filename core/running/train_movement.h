@@ -10,8 +10,9 @@ struct GameState;
 constexpr int DownPlatformSect = 11;  // down main platform
 constexpr int UpPlatformSect = 33;    // up main platform
 
-// Train group by class: 1 for classes 1 to 4, 2 for 6 to 9, 3 for 10 to 12.
-int TrainGroup(const GameState& g, int train);
+// One train fewer in the area (it left, or came to rest in the yard or a down siding); the
+// count never goes below 0.
+void LeaveArea(GameState& g);
 
 // After this many ticks standing, the held warning is shown: 20 for classes 1 to 3, 50 others.
 void ArmHeldWait(GameState& g, int train);

@@ -40,8 +40,7 @@ bool IsDownSiding(int sect) {
 bool DownSidingTrainDue(const GameState& g) {
     for (int sect : {DownSidingTwoSect, DownSidingOneSect}) {
         const int t = g.SectTrain[sect];
-        if (ValidTrain(g, t) && g.TrainState[t] == TrainStanding &&
-            g.ClockNow >= DuePlusLate(g, t)) {
+        if (IsTrain(g, t) && g.TrainState[t] == TrainStanding && g.ClockNow >= DuePlusLate(g, t)) {
             return true;
         }
     }
@@ -71,14 +70,14 @@ void YardTimerStep(GameState& g) {
 
 void YardTimerExpired(GameState& g) {
     const int t = g.SectTrain[YardRoadSect];
-    if (ValidTrain(g, t) && g.TrainTo[t] == YardLine) {
+    if (IsTrain(g, t) && g.TrainTo[t] == YardLine) {
         // An arrival still running in keeps the yard busy.
         MarkYardBusy(g);
         return;
     }
     // A departure the signalman has not cleared away is taken back; one already on the move
     // out of the yard road is left to go.
-    if (ValidTrain(g, t) && g.TrainFrom[t] == YardLine && g.TrainSect[t] == YardRoadSect &&
+    if (IsTrain(g, t) && g.TrainFrom[t] == YardLine && g.TrainSect[t] == YardRoadSect &&
         g.TrainSpeed[t] == 0) {
         HoldInYard(g);
     }
@@ -93,21 +92,21 @@ void YardRelease(GameState& g) {
     if (g.YardTrain != 0) return;
     const int t = g.LineTrains[YardLine][0];
     // Row 1 stands for no train on the line's queue.
-    if (t <= 1 || !ValidTrain(g, t) || !IsBookedOrReported(g, t)) return;
+    if (t <= 1 || !IsTrain(g, t) || !IsBookedOrReported(g, t)) return;
     if (g.ClockNow < DuePlusLate(g, t) || g.TrainEngine[t] == EngineUnknown) return;
-    if (DownSidingsText(g.TrainOrigin[t])) return;
+    if (FromDownSidings(g, t)) return;
     PutOnYardRoad(g, t);
 }
 
 void ReadyInYard(GameState& g, int train) {
-    if (!ValidTrain(g, train)) return;
+    if (!IsTrain(g, train)) return;
     g.SectTrain[YardRoadSect] = train;
     g.TrainState[train] = TrainRunning;
     g.TrainSect[train] = YardRoadSect;
     g.TrainToGo[train] = g.SectLength[YardRoadSect];
     g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
     g.TrainTimes[train][RegTesReceived] = g.ClockNow;
-    MarkTrackLampsDirty(g);
+    g.TrackLampsDirty = true;
     ++g.TrainsInArea;
     EndSpeedUp(g);
     YardCall(g, DepartureText(g, train, " ready in Yard"));
@@ -115,13 +114,13 @@ void ReadyInYard(GameState& g, int train) {
 
 void HoldInYard(GameState& g) {
     const int t = g.SectTrain[YardRoadSect];
-    if (!ValidTrain(g, t)) return;
+    if (!IsTrain(g, t)) return;
     g.YardTrain = t;
     g.SectTrain[YardRoadSect] = 0;
     g.TrainState[t] = TrainStanding;
     g.TrainWait[t] = YardHoldTicks;
-    MarkTrackLampsDirty(g);
-    CountTrainOut(g);
+    g.TrackLampsDirty = true;
+    LeaveArea(g);
     EndSpeedUp(g);
     YardCall(g, DepartureText(g, t, " held in Yard"));
 }
@@ -135,14 +134,14 @@ void AnnounceHeldDeparture(GameState& g) {
 
 void RemindHeldDeparture(GameState& g, int train) {
     YardCall(g, "Departure waiting in Yard");
-    if (ValidTrain(g, train)) g.TrainWait[train] = YardHoldTicks;
+    if (IsTrain(g, train)) g.TrainWait[train] = YardHoldTicks;
 }
 
 void TerminateInDownSiding(GameState& g, int train, int sect) {
-    if (!ValidTrain(g, train) || !IsDownSiding(sect)) return;
+    if (!IsTrain(g, train) || !IsDownSiding(sect)) return;
     FinishTrain(g, train);
     const int next = g.TrainNextWorking[train];
-    const bool hasNext = ValidTrain(g, next);
+    const bool hasNext = IsTrain(g, next);
     g.SectTrain[sect] = hasNext ? next : 0;
     if (hasNext) {
         g.TrainSect[next] = sect;
@@ -153,19 +152,19 @@ void TerminateInDownSiding(GameState& g, int train, int sect) {
         // (a wait of 0 would never run out).
         g.TrainWait[next] = std::max(1, 10 * (DuePlusLate(g, next) - g.ClockNow));
     }
-    MarkTrackLampsDirty(g);
-    CountTrainOut(g);
+    g.TrackLampsDirty = true;
+    LeaveArea(g);
 }
 
 void DownSidingDepartureReady(GameState& g, int train) {
-    if (!ValidTrain(g, train)) return;
+    if (!IsTrain(g, train)) return;
     const int sect = g.TrainSect[train];
     // The announcement repeats every 50 ticks while the train stands; it is counted into the
     // area only the first time.
     if (g.TrainTimes[train][RegTesReceived] == NoTime) {
         g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
         g.TrainTimes[train][RegTesReceived] = g.ClockNow;
-        MarkTrackLampsDirty(g);
+        g.TrackLampsDirty = true;
         ++g.TrainsInArea;
     }
     EndSpeedUp(g);

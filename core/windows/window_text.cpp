@@ -32,10 +32,6 @@ std::string LineCodeOf(const GameState& g, int line) {
     return PadRight(g.LineCode[line].view(), 2);
 }
 
-bool IsTrain(const GameState& g, int train) {
-    return train >= 1 && train <= g.TrainCount;
-}
-
 std::string CaptionTime(const GameState& g) {
     return FormatClock(g.ClockNow == NoTime ? 0 : g.ClockNow, 5);
 }

@@ -15,8 +15,6 @@ std::string PadLeft(int value, int width);
 std::string Cut(std::string text, int length);
 // The two-letter code of an entry or exit line; blanks for anything else.
 std::string LineCodeOf(const GameState& g, int line);
-// A train number that names a row of the timetable.
-bool IsTrain(const GameState& g, int train);
 // The time for a window's caption, as the status bar shows it.
 std::string CaptionTime(const GameState& g);
 
