@@ -55,6 +55,15 @@ void PutOnYardRoad(GameState& g, int train) {
     g.SectLimit[YardRoadSect] = 0;
 }
 
+// A departure from the sidings needs no offer from a box: it is taken as accepted and
+// entering at once, and counts into the area.
+void CountDepartureIn(GameState& g, int train) {
+    g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
+    g.TrainTimes[train][RegTesReceived] = g.ClockNow;
+    g.TrackLampsDirty = true;
+    ++g.TrainsInArea;
+}
+
 }  // namespace
 
 void MarkYardBusy(GameState& g) {
@@ -104,10 +113,7 @@ void ReadyInYard(GameState& g, int train) {
     g.TrainState[train] = TrainRunning;
     g.TrainSect[train] = YardRoadSect;
     g.TrainToGo[train] = g.SectLength[YardRoadSect];
-    g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
-    g.TrainTimes[train][RegTesReceived] = g.ClockNow;
-    g.TrackLampsDirty = true;
-    ++g.TrainsInArea;
+    CountDepartureIn(g, train);
     EndSpeedUp(g);
     YardCall(g, DepartureText(g, train, " ready in Yard"));
 }
@@ -161,12 +167,7 @@ void DownSidingDepartureReady(GameState& g, int train) {
     const int sect = g.TrainSect[train];
     // The announcement repeats every 50 ticks while the train stands; it is counted into the
     // area only the first time.
-    if (g.TrainTimes[train][RegTesReceived] == NoTime) {
-        g.TrainTimes[train][RegLineClearGiven] = g.ClockNow;
-        g.TrainTimes[train][RegTesReceived] = g.ClockNow;
-        g.TrackLampsDirty = true;
-        ++g.TrainsInArea;
-    }
+    if (g.TrainTimes[train][RegTesReceived] == NoTime) CountDepartureIn(g, train);
     EndSpeedUp(g);
     YardCall(g, std::string("Departure ready in Down Siding No. ") +
                     (sect == DownSidingTwoSect ? "2" : "1"));
