@@ -84,23 +84,24 @@ void EnterNextSection(GameState& g, int train, int sect, int next, int distance)
     g.OvertakingJudgedAt[train] = 0;
 }
 
-// An arrival for the exchange sidings has run to the end of the yard road.
-void ArriveInYard(GameState& g, int train, int sect) {
+// The train's run ends with its head in sect: it is finished with, out of the area, and holds
+// no section any more, its tail included.
+void EndRun(GameState& g, int train, int sect) {
     g.SectTrain[sect] = 0;
     FinishTrain(g, train);
     LeaveArea(g);
     ReleaseTail(g, sect);
+}
+
+// An arrival for the exchange sidings has run to the end of the yard road.
+void ArriveInYard(GameState& g, int train, int sect) {
+    EndRun(g, train, sect);
     if (g.TrainTimes[train][RegToosSent] == NoTime) SetToosDeadline(g, train);
     AnnounceHeldDeparture(g);
 }
 
 void LeaveToBox(GameState& g, int train, int sect, int box) {
-    g.SectTrain[sect] = 0;
-    FinishTrain(g, train);
-    LeaveArea(g);
-    // A gone train holds nothing: the sections leading out are longer than any train, so the
-    // whole tail is behind it.
-    ReleaseTail(g, sect);
+    EndRun(g, train, sect);
     ExitChecks(g, train, box);
 }
 
