@@ -189,6 +189,20 @@ bool ReadEnginesMessagesAndOptions(LineReader& in, GameState& s) {
     return ok && !(s.RulesLMR && s.RulesWR);
 }
 
+// What each box was in the middle of (a call attention rung or answered, the code it awaits)
+// is not in the file. A Restart must not carry it over from the game it abandons: the loaded
+// game starts those exchanges afresh, as a game resumed from the start screen does.
+void ForgetBoxExchanges(GameState& s) {
+    for (int k = 1; k <= BoxCount; ++k) {
+        s.BoxAttending[k] = 0;
+        s.BoxAwaitingAttn[k] = 0;
+        s.BoxHeldCode[k] = 0;
+        s.BoxAttnAnswered[k] = 0;
+        s.BoxRingPending[k] = 0;
+        s.BoxLastRingTime[k] = NoTime;
+    }
+}
+
 }  // namespace
 
 LoadOutcome ReadPosition(GameState& g, std::string_view text) {
@@ -207,6 +221,7 @@ LoadOutcome ReadPosition(GameState& g, std::string_view text) {
     // Numbers in range can still contradict one another (a train in two places); such a file
     // would leave the running rules with a railway that cannot be.
     if (!ok || !CheckInvariants(staged).empty()) return LoadOutcome::ReadError;
+    ForgetBoxExchanges(staged);
     g = staged;
     g.FullRedraw = true;
     return LoadOutcome::Loaded;
