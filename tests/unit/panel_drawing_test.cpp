@@ -90,13 +90,12 @@ public:
 };
 
 struct PanelDrawing : ::testing::Test {
-    std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    CanvasHost host{*state};
-    GameState& g = *state;
+    testing::GameOn<CanvasHost> game{7, false};
+    CanvasHost& host = game.host;
+    GameState& g = game.g;
 
     PanelDrawing() {
         host.FontWidth = 32;  // a wide font: one drawing unit is exactly 5 pixels
-        host.Seed = 7;
         PrepareStartScreen(g);
         g.SessionRunning = true;
         g.PaintEnabled = true;

@@ -81,16 +81,8 @@ inline void WriteFileText(const std::string& path, const std::string& text) {
 }
 
 // A program at its start screen, as it is before Resume Saved Game.
-struct StartedProgram {
-    std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    FileDialogHost host{*state};
-    GameState& g = *state;
-
-    explicit StartedProgram(uint32_t seed = 11) {
-        host.Seed = seed;
-        PrepareStartScreen(g);
-        host.Transcript.clear();
-    }
+struct StartedProgram : GameOn<FileDialogHost> {
+    explicit StartedProgram(uint32_t seed = 11) : GameOn(seed) { host.Transcript.clear(); }
 };
 
 // A game an hour into its shift, with a train on the move, levers pulled, instruments turned,

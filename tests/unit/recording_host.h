@@ -51,14 +51,8 @@ public:
     }
 };
 
-struct RecordingGame {
-    std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    RecordingHost host{*state};
-    GameState& g = *state;
-
-    RecordingGame() {
-        host.Seed = 7;
-        PrepareStartScreen(g);
+struct RecordingGame : GameOn<RecordingHost> {
+    RecordingGame() : GameOn(7) {
         host.Transcript.clear();
         host.Draws.clear();
     }

@@ -45,18 +45,25 @@ inline int BookTrain(GameState& g, int row, int due, int from, int to, int train
     return row;
 }
 
-struct FreshGame {
+// A game on a headless platform of the test's choice (one that records more, say), with its
+// program directory in the test's own, prepared as the start screen leaves it unless told not.
+template <typename Host>
+struct GameOn {
     std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    HeadlessPlatform host{*state};
+    Host host{*state};
     GameState& g = *state;
 
-    explicit FreshGame(uint32_t seed = 7, bool prepare = true) {
+    explicit GameOn(uint32_t seed, bool prepare = true) {
         host.Seed = seed;
         host.Directory = TestProgramDirectory();
         if (prepare) PrepareStartScreen(g);
     }
 
     std::vector<std::string> Said(Output kind) const { return testing::Said(host, kind); }
+};
+
+struct FreshGame : GameOn<HeadlessPlatform> {
+    explicit FreshGame(uint32_t seed = 7, bool prepare = true) : GameOn(seed, prepare) {}
 };
 
 }  // namespace kv41::testing
