@@ -176,7 +176,7 @@ int DepartingYardTrain(const GameState& g, int* section) {
     for (int s : {18, 19, 20}) {
         int t = g.SectTrain[s];
         if (t == 0 || g.TrainTo[t] == 3) continue;
-        int due = g.TrainDue[t] + g.TrainLate[t];
+        int due = DuePlusLate(g, t);
         if (due <= bestTime) {  // a later section wins a tie
             best = t;
             bestSection = s;

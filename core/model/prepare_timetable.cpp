@@ -28,10 +28,10 @@ void FinishTrainsBeforeStart(GameState& g) {
                 g.TrainState[t] == TrainGone)
                 continue;
             if (g.TrainEngine[t] != EngineUnknown) {
-                if (g.TrainDue[t] + g.TrainLate[t] < g.ClockNow) {
+                if (DuePlusLate(g, t) < g.ClockNow) {
                     g.TrainState[t] = TrainGone;
                     const int next = g.TrainNextWorking[t];
-                    if (next > 0 && next <= g.TrainCount) g.TrainEngine[next] = g.TrainEngine[t];
+                    if (IsTrain(g, next)) g.TrainEngine[next] = g.TrainEngine[t];
                     changed = true;
                 }
             } else if (pass > PassesBeforeGivingUp) {
@@ -51,7 +51,7 @@ void SpaceTrainsOnLine(GameState& g, int line) {
     for (int t = 1; t <= g.TrainCount; ++t) {
         if (IsBlankRow(g, t) || g.TrainFrom[t] != line || g.TrainState[t] == TrainGone) continue;
         if (line == 3 && FromDownSidings(g, t)) continue;
-        const int due = g.TrainDue[t] + g.TrainLate[t];
+        const int due = DuePlusLate(g, t);
         const int group = TrainGroup(g, t);
         if (due < g.ClockNow) {
             g.TrainState[t] = TrainGone;
@@ -60,7 +60,7 @@ void SpaceTrainsOnLine(GameState& g, int line) {
         if (first[group] == 0) first[group] = t;
         const int earliest = lastTime[group] + g.LineHeadway[line];
         if (due < earliest) g.TrainLate[t] = earliest - g.TrainDue[t];
-        lastTime[group] = g.TrainDue[t] + g.TrainLate[t];
+        lastTime[group] = DuePlusLate(g, t);
     }
     for (int group = 1; group <= 3; ++group) g.LineTrains[line][group] = first[group];
 }

@@ -67,6 +67,12 @@ constexpr bool IsTrain(const TrainTables& tables, int train) {
     return train >= 1 && train <= tables.TrainCount;
 }
 
+// The minute the train is expected: its booked time plus its lateness.
+constexpr int DuePlusLate(const TrainTables& tables, int train) {
+    const auto t = static_cast<std::size_t>(train);
+    return tables.TrainDue[t] + tables.TrainLate[t];
+}
+
 // The group of the train in a row of the timetable.
 constexpr int TrainGroup(const TrainTables& tables, int train) {
     return ClassGroup(tables.TrainClass[static_cast<std::size_t>(train)]);

@@ -1,14 +1,9 @@
 #pragma once
-// Small reckonings shared by the boxes' working, the yard and block working: a train's
-// expected time and the boxes' lead times.
+// Small reckonings shared by the boxes' working, the yard and block working: the boxes' lead
+// times and when a box may offer a train.
 #include "game_state.h"
 
 namespace kv41 {
-
-// The minute the train is expected: booked time plus lateness.
-inline int DuePlusLate(const GameState& g, int train) {
-    return g.TrainDue[train] + g.TrainLate[train];
-}
 
 // Running time from the box's line into our area for the train's group.
 inline int LeadA(const GameState& g, int box, int train) {

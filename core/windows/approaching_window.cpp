@@ -25,11 +25,10 @@ constexpr const char* ApproachHead =
 std::string ApproachLine(const GameState& g, int line, int group) {
     std::string text = PadRight(GroupLabels[static_cast<std::size_t>(group - 1)], 11);
     int t = g.LineTrains[line][static_cast<std::size_t>(group)];
-    if (!IsTrain(g, t) || g.ClockNow + 60 < g.TrainDue[t] + g.TrainLate[t] ||
-        g.TrainState[t] == TrainGone) {
+    if (!DueWithinTheHour(g, t) || g.TrainState[t] == TrainGone) {
         return Cut(text + "Nothing expected in next hour", 90);
     }
-    text += FormatClock(g.TrainDue[t], 5) + " " + FormatClock(g.TrainDue[t] + g.TrainLate[t], 5);
+    text += DueAndExpected(g, t);
     text += "      " + PadRight(g.TrainOrigin[t].view(), 14) + LineCodeOf(g, g.TrainTo[t]) + "  ";
     text += PadRight(g.TrainDest[t].view(), 14) + std::string(TrainClassName(g.TrainClass[t]));
     return Cut(text, 90);

@@ -36,7 +36,7 @@ constexpr std::array<WatchedSignal, 3> YardSignals{{{20, "Down Siding No 1", 30,
 
 // A yard train whose booked time has not come shows it in brackets.
 bool NotYetDue(const GameState& g, int sect, int t) {
-    return sect >= 18 && sect <= 20 && g.ClockNow < g.TrainDue[t] + g.TrainLate[t];
+    return sect >= 18 && sect <= 20 && g.ClockNow < DuePlusLate(g, t);
 }
 
 // The signal's line: blank unless a train stands at it, so that every signal keeps its row.
@@ -60,11 +60,10 @@ std::string SignalLine(const GameState& g, const WatchedSignal& signal) {
 
 std::string DepartureLine(const GameState& g) {
     int t = g.LineTrains[SidingsLine][0];
-    if (!IsTrain(g, t) || g.ClockNow + 60 < g.TrainDue[t] + g.TrainLate[t]) {
+    if (!DueWithinTheHour(g, t)) {
         return "Nothing expected in next hour";
     }
-    std::string line =
-        FormatClock(g.TrainDue[t], 5) + " " + FormatClock(g.TrainDue[t] + g.TrainLate[t], 5);
+    std::string line = DueAndExpected(g, t);
     line += "      " + LineCodeOf(g, g.TrainTo[t]) + "  " + PadRight(g.TrainDest[t].view(), 14);
     line += std::string(TrainClassName(g.TrainClass[t]));
     return Cut(line, 80);

@@ -32,6 +32,14 @@ std::string LineCodeOf(const GameState& g, int line) {
     return PadRight(g.LineCode[line].view(), 2);
 }
 
+bool DueWithinTheHour(const GameState& g, int train) {
+    return IsTrain(g, train) && DuePlusLate(g, train) <= g.ClockNow + 60;
+}
+
+std::string DueAndExpected(const GameState& g, int train) {
+    return FormatClock(g.TrainDue[train], 5) + " " + FormatClock(DuePlusLate(g, train), 5);
+}
+
 std::string CaptionTime(const GameState& g) {
     return FormatClock(g.ClockNow == NoTime ? 0 : g.ClockNow, 5);
 }
