@@ -55,8 +55,4 @@ InfoWindow BuildMessagesWindow(const GameState& g) {
     return window;
 }
 
-void ShowMessages(GameState& g) {
-    g.Host->ShowInfoWindow(BuildMessagesWindow(g));
-}
-
 }  // namespace kv41

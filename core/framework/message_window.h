@@ -11,8 +11,7 @@ struct GameState;
 
 // The window's lines for one message: one line, or two when the text is longer than 72.
 std::vector<std::string> MessageLines(int time, const std::string& text);
+// Shown by action 105 (the M key) like the other information windows.
 InfoWindow BuildMessagesWindow(const GameState& g);
-// Action 105 (the M key): shows the window, or refreshes it when it is open.
-void ShowMessages(GameState& g);
 
 }  // namespace kv41
