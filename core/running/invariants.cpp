@@ -39,7 +39,7 @@ private:
     bool WaitingInSiding(int t, int s) const {
         uint8_t state = g_.TrainState[t];
         return (state == TrainBooked || state == TrainReported) && g_.TrainSect[t] == s &&
-               (s == DownSidingTwoSect || s == DownSidingOneSect);
+               IsDownSiding(s);
     }
     bool HeldInYard(int t) const { return t != 0 && g_.YardTrain == t; }
 

@@ -130,7 +130,7 @@ void ComeToStand(GameState& g, int train, int sect) {
     if (stoppingPassenger) {
         g.TrainWait[train] = StationStopTicks;
         g.TrainState[train] = TrainRunning;
-    } else if (sect == DownSidingTwoSect || sect == DownSidingOneSect) {
+    } else if (IsDownSiding(sect)) {
         if (g.TrainFrom[train] != YardLine && g.TrainTimes[train][RegToosSent] == NoTime) {
             SetToosDeadline(g, train);
         }

@@ -20,13 +20,9 @@ constexpr int HeldWarningMs = 2000;
 constexpr int PlatformStartLimit = 15;
 constexpr int StarterCheckTicks = 5;
 
-bool InDownSiding(int sect) {
-    return sect == DownSidingTwoSect || sect == DownSidingOneSect;
-}
-
 void StandingWaitOver(GameState& g, int train) {
     int sect = g.TrainSect[train];
-    if (InDownSiding(sect) && g.TrainFrom[train] == YardLine && g.YardTrain == 0 &&
+    if (IsDownSiding(sect) && g.TrainFrom[train] == YardLine && g.YardTrain == 0 &&
         g.SectTrain[YardRoadSect] == 0) {
         DownSidingDepartureReady(g, train);
     } else if (sect == YardRoadSect && g.YardTrain == train) {

@@ -32,10 +32,6 @@ std::string DepartureText(const GameState& g, int train, std::string_view what) 
            std::string(what);
 }
 
-bool IsDownSiding(int sect) {
-    return sect == DownSidingTwoSect || sect == DownSidingOneSect;
-}
-
 // A train standing in a down siding whose time has come goes before any yard departure.
 bool DownSidingTrainDue(const GameState& g) {
     for (int sect : {DownSidingTwoSect, DownSidingOneSect}) {

@@ -12,6 +12,10 @@ constexpr int DownSidingOneSect = 20;
 constexpr int SidingsEntrySect = 17;
 constexpr int YardLine = 3;
 
+constexpr bool IsDownSiding(int sect) {
+    return sect == DownSidingTwoSect || sect == DownSidingOneSect;
+}
+
 // The yard is setting a route inside the sidings: busy for 30..69 ticks. Called by the entry
 // rules of section 17 and by the timer expiry.
 void MarkYardBusy(GameState& g);
