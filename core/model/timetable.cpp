@@ -47,7 +47,7 @@ void AddTrain(GameState& g, int hour, int minute, int fromLine, int toLine, int 
 }
 
 void CancelTrain(GameState& g, int row) {
-    if (row < 1 || row > g.TrainCount) return;
+    if (!IsTrain(g, row)) return;
     g.TrainState[row] = TrainGone;
     g.TrainDue[row] = NoTime;
 }

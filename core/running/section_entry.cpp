@@ -205,7 +205,7 @@ void DelayCheck(GameState& g, int train) {
 
 void OvertakingCheck(GameState& g, int train) {
     int slower = g.SectTrain[DownSidingOneSect];
-    if (slower < 1 || slower > g.TrainCount || slower == train) return;
+    if (!IsTrain(g, slower) || slower == train) return;
     if (g.TrainTo[slower] != g.TrainTo[train] || g.TrainFrom[slower] == YardLine) return;
     int fast = g.TrainClass[train];
     int slow = g.TrainClass[slower];

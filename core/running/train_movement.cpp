@@ -161,7 +161,7 @@ void FinishTrain(GameState& g, int train) {
     g.TrainState[train] = TrainGone;
     g.TrainSpeed[train] = 0;
     int next = g.TrainNextWorking[train];
-    if (next < 1 || next > g.TrainCount) return;
+    if (!IsTrain(g, next)) return;
     g.TrainEngine[next] = g.TrainEngine[train];
     // The engine's lateness carries over to its next working, less ten minutes of recovery.
     int carried = g.ClockNow - g.TrainDue[train] - 10;

@@ -56,7 +56,7 @@ void CallMessage(GameState& g, int source, std::string_view text) {
 
 void ReportDelay(GameState& g, int train) {
     // A blank timetable row never runs, so it is never reported.
-    if (train < 1 || train > g.TrainCount || g.TrainState[train] == TrainBlank) return;
+    if (!IsTrain(g, train) || g.TrainState[train] == TrainBlank) return;
     if (g.TrainState[train] > TrainBooked) return;
     if (g.ClockNow + 60 < g.TrainDue[train]) return;
     g.TrainState[train] = TrainReported;
