@@ -11,8 +11,8 @@
 namespace kv41::testing {
 namespace {
 
-struct InvariantsTest : ::testing::Test, RunningGame {
-    InvariantsTest() {
+struct Invariants : ::testing::Test, RunningGame {
+    Invariants() {
         // Train 1 runs from section 1 into 43 with its tail still in 1; train 2 is gone.
         AddTrain(1, 600, 4, 1, 1);
         Place(1, 43, 400, 30);
@@ -30,7 +30,7 @@ struct InvariantsTest : ::testing::Test, RunningGame {
     }
 };
 
-TEST_F(InvariantsTest, GamesAsBuiltAndSetUpAreConsistent) {
+TEST_F(Invariants, GamesAsBuiltAndSetUpAreConsistent) {
     ExpectConsistent();
     FreshGame fresh;
     EXPECT_TRUE(CheckInvariants(fresh.g).empty());
@@ -38,7 +38,7 @@ TEST_F(InvariantsTest, GamesAsBuiltAndSetUpAreConsistent) {
     EXPECT_TRUE(CheckInvariants(fresh.g).empty());
 }
 
-TEST_F(InvariantsTest, TrainMustHoldItsHeadAndItsTailChain) {
+TEST_F(Invariants, TrainMustHoldItsHeadAndItsTailChain) {
     g.SectTrain[43] = 0;
     g.SectBehind[43] = 0;
     g.SectTrain[1] = 0;
@@ -53,7 +53,7 @@ TEST_F(InvariantsTest, TrainMustHoldItsHeadAndItsTailChain) {
     EXPECT_EQ(OnlyFault(), "section 1 is held by train 1 but is not on its tail chain");
 }
 
-TEST_F(InvariantsTest, SectionsAreNotHeldByTrainsOutsideTheArea) {
+TEST_F(Invariants, SectionsAreNotHeldByTrainsOutsideTheArea) {
     g.SectTrain[5] = 2;
     EXPECT_EQ(OnlyFault(), "section 5 is held by train 2 in state 6, not in the area");
     g.TrainState[2] = TrainBooked;
@@ -67,7 +67,7 @@ TEST_F(InvariantsTest, SectionsAreNotHeldByTrainsOutsideTheArea) {
     ExpectConsistent();
 }
 
-TEST_F(InvariantsTest, ReferencesLieInTheirTables) {
+TEST_F(Invariants, ReferencesLieInTheirTables) {
     const std::pair<std::function<void()>, std::string> breaks[] = {
         {[&] { g.SectNext[7] = -5; }, "section 7 leads on to -5, neither a section nor a box"},
         {[&] { g.SectTrain[7] = 181; }, "section 7 is held by train 181, not in the timetable"},
@@ -88,7 +88,7 @@ TEST_F(InvariantsTest, ReferencesLieInTheirTables) {
     }
 }
 
-TEST_F(InvariantsTest, WholeDayOfTrainsKeepsEveryRuleAfterEveryStep) {
+TEST_F(Invariants, WholeDayOfTrainsKeepsEveryRuleAfterEveryStep) {
     FreshGame day(11);
     AutoSignalman::SetUpDay(day.g);
     int steps = 0;

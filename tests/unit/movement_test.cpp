@@ -15,7 +15,7 @@ namespace {
 
 constexpr int Open = 29;  // 4440 yards, leads to 30
 
-struct MovementTest : ::testing::Test, RunningGame {
+struct Movement : ::testing::Test, RunningGame {
     // Moves the train tick by tick until it stands or `ticks` have passed; the head never
     // leaves `sect` and never runs beyond its end.
     void RunToStand(int train, int sect, int ticks) {
@@ -45,7 +45,7 @@ struct MovementTest : ::testing::Test, RunningGame {
     }
 };
 
-TEST_F(MovementTest, BrakingStartsOnlyWhenStoppingDistanceRunsOut) {
+TEST_F(Movement, BrakingStartsOnlyWhenStoppingDistanceRunsOut) {
     g.SectLimit[Open] = 0;
     // Group 1 at 40 mph brakes 4 mph a tick: it needs 3*40 + 600 = 720 yards.
     AddTrain(1, 600, 1, 4, 1);
@@ -62,7 +62,7 @@ TEST_F(MovementTest, BrakingStartsOnlyWhenStoppingDistanceRunsOut) {
     EXPECT_EQ(g.TrainToGo[2], 719 - 3 * 38);
 }
 
-TEST_F(MovementTest, TrainAtDangerStopsExactlyAtTheSectionEndNeverBeyond) {
+TEST_F(Movement, TrainAtDangerStopsExactlyAtTheSectionEndNeverBeyond) {
     g.SectLimit[Open] = 0;
     AddTrain(1, 600, 1, 4, 1);
     Place(1, Open, 50, 40);  // far too fast to stop in 50 yards
@@ -83,7 +83,7 @@ TEST_F(MovementTest, TrainAtDangerStopsExactlyAtTheSectionEndNeverBeyond) {
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, TailHoldsTheSectionBehindUntilTheTrainHasRunItsLength) {
+TEST_F(Movement, TailHoldsTheSectionBehindUntilTheTrainHasRunItsLength) {
     // Section 1 (449 yards, limit 40) leads to 43 (466 yards).
     AddTrain(1, 600, 4, 1, 1, 250);
     Place(1, 1, 10, 40);
@@ -108,7 +108,7 @@ TEST_F(MovementTest, TailHoldsTheSectionBehindUntilTheTrainHasRunItsLength) {
     EXPECT_EQ(g.SectTrain[Open], 0);
 }
 
-TEST_F(MovementTest, TrainStandsShortOfADeadEndOrAnOccupiedSection) {
+TEST_F(Movement, TrainStandsShortOfADeadEndOrAnOccupiedSection) {
     // The yard road ends at the buffers: a departure running at its limit stands at the end.
     AddTrain(1, 600, 3, 1, 8);
     g.SectNext[YardRoadSect] = 0;
@@ -134,7 +134,7 @@ TEST_F(MovementTest, TrainStandsShortOfADeadEndOrAnOccupiedSection) {
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, HeldWarningAfterTwentyOrFiftyTicksAndAgainAfterAsManyMore) {
+TEST_F(Movement, HeldWarningAfterTwentyOrFiftyTicksAndAgainAfterAsManyMore) {
     // Section 2 has limit 0: the Down Home at danger.
     AddTrain(1, 615, 4, 1, 1);
     Place(1, 2, 0, 0);
@@ -163,7 +163,7 @@ TEST_F(MovementTest, HeldWarningAfterTwentyOrFiftyTicksAndAgainAfterAsManyMore) 
     EXPECT_EQ(HeldWarnings(), 2);
 }
 
-TEST_F(MovementTest, BranchPassengerStopsAtThePlatformAndLeavesWhenTheStarterIsOff) {
+TEST_F(Movement, BranchPassengerStopsAtThePlatformAndLeavesWhenTheStarterIsOff) {
     AddTrain(1, 600, 4, 2, 2);
     Place(1, 9, 10, 10);
     Steps(40);
@@ -177,7 +177,7 @@ TEST_F(MovementTest, BranchPassengerStopsAtThePlatformAndLeavesWhenTheStarterIsO
     EXPECT_EQ(g.SectLimit[DownPlatformSect], 15);
 }
 
-TEST_F(MovementTest, LeavingTheAreaChargesMissingBellsAndTheWrongCode) {
+TEST_F(Movement, LeavingTheAreaChargesMissingBellsAndTheWrongCode) {
     // Section 16 leads out to box 1.
     AddTrain(1, 480, 4, 1, 1);
     Place(1, 16, 5, 40);
@@ -206,7 +206,7 @@ TEST_F(MovementTest, LeavingTheAreaChargesMissingBellsAndTheWrongCode) {
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, LeavingWithBellsSentCostsNothingAndSetsTheDeadlineInRear) {
+TEST_F(Movement, LeavingWithBellsSentCostsNothingAndSetsTheDeadlineInRear) {
     // A branch passenger accepted under another code is not charged (code 4), and its train
     // entering section held by the box becomes its register time.
     AddTrain(1, 480, 1, 2, 2);
@@ -229,7 +229,7 @@ TEST_F(MovementTest, LeavingWithBellsSentCostsNothingAndSetsTheDeadlineInRear) {
     EXPECT_EQ(g.BoxTrainGone[1], 1);
 }
 
-TEST_F(MovementTest, FinishedTrainHandsItsEngineAndLatenessToItsNextWorking) {
+TEST_F(Movement, FinishedTrainHandsItsEngineAndLatenessToItsNextWorking) {
     AddTrain(1, 500, 4, 1, 1);
     AddTrain(2, 640, 1, 4, 1);
     g.TrainEngine[2] = EngineUnknown;
@@ -241,7 +241,7 @@ TEST_F(MovementTest, FinishedTrainHandsItsEngineAndLatenessToItsNextWorking) {
     EXPECT_EQ(g.TrainState[2], TrainReported);
 }
 
-TEST_F(MovementTest, ArrivalInTheYardFinishesFreesItsTailAndPutsOutAHeldDeparture) {
+TEST_F(Movement, ArrivalInTheYardFinishesFreesItsTailAndPutsOutAHeldDeparture) {
     AddTrain(1, 590, 4, 3, 8, 150);
     g.SectNext[17] = 18;
     g.SectLimit[18] = 10;
@@ -264,7 +264,7 @@ TEST_F(MovementTest, ArrivalInTheYardFinishesFreesItsTailAndPutsOutAHeldDepartur
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, TrainTerminatingInADownSidingGivesUpItsTailToItsNextWorking) {
+TEST_F(Movement, TrainTerminatingInADownSidingGivesUpItsTailToItsNextWorking) {
     // 270 yards stand in the 260-yard siding: the last 10 are still on section 44.
     AddTrain(1, 590, 1, 3, 10, 270);
     AddTrain(2, 700, 3, 4, 10);  // due more than an hour ahead: not yet reported
@@ -291,7 +291,7 @@ TEST_F(MovementTest, TrainTerminatingInADownSidingGivesUpItsTailToItsNextWorking
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, DepartureHeldInTheYardDoesNotMove) {
+TEST_F(Movement, DepartureHeldInTheYardDoesNotMove) {
     AddTrain(1, 600, 3, 1, 8);
     g.YardTrain = 1;
     g.TrainState[1] = TrainStanding;
@@ -303,7 +303,7 @@ TEST_F(MovementTest, DepartureHeldInTheYardDoesNotMove) {
     ExpectConsistent();
 }
 
-TEST_F(MovementTest, TenthTickAdvancesTheClockAndEndsTheShift) {
+TEST_F(Movement, TenthTickAdvancesTheClockAndEndsTheShift) {
     g.ClockNow = 1440;
     g.MinuteTick = 10;
     Steps(9);
@@ -315,7 +315,7 @@ TEST_F(MovementTest, TenthTickAdvancesTheClockAndEndsTheShift) {
     EXPECT_TRUE(g.EndRequested);
 }
 
-TEST_F(MovementTest, FastRunningStartsAfterQuietTicksUnlessATrainIsInTheArea) {
+TEST_F(Movement, FastRunningStartsAfterQuietTicksUnlessATrainIsInTheArea) {
     g.QuietTicks = 20;
     Steps(19);
     EXPECT_FALSE(g.FastMode);

@@ -10,14 +10,14 @@
 namespace kv41::testing {
 namespace {
 
-struct SectionEntryTest : ::testing::Test, RunningGame {
+struct SectionEntry : ::testing::Test, RunningGame {
     void ExpectBlocked(int sect) {
         EXPECT_EQ(g.SectNext[sect], 0);
         EXPECT_EQ(g.SectLimit[sect], 0);
     }
 };
 
-TEST_F(SectionEntryTest, DistantOffGivesFastTrainsAClearRoadBonusByClass) {
+TEST_F(SectionEntry, DistantOffGivesFastTrainsAClearRoadBonusByClass) {
     g.LeverNormal[51] = 0;
     AddTrain(1, 480, 4, 1, 1);
     SectionEntryRules(g, 2, 1);
@@ -47,7 +47,7 @@ TEST_F(SectionEntryTest, DistantOffGivesFastTrainsAClearRoadBonusByClass) {
               "You gain 2 points for giving up  8.00 passenger a clear road");
 }
 
-TEST_F(SectionEntryTest, PassengerTrainRoutedToTheSidingsIsChargedAndStopped) {
+TEST_F(SectionEntry, PassengerTrainRoutedToTheSidingsIsChargedAndStopped) {
     g.SectNext[7] = 8;
     g.LeverNormal[43] = 0;
     AddTrain(1, 480, 4, 1, 1);
@@ -69,7 +69,7 @@ TEST_F(SectionEntryTest, PassengerTrainRoutedToTheSidingsIsChargedAndStopped) {
     ExpectBlocked(8);
 }
 
-TEST_F(SectionEntryTest, DownPlatformStopsBranchPassengersAndChargesWrongStarters) {
+TEST_F(SectionEntry, DownPlatformStopsBranchPassengersAndChargesWrongStarters) {
     AddTrain(1, 480, 4, 2, 2);
     g.SectLimit[11] = 15;
     SectionEntryRules(g, 11, 1);
@@ -93,7 +93,7 @@ TEST_F(SectionEntryTest, DownPlatformStopsBranchPassengersAndChargesWrongStarter
     EXPECT_EQ(g.Points, -20);
 }
 
-TEST_F(SectionEntryTest, SidingsEntrySendsArrivalsToTheYardRoadAndOthersToAFreeSiding) {
+TEST_F(SectionEntry, SidingsEntrySendsArrivalsToTheYardRoadAndOthersToAFreeSiding) {
     g.SectNext[SidingsEntrySect] = 0;
     AddTrain(1, 480, 4, 3, 8);
     g.TrainDest[1] = "Exchange Sdg";
@@ -125,7 +125,7 @@ TEST_F(SectionEntryTest, SidingsEntrySendsArrivalsToTheYardRoadAndOthersToAFreeS
     EXPECT_FALSE(g.YardClear);
 }
 
-TEST_F(SectionEntryTest, DelayAllowanceByClassDifficultyAndOrigin) {
+TEST_F(SectionEntry, DelayAllowanceByClassDifficultyAndOrigin) {
     g.Difficulty = 5;  // d = 5
     const std::pair<int, int> allowances[] = {{1, 2},  {2, 2},  {3, 8},  {4, 8},
                                               {6, 20}, {8, 20}, {9, 30}, {12, 30}};
@@ -140,7 +140,7 @@ TEST_F(SectionEntryTest, DelayAllowanceByClassDifficultyAndOrigin) {
     EXPECT_EQ(DelayAllowance(g, 1), 0);
 }
 
-TEST_F(SectionEntryTest, DelayBeyondTheAllowanceCostsAPointAMinute) {
+TEST_F(SectionEntry, DelayBeyondTheAllowanceCostsAPointAMinute) {
     g.Difficulty = 5;
     AddTrain(1, 590, 4, 1, 1);
     g.TrainLate[1] = 3;
@@ -153,7 +153,7 @@ TEST_F(SectionEntryTest, DelayBeyondTheAllowanceCostsAPointAMinute) {
     EXPECT_EQ(Said(Output::Error).back(), "You lose 5 points for delaying  9.50 from Elmsworth");
 }
 
-TEST_F(SectionEntryTest, OvertakingASlowerTrainInTheSidingEarnsThreePointsOncePerPassage) {
+TEST_F(SectionEntry, OvertakingASlowerTrainInTheSidingEarnsThreePointsOncePerPassage) {
     AddTrain(1, 615, 4, 1, 1);
     AddTrain(2, 590, 4, 1, 10);
     g.SectTrain[DownSidingOneSect] = 2;
