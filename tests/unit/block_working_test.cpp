@@ -7,10 +7,7 @@
 namespace kv41 {
 namespace {
 
-struct BlockWorking : ::testing::Test {
-    testing::JunctionGame game;
-    GameState& g = game.g;
-
+struct BlockWorking : ::testing::Test, testing::JunctionGame {
     // The player's code as the tapper leaves it: recorded as sent, then judged.
     void Send(int box, int code) {
         g.BoxBellSent[box] = static_cast<uint8_t>(code);
@@ -37,7 +34,7 @@ struct BlockWorking : ::testing::Test {
     }
     void ExpectRefused(int box, int code, const std::string& error, int points) {
         Send(box, code);
-        EXPECT_EQ(game.LastError(), error);
+        EXPECT_EQ(LastError(), error);
         EXPECT_EQ(g.Points, -points);
         EXPECT_EQ(g.BoxBellSent[box], 0) << "a refused code is never answered";
         g.Points = 0;
@@ -46,10 +43,10 @@ struct BlockWorking : ::testing::Test {
 
 TEST_F(BlockWorking, RepeatingAnOfferAcceptsTheTrain) {
     g.AutoBlockInstruments = true;
-    game.Train(30, 1, 1, 0, 610);  // express for Pellingford, due at Hollowmer's signal 10.08
+    Train(30, 1, 1, 0, 610);  // express for Pellingford, due at Hollowmer's signal 10.08
     Offer(3, 30);
     Send(3, 2);
-    EXPECT_EQ(game.LastError(), "");
+    EXPECT_EQ(LastError(), "");
     EXPECT_EQ(g.TrainState[30], TrainAccepted);
     EXPECT_EQ(g.TrainTimes[30][RegLineClearGiven], 600);
     EXPECT_EQ(g.BoxBlock[3][1], LineClear);
@@ -63,12 +60,12 @@ TEST_F(BlockWorking, RepeatingAnOfferAcceptsTheTrain) {
 }
 
 TEST_F(BlockWorking, AcceptanceRefusalsLeaveTheOfferStanding) {
-    game.Train(31, 2, 3, 0, 700);
+    Train(31, 2, 3, 0, 700);
     Offer(3, 31);
     g.BoxBlock[3][1] = TrainOnLine;
     ExpectRefused(3, 3, "You lose 1 point for block instrument not at \"Blocked\"", 1);
     g.BoxBlock[3][1] = LineBlocked;
-    game.Reverse({50});
+    Reverse({50});
     ExpectRefused(3, 3, "You lose 1 point for accepting train with home signal still at clear", 1);
     g.LeverNormal[50] = 1;
     g.SectTrain[43] = 12;
@@ -79,13 +76,13 @@ TEST_F(BlockWorking, AcceptanceRefusalsLeaveTheOfferStanding) {
 }
 
 TEST_F(BlockWorking, BranchAcceptanceWatchesBothHomesAndTheConflictingRoutes) {
-    game.Train(32, 2, 1, 0, 700);
+    Train(32, 2, 1, 0, 700);
     Offer(2, 32);
-    game.Reverse({13});
+    Reverse({13});
     ExpectRefused(2, 3, "You lose 1 point for accepting train with home signal still at clear", 1);
     EXPECT_EQ(g.BoxBellShown[2], 3);
     g.LeverNormal[13] = 1;
-    game.Reverse({47});
+    Reverse({47});
     ExpectRefused(2, 3, "You lose 1 point for accepting train with conflicting route cleared", 1);
     // A train for the exchange sidings runs in by the down sidings: no conflict, other clearing
     // point.
@@ -99,11 +96,11 @@ TEST_F(BlockWorking, BranchAcceptanceWatchesBothHomesAndTheConflictingRoutes) {
 }
 
 TEST_F(BlockWorking, ApproachSpeedForATrainAlreadyAtTheSignal) {
-    game.Train(33, 10, 1, 0, 603);  // group 3: at Hollowmer's signal from 10.00
+    Train(33, 10, 1, 0, 603);  // group 3: at Hollowmer's signal from 10.00
     Offer(3, 33);
     Send(3, LineClearCode(10));
     EXPECT_EQ(g.TrainSpeed[33], 0);
-    game.Train(34, 8, 1, 0, 603);  // group 2: due there 10.01, so already braking
+    Train(34, 8, 1, 0, 603);  // group 2: due there 10.01, so already braking
     g.BoxBlock[4] = {LineBlocked, LineBlocked};
     Offer(4, 34);
     g.BoxLeadA[4] = {2, 2, 2};
@@ -147,7 +144,7 @@ TEST_F(BlockWorking, TheRuleBooksAnswerTrainOutOfSectionDifferently) {
 
 struct TrainOutOfSection : BlockWorking {
     TrainOutOfSection() {
-        game.Train(35, 2, 4, 0, 700);
+        Train(35, 2, 4, 0, 700);
         g.BoxOfferedTrain[1] = 35;
         g.TrainState[35] = TrainRunning;
         g.BoxBlock[1][1] = TrainOnLine;
@@ -172,7 +169,7 @@ TEST_F(TrainOutOfSection, OnlyOnceTheTrainHasClearedAndTheHomeIsBackAtDanger) {
     ExpectRefused(1, BellTrainOut, "You lose 1 point for sending TOOS before section is cleared",
                   1);
     g.SectTrain[31] = 0;
-    game.Reverse({2});
+    Reverse({2});
     ExpectRefused(1, BellTrainOut, "You lose 2 points for section signal not returned to normal",
                   2);
     g.LeverNormal[2] = 1;
@@ -209,7 +206,7 @@ TEST_F(BlockWorking, OffersAndTrainEnteringSectionForOurOwnTrains) {
     Send(1, 3);
     EXPECT_TRUE(Kept(1, 3));
     // Train entering section: the starter is off and nothing is running towards Pellingford.
-    game.Reverse({46});
+    Reverse({46});
     ExpectRefused(1, BellTrainEntering,
                   "You lose 1 point for sending TES with no train entering section", 1);
     g.SectTrain[14] = 36;
@@ -218,14 +215,14 @@ TEST_F(BlockWorking, OffersAndTrainEnteringSectionForOurOwnTrains) {
     g.BoxBlock[1][0] = LineClear;
     Send(1, BellTrainEntering);
     EXPECT_EQ(g.BoxTesTime[1], 600);
-    g.BoxTrain[1] = game.Train(36, 1, 1, 14);
+    g.BoxTrain[1] = Train(36, 1, 1, 14);
     g.ClockNow = 602;
     Send(1, BellTrainEntering);
     EXPECT_EQ(g.TrainTimes[36][RegTesSent], 602);
 }
 
 TEST_F(BlockWorking, TrainEnteringSectionFollowsTheRouteTowardsTheBox) {
-    game.Reverse({6});
+    Reverse({6});
     EXPECT_FALSE(TrainEnteringSectionTowards(g, 4));
     g.SectTrain[37] = 9;
     EXPECT_FALSE(TrainEnteringSectionTowards(g, 4));  // 37 leads on to Hollowmer as set
@@ -240,33 +237,33 @@ TEST_F(BlockWorking, TrainEnteringSectionFollowsTheRouteTowardsTheBox) {
 TEST_F(BlockWorking, CancelOnlyWhileTheStarterIsAtDanger) {
     g.BoxBlock[1][0] = TrainOnLine;
     Send(1, BellCancel);
-    EXPECT_EQ(game.LastError(), "\"Cancel\" rejected - train already in section");
+    EXPECT_EQ(LastError(), "\"Cancel\" rejected - train already in section");
     EXPECT_EQ(g.BoxBellSent[1], 0);
     EXPECT_EQ(g.BoxBlock[1][0], TrainOnLine);
     g.BoxBlock[1][0] = LineBlocked;
     Send(1, BellCancel);
-    EXPECT_EQ(game.LastError(), "\"Cancel\" rejected - line clear not given");
+    EXPECT_EQ(LastError(), "\"Cancel\" rejected - line clear not given");
     g.BoxBlock[1][0] = LineClear;
-    game.Reverse({46});
+    Reverse({46});
     Send(1, BellCancel);
-    EXPECT_EQ(game.LastError(), "\"Cancel\" rejected - starting signal still clear");
+    EXPECT_EQ(LastError(), "\"Cancel\" rejected - starting signal still clear");
     EXPECT_EQ(g.BoxBellSent[1], 0);
     g.LeverNormal[46] = 1;
     Send(1, BellCancel);
-    EXPECT_EQ(game.LastError(), "Line Clear request cancelled");
+    EXPECT_EQ(LastError(), "Line Clear request cancelled");
     EXPECT_TRUE(Kept(1, BellCancel));
     EXPECT_EQ(g.Points, 0);
 }
 
 TEST_F(BlockWorking, WarningAcceptanceForUpTrainsOnly) {
-    game.Train(37, 2, 4, 0, 700);
+    Train(37, 2, 4, 0, 700);
     Offer(3, 37);
     ExpectRefused(3, BellWarningAcceptance,
                   "You lose 1 point for Warning Acceptance only allowed for Up trains", 1);
     ExpectRefused(1, BellWarningAcceptance, "You lose 1 point for no line clear request waiting",
                   1);
     Offer(1, 37);
-    game.Reverse({2});
+    Reverse({2});
     ExpectRefused(1, BellWarningAcceptance,
                   "You lose 3 points for accepting train with home signal still at clear", 3);
     g.LeverNormal[2] = 1;
@@ -295,7 +292,7 @@ TEST_F(BlockWorking, NoticesForCodesNotWorkedAtTarrock) {
     Send(3, BellTrainApproaching);
     Send(3, BellAssistingInRear);
     Send(3, BellLineOccupied);
-    EXPECT_EQ(game.Said(Output::Notice),
+    EXPECT_EQ(Said(Output::Notice),
               (std::vector<std::string>{"Train Approaching is not authorised for use at Tarrock",
                                         "Assistance in rear is not authorised at Tarrock",
                                         "Permissive working is not in operation"}));

@@ -9,11 +9,7 @@
 namespace kv41 {
 namespace {
 
-struct EventWait : ::testing::Test {
-    testing::FreshGame game;
-    GameState& g = game.g;
-    HeadlessPlatform& host = game.host;
-
+struct EventWait : ::testing::Test, testing::FreshGame {
     EventWait() {
         g.SessionRunning = true;
         g.SoundOn = false;
@@ -22,7 +18,7 @@ struct EventWait : ::testing::Test {
     void Click(PanelCell cell, int afterMs = 0) { host.QueueClick(cell.Column, cell.Row, afterMs); }
 
     long Reported(Output kind, const std::string& text) const {
-        return std::ranges::count(game.Said(kind), text);
+        return std::ranges::count(Said(kind), text);
     }
 };
 

@@ -7,17 +7,14 @@
 namespace kv41 {
 namespace {
 
-struct Interlocking : ::testing::Test {
-    testing::JunctionGame game;
-    GameState& g = game.g;
-
+struct Interlocking : ::testing::Test, testing::JunctionGame {
     // A refused move leaves the frame and the running model exactly as they were.
     void ExpectRefused(int lever, const std::string& error, int points) {
         auto next = g.SectNext;
         auto limit = g.SectLimit;
         uint8_t before = g.LeverNormal[lever];
         EXPECT_FALSE(MoveLever(g, lever));
-        EXPECT_EQ(game.LastError(), error);
+        EXPECT_EQ(LastError(), error);
         EXPECT_EQ(g.Points, -points);
         EXPECT_EQ(g.LeverNormal[lever], before);
         EXPECT_EQ(g.SectNext, next);
@@ -29,20 +26,20 @@ struct Interlocking : ::testing::Test {
 TEST_F(Interlocking, LockingRowsAreCheckedInOrderWithoutPenalty) {
     // Up Distant: the home (02) and the starter (04) must both be off first.
     ExpectRefused(1, "Interlocking error - lever 02 must be reversed", 0);
-    game.Reverse({2});
+    Reverse({2});
     ExpectRefused(1, "Interlocking error - lever 04 must be reversed", 0);
     // Up Home while the starter is off.
     g.LeverNormal[2] = 1;
-    game.Reverse({4});
+    Reverse({4});
     ExpectRefused(2, "Interlocking error - lever 04 must be normal", 0);
     // Restoring the Up Home while the distant is still off.
     g.LeverNormal[4] = 1;
-    game.Reverse({2, 1});
+    Reverse({2, 1});
     ExpectRefused(2, "Interlocking error - lever 01 must be normal", 0);
 }
 
 TEST_F(Interlocking, PointsLockedByTheSignalsOverThem) {
-    game.Reverse({47});
+    Reverse({47});
     ExpectRefused(21, "Interlocking error - lever 47 must be normal", 0);
     g.LeverNormal[47] = 1;
     EXPECT_TRUE(MoveLever(g, 21));
@@ -60,7 +57,7 @@ TEST_F(Interlocking, SectionSignalNeedsLineClearOrAClearLineAhead) {
     ExpectRefused(46, "You lose 1 point for line clear not given by Pellingford ", 1);
     g.SectTrain[15] = 0;
     EXPECT_TRUE(MoveLever(g, 46));  // the last train is beyond our sections
-    EXPECT_EQ(game.LastError(), "");
+    EXPECT_EQ(LastError(), "");
     EXPECT_EQ(g.Points, 0);
     g.LeverNormal[46] = 1;
     g.BoxBlock[1][0] = LineClear;
@@ -71,16 +68,16 @@ TEST_F(Interlocking, SectionSignalNeedsLineClearOrAClearLineAhead) {
 TEST_F(Interlocking, TrackCircuitEntryNamesTheSection) {
     // No lever of this frame has a track circuit in its rows; the check still reads any.
     g.LeverPullTrack[47] = {14, 0};
-    game.Reverse({25});
+    Reverse({25});
     g.SectTrain[14] = 3;
     ExpectRefused(47, "You lose 1 point for interlocking error - track circuit 47T not clear", 1);
     g.LeverRestoreTrack[31] = {14, 0};
-    game.Reverse({31});
+    Reverse({31});
     ExpectRefused(31, "You lose 1 point for interlocking error - track circuit 47T not clear", 1);
 }
 
 TEST_F(Interlocking, YardHomeNeedsTheYardsPermission) {
-    game.Reverse({32, 38});
+    Reverse({32, 38});
     g.YardClear = false;
     ExpectRefused(43, "You lose 2 points for routing train to yard without permission", 2);
     g.YardClear = true;
@@ -89,20 +86,20 @@ TEST_F(Interlocking, YardHomeNeedsTheYardsPermission) {
 
 struct YardDeparture : Interlocking {
     YardDeparture() {
-        game.Reverse({31, 32});
-        game.Train(60, 10, 4, 18, 590);
+        Reverse({31, 32});
+        Train(60, 10, 4, 18, 590);
     }
 };
 
 TEST_F(YardDeparture, AcrossTheSouthCrossoverTheLoopPointsMustBeSet) {
-    game.Reverse({33});
+    Reverse({33});
     ExpectRefused(30, "Interlocking error - lever 34 must be reversed", 0);
-    game.Reverse({34});
+    Reverse({34});
     // Points 35 normal: out to Hollowmer, whose line must be clear.
     ExpectRefused(30, "You lose 1 point for line clear not given by Hollowmer Jn", 1);
-    game.Reverse({35});
+    Reverse({35});
     ExpectRefused(30, "Interlocking error - lever 36 must be reversed", 0);
-    game.Reverse({36});
+    Reverse({36});
     g.BoxBlock[4][0] = LineClear;
     ExpectRefused(30, "You lose 10 points for trying to route Hollowmer train to Radlow Rd", 10);
     g.TrainTo[60] = 5;
@@ -120,7 +117,7 @@ TEST_F(YardDeparture, OntoTheDownLineItBlocksBackToTheBoxInRear) {
     g.BoxBlock[3][1] = TrainOnLine;
     g.SectTrain[2] = 70;  // Hollowmer's train has not yet cleared the down main
     ExpectRefused(30, "You lose 1 point for no permission to block back to Hollowmer Jn", 1);
-    game.Reverse({39});  // by the LMS loop: Radlow Rd's line is watched instead
+    Reverse({39});  // by the LMS loop: Radlow Rd's line is watched instead
     ExpectRefused(30, "You lose 1 point for no permission to block back to Radlow Rd Jn", 1);
     g.BoxBlock[4][1] = LineClear;
     EXPECT_TRUE(MoveLever(g, 30));
@@ -133,7 +130,7 @@ TEST_F(YardDeparture, OnlyTheTrainWhoseTimeHasComeIsRouted) {
     g.TrainTo[60] = 1;
     g.BoxBlock[3][1] = LineClear;
     g.TrainDue[60] = 605;  // not yet due: the signal clears but sets no route
-    game.Train(61, 10, 4, 19, 603);
+    Train(61, 10, 4, 19, 603);
     auto next = g.SectNext;
     EXPECT_TRUE(MoveLever(g, 30));
     EXPECT_EQ(g.SectNext, next);

@@ -8,41 +8,38 @@ namespace {
 
 constexpr int FrameRow = 27;
 
-struct Levers : ::testing::Test {
-    testing::JunctionGame game;
-    GameState& g = game.g;
-
+struct Levers : ::testing::Test, testing::JunctionGame {
     Levers() { g.SoundOn = true; }
 
     // A click on the lever, confirmed by a click in column `column` (row `row`).
     void Operate(int lever, int column, int row = FrameRow) {
-        game.host.QueueClick(column, row, 300);
+        host.QueueClick(column, row, 300);
         OperateLever(g, lever);
     }
 };
 
 TEST_F(Levers, SpareAndMissingLeversAreNamedWithTwoDigits) {
     OperateLever(g, 5);
-    EXPECT_EQ(game.LastError(), "Lever 05 is spare");
+    EXPECT_EQ(LastError(), "Lever 05 is spare");
     OperateLever(g, 11);
-    EXPECT_EQ(game.LastError(), "There is no lever at position 11");
+    EXPECT_EQ(LastError(), "There is no lever at position 11");
     OperateLever(g, 0);
-    EXPECT_EQ(game.LastError(), "Lever 00 is spare");
+    EXPECT_EQ(LastError(), "Lever 00 is spare");
     EXPECT_EQ(g.Points, 0);
 }
 
 TEST_F(Levers, PromptThenConfirmInTheSameColumnOnAnyRow) {
     Operate(21, 22, 3);
-    auto lines = game.Said(Output::Line);
+    auto lines = Said(Output::Line);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "Lever 21, North Crossover is Normal. Click on it again to confirm move.");
     EXPECT_EQ(g.LeverNormal[21], 0);
-    EXPECT_EQ(game.Said(Output::Sound), std::vector<std::string>{"sndLever.wav"});
+    EXPECT_EQ(Said(Output::Sound), std::vector<std::string>{"sndLever.wav"});
     EXPECT_FALSE(g.ClickPending);  // the confirming click is not dispatched again
     EXPECT_EQ(g.HelpContext, 416);
-    game.host.Transcript.clear();
+    host.Transcript.clear();
     Operate(21, 22);
-    EXPECT_EQ(game.Said(Output::Line)[0],
+    EXPECT_EQ(Said(Output::Line)[0],
               "Lever 21, North Crossover is Reversed. Click on it again to confirm move.");
     EXPECT_EQ(g.LeverNormal[21], 1);
 }
@@ -50,8 +47,8 @@ TEST_F(Levers, PromptThenConfirmInTheSameColumnOnAnyRow) {
 TEST_F(Levers, ConfirmingElsewhereAbandonsTheMoveSilently) {
     Operate(21, 23);
     EXPECT_EQ(g.LeverNormal[21], 1);
-    EXPECT_TRUE(game.Said(Output::Error).empty());
-    EXPECT_TRUE(game.Said(Output::Sound).empty());
+    EXPECT_TRUE(Said(Output::Error).empty());
+    EXPECT_TRUE(Said(Output::Sound).empty());
     EXPECT_FALSE(g.ClickPending);
 }
 
@@ -68,14 +65,14 @@ TEST_F(Levers, UpHomeSetsItsRouteAndDangerStopsAgain) {
 }
 
 TEST_F(Levers, UpBranchToSidingsRouteFollowsThePoints) {
-    game.Reverse({14});
+    Reverse({14});
     ASSERT_TRUE(MoveLever(g, 13));  // points 23 and 28 normal: into down siding no. 1
     EXPECT_EQ(g.SectNext[23], 21);
     EXPECT_EQ(g.SectNext[20], 0);
     EXPECT_EQ(g.SectLimit[20], 0);
     ASSERT_TRUE(MoveLever(g, 13));
     EXPECT_EQ(g.SectLimit[25], 0);
-    game.Reverse({28});
+    Reverse({28});
     ASSERT_TRUE(MoveLever(g, 13));
     EXPECT_EQ(g.SectNext[23], 44);
     EXPECT_EQ(g.SectNext[44], 19);
@@ -83,12 +80,12 @@ TEST_F(Levers, UpBranchToSidingsRouteFollowsThePoints) {
 }
 
 TEST_F(Levers, SignalRefusedForTheWrongTrainStaysAtDanger) {
-    game.Reverse({34});
+    Reverse({34});
     g.BoxBlock[3][0] = LineClear;
-    game.Train(40, 2, 1, 34);
+    Train(40, 2, 1, 34);
     auto next = g.SectNext;
     EXPECT_FALSE(MoveLever(g, 4));
-    EXPECT_EQ(game.LastError(),
+    EXPECT_EQ(LastError(),
               "You lose 10 points for trying to route non-Hollowmer train to Hollowmee");
     EXPECT_EQ(g.Points, -10);
     EXPECT_EQ(g.LeverNormal[4], 1);
@@ -99,14 +96,14 @@ TEST_F(Levers, SignalRefusedForTheWrongTrainStaysAtDanger) {
 }
 
 TEST_F(Levers, PassengerAtTheYardHomeStillGetsTheSignalButNoRoute) {
-    game.Reverse({32, 38});
-    game.Train(41, 1, 1, 8);
+    Reverse({32, 38});
+    Train(41, 1, 1, 8);
     auto next = g.SectNext;
     auto limit = g.SectLimit;
     EXPECT_TRUE(MoveLever(g, 43));
-    EXPECT_EQ(game.Said(Output::Error).back(),
+    EXPECT_EQ(Said(Output::Error).back(),
               "You lose 10 points for trying to route non-freight train to sidings");
-    auto sounds = game.Said(Output::Sound);
+    auto sounds = Said(Output::Sound);
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), "sndwGWR.wav"), sounds.end());
     EXPECT_EQ(g.LeverNormal[43], 0);
     EXPECT_EQ(g.SectNext, next);
@@ -123,12 +120,11 @@ TEST_F(Levers, PassengerAtTheYardHomeStillGetsTheSignalButNoRoute) {
 }
 
 TEST_F(Levers, DownDistantChecksTheTrainOfferedByHollowmer) {
-    game.Reverse({46, 47, 48, 50});
-    game.Train(42, 2, 2);
+    Reverse({46, 47, 48, 50});
+    Train(42, 2, 2);
     g.BoxOfferedTrain[3] = 42;
     EXPECT_FALSE(MoveLever(g, 51));
-    EXPECT_EQ(game.LastError(),
-              "You lose 10 points for trying to route Brenley train to Pellingford");
+    EXPECT_EQ(LastError(), "You lose 10 points for trying to route Brenley train to Pellingford");
     g.TrainTo[42] = 1;
     EXPECT_TRUE(MoveLever(g, 51));
     EXPECT_EQ(g.SectLimit[14], 60);

@@ -7,11 +7,7 @@
 namespace kv41 {
 namespace {
 
-struct MainLoop : ::testing::Test {
-    testing::FreshGame game;
-    GameState& g = game.g;
-    HeadlessPlatform& host = game.host;
-
+struct MainLoop : ::testing::Test, testing::FreshGame {
     MainLoop() {
         g.ShiftStart = 360;
         g.ShiftEnd = 840;
@@ -36,8 +32,7 @@ TEST_F(MainLoop, QuitAnsweredNoGoesOnPlaying) {
     host.QueueClick(90, 29);
     host.Answers = {false};
     EXPECT_FALSE(Run());
-    EXPECT_EQ(game.Said(Output::Ask),
-              std::vector<std::string>{"Do you really want to quit? -> no"});
+    EXPECT_EQ(Said(Output::Ask), std::vector<std::string>{"Do you really want to quit? -> no"});
     EXPECT_FALSE(g.EndRequested);
     EXPECT_FALSE(g.QuitConfirmed);
     EXPECT_TRUE(g.SessionRunning);
@@ -51,7 +46,7 @@ TEST_F(MainLoop, ConfirmedQuitEndsTheSessionWithTheRating) {
     EXPECT_TRUE(g.SessionOver);
     EXPECT_FALSE(g.SessionRunning);
     EXPECT_TRUE(host.TerminateRequested);
-    std::vector<std::string> rating = game.Said(Output::Rating);
+    std::vector<std::string> rating = Said(Output::Rating);
     ASSERT_EQ(rating.size(), 3u);
     EXPECT_EQ(rating[0], "Your rating is fair.");
     EXPECT_FALSE(host.Menu["&Save"]);
@@ -61,8 +56,8 @@ TEST_F(MainLoop, QuitAtTheShiftsLastMinuteNeedsNoQuestion) {
     g.ClockNow = g.ShiftEnd;
     host.QueueClick(90, 29);
     EXPECT_TRUE(Run());
-    EXPECT_TRUE(game.Said(Output::Ask).empty());
-    EXPECT_EQ(game.Said(Output::Rating).size(), 3u);
+    EXPECT_TRUE(Said(Output::Ask).empty());
+    EXPECT_EQ(Said(Output::Rating).size(), 3u);
 }
 
 TEST_F(MainLoop, ClosingTheWindowDuringASessionAsksTheQuestion) {
@@ -85,7 +80,7 @@ TEST_F(MainLoop, ClicksAndKeysAreIgnoredWhilePaused) {
     g.SessionRunning = true;
     TogglePause(g);
     EXPECT_EQ(
-        game.Said(Output::Box),
+        Said(Output::Box),
         std::vector<std::string>{"Simulation paused -  / Uncheck Pause in Game menu to continue"});
     OnMouseDown(g, 50, 200);
     OnKeyPress(g, 'Q');

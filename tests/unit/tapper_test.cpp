@@ -12,10 +12,7 @@ namespace {
 constexpr int S = 300;   // a pause within a group of beats
 constexpr int L = 1200;  // a pause between groups: more than three short ones
 
-struct Tapper : ::testing::Test {
-    testing::FreshGame game;
-    GameState& g = game.g;
-
+struct Tapper : ::testing::Test, testing::FreshGame {
     Tapper() {
         g.SessionRunning = true;
         g.SoundOn = false;
@@ -27,17 +24,17 @@ struct Tapper : ::testing::Test {
     int Tap(int box, const std::vector<int>& gaps) {
         g.PendingBellBox = 0;
         g.PendingBellCode = 0;
-        g.TapTimes[1] = game.host.VirtualMs;
+        g.TapTimes[1] = host.VirtualMs;
         StartTapping(g, box);
         for (int gap : gaps) {
-            game.host.VirtualMs += gap;
+            host.VirtualMs += gap;
             RecordTap(g);
         }
         DecodeTaps(g);
         return g.PendingBellBox == box ? g.PendingBellCode : -1;
     }
 
-    std::vector<std::string> Questions() const { return game.Said(Output::Ask); }
+    std::vector<std::string> Questions() const { return Said(Output::Ask); }
 };
 
 // Every rhythm of the table, short pauses within a group and long ones between.
@@ -88,14 +85,14 @@ TEST_F(Tapper, ThreeBeatsReadAsTrainOutOfSectionOnlyWhenItCanBeMeant) {
 }
 
 TEST_F(Tapper, APauseOverTwoSecondsEndsTheCodeAndLosesTheLateTap) {
-    g.TapTimes[1] = game.host.VirtualMs;
+    g.TapTimes[1] = host.VirtualMs;
     StartTapping(g, 2);
-    game.host.VirtualMs += 500;
+    host.VirtualMs += 500;
     RecordTap(g);
-    game.host.VirtualMs += 2000;  // two seconds exactly still belong to the code
+    host.VirtualMs += 2000;  // two seconds exactly still belong to the code
     RecordTap(g);
     EXPECT_TRUE(g.BellTapping);
-    game.host.VirtualMs += 2001;
+    host.VirtualMs += 2001;
     RecordTap(g);
     EXPECT_FALSE(g.BellTapping);
     EXPECT_EQ(g.PendingBellBox, 2);
@@ -104,14 +101,14 @@ TEST_F(Tapper, APauseOverTwoSecondsEndsTheCodeAndLosesTheLateTap) {
 }
 
 TEST_F(Tapper, ACodeTappedAcrossMidnightKeepsItsRhythm) {
-    game.host.VirtualMs = 24 * 3600 * 1000 - 500;
-    g.TapTimes[1] = game.host.VirtualMs;
+    host.VirtualMs = 24 * 3600 * 1000 - 500;
+    g.TapTimes[1] = host.VirtualMs;
     StartTapping(g, 1);
-    game.host.Sleep(S);
+    host.Sleep(S);
     RecordTap(g);
-    game.host.Sleep(S);
+    host.Sleep(S);
     RecordTap(g);
-    game.host.Sleep(L);
+    host.Sleep(L);
     RecordTap(g);
     DecodeTaps(g);
     EXPECT_EQ(g.PendingBellCode, 3);  // 3-1
@@ -119,10 +116,10 @@ TEST_F(Tapper, ACodeTappedAcrossMidnightKeepsItsRhythm) {
 
 TEST_F(Tapper, TapsBeyondTheTableEndTheCodeWithoutWritingPastIt) {
     const int clickBefore = g.ClickColumn;
-    g.TapTimes[1] = game.host.VirtualMs;
+    g.TapTimes[1] = host.VirtualMs;
     StartTapping(g, 1);
     for (int i = 2; i <= MaxTaps + 3; ++i) {
-        game.host.VirtualMs += 100;
+        host.VirtualMs += 100;
         RecordTap(g);
     }
     EXPECT_FALSE(g.BellTapping);
@@ -132,9 +129,9 @@ TEST_F(Tapper, TapsBeyondTheTableEndTheCodeWithoutWritingPastIt) {
 }
 
 TEST_F(Tapper, StartingAgainWhileTappingChangesNothing) {
-    g.TapTimes[1] = game.host.VirtualMs;
+    g.TapTimes[1] = host.VirtualMs;
     StartTapping(g, 1);
-    game.host.VirtualMs += S;
+    host.VirtualMs += S;
     RecordTap(g);
     StartTapping(g, 4);
     EXPECT_EQ(g.TapBox, 1);
@@ -143,7 +140,7 @@ TEST_F(Tapper, StartingAgainWhileTappingChangesNothing) {
 
 TEST_F(Tapper, LearningModeConfirmsEveryCode) {
     g.LearningMode = true;
-    game.host.Answers = {false, true, true};
+    host.Answers = {false, true, true};
     EXPECT_EQ(Tap(1, {S, S}), -1);
     EXPECT_EQ(Tap(1, {S, S, L}), 3);
     EXPECT_EQ(Tap(1, {S, S, S, S, S, S}), 0);  // unrecognised, sent as nothing on yes
@@ -156,7 +153,7 @@ TEST_F(Tapper, LearningModeConfirmsEveryCode) {
 
 TEST_F(Tapper, TwoBeatsWhenTrainOutOfSectionIsExpectedAreQuestioned) {
     g.BoxRingPending[4] = 17;
-    game.host.Answers = {false, true};
+    host.Answers = {false, true};
     EXPECT_EQ(Tap(4, {S}), -1);
     EXPECT_EQ(Tap(4, {S}), 16);
     std::vector<std::string> asked = Questions();
