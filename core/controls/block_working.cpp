@@ -58,10 +58,10 @@ bool ToosSectionsOccupied(const GameState& g, int box) {
 // One sent code being judged: the box, the code, and the ways the judgement ends.
 struct Bell {
     GameState& g;
-    int box;
-    int code;
+    int Box;
+    int Code;
 
-    void Discard() const { g.BoxBellSent[box] = 0; }
+    void Discard() const { g.BoxBellSent[Box] = 0; }
     void Refuse(int points, std::string_view reason) const {
         LosePoints(g, points, reason);
         Discard();
@@ -73,23 +73,23 @@ struct Bell {
     // (so that a later tapped code is not mistaken for an answer to it).
     void TakeOffIndicator() const {
         ClearIndicator();
-        g.BoxRingPending[box] = 0;
+        g.BoxRingPending[Box] = 0;
     }
-    void ClearIndicator() const { g.BoxBellShown[box] = 0; }
+    void ClearIndicator() const { g.BoxBellShown[Box] = 0; }
     void AnswerShown() const {
-        g.BoxBellAnswered[box] = 1;
+        g.BoxBellAnswered[Box] = 1;
         TakeOffIndicator();
     }
     bool ShownUnanswered(int shown) const {
-        return g.BoxBellShown[box] == shown && g.BoxBellAnswered[box] == 0;
+        return g.BoxBellShown[Box] == shown && g.BoxBellAnswered[Box] == 0;
     }
-    bool WorksIncomingItself() const { return g.AutoBlockInstruments || box == 2; }
+    bool WorksIncomingItself() const { return g.AutoBlockInstruments || Box == 2; }
     void SetIncoming(uint8_t state) const {
-        if (WorksIncomingItself()) g.BoxBlock[box][1] = state;
+        if (WorksIncomingItself()) g.BoxBlock[Box][1] = state;
     }
     // Codes sent unprompted need the box's attention first, when the rules ask for it.
     bool CallAttentionMissing() const {
-        if (!g.RequireCallAttention || g.BoxAttending[box] != 0) return false;
+        if (!g.RequireCallAttention || g.BoxAttending[Box] != 0) return false;
         Refuse(1, "Call Attention is required");
         return true;
     }
@@ -97,15 +97,15 @@ struct Bell {
 
 void AcceptOffer(const Bell& b) {
     GameState& g = b.g;
-    int t = g.BoxOfferedTrain[b.box];
-    if (IncomingBlock(g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
-    if (HomeSignalClear(g, b.box))
+    int t = g.BoxOfferedTrain[b.Box];
+    if (IncomingBlock(g, b.Box) != LineBlocked) return b.RefuseInstrument("Blocked");
+    if (HomeSignalClear(g, b.Box))
         return b.Refuse(1, "accepting train with home signal still at clear");
     bool conflicting =
-        (b.box == 1 && IsReversed(g, 3)) ||
-        (b.box == 2 && (t == 0 || g.TrainTo[t] != 3) && (IsReversed(g, 2) || IsReversed(g, 47)));
+        (b.Box == 1 && IsReversed(g, 3)) ||
+        (b.Box == 2 && (t == 0 || g.TrainTo[t] != 3) && (IsReversed(g, 2) || IsReversed(g, 47)));
     if (conflicting) return b.Refuse(1, "accepting train with conflicting route cleared");
-    if (ClearingPointOccupied(g, b.box, t))
+    if (ClearingPointOccupied(g, b.Box, t))
         return b.Refuse(2, "accepting train with clearing point obstructed");
     b.SetIncoming(LineClear);
     b.TakeOffIndicator();
@@ -113,12 +113,12 @@ void AcceptOffer(const Bell& b) {
     if (t == 0) return;
     g.TrainTimes[t][RegLineClearGiven] = g.ClockNow;
     g.TrainState[t] = TrainAccepted;
-    SetApproachSpeed(g, b.box, t, Acceptance::Plain);
+    SetApproachSpeed(g, b.Box, t, Acceptance::Plain);
 }
 
 void OfferTrain(const Bell& b) {
     if (b.CallAttentionMissing()) return;
-    if (OutgoingBlock(b.g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
+    if (OutgoingBlock(b.g, b.Box) != LineBlocked) return b.RefuseInstrument("Blocked");
 }
 
 void TrainEnteringSection(const Bell& b) {
@@ -129,15 +129,15 @@ void TrainEnteringSection(const Bell& b) {
         b.SetIncoming(TrainOnLine);
         return;
     }
-    if (!TrainEnteringSectionTowards(g, b.box))
+    if (!TrainEnteringSectionTowards(g, b.Box))
         return b.Refuse(1, "sending TES with no train entering section");
-    if (OutgoingBlock(g, b.box) != LineClear)
+    if (OutgoingBlock(g, b.Box) != LineClear)
         return b.Refuse(1, "Sending TES with line clear not obtained");
-    int t = g.BoxTrain[b.box];
+    int t = g.BoxTrain[b.Box];
     if (t != 0)
         g.TrainTimes[t][RegTesSent] = g.ClockNow;
     else
-        g.BoxTesTime[b.box] = g.ClockNow;
+        g.BoxTesTime[b.Box] = g.ClockNow;
 }
 
 void TrainOutOfSection(const Bell& b) {
@@ -148,30 +148,30 @@ void TrainOutOfSection(const Bell& b) {
         return;
     }
     if (!g.RulesWR && b.CallAttentionMissing()) return;
-    if (IncomingBlock(g, b.box) == LineBlocked) return b.Refuse(1, "no train leaving section");
-    if (ToosSectionsOccupied(g, b.box))
+    if (IncomingBlock(g, b.Box) == LineBlocked) return b.Refuse(1, "no train leaving section");
+    if (ToosSectionsOccupied(g, b.Box))
         return b.Refuse(1, "sending TOOS before section is cleared");
     // Once sent, the box no longer holds a train for us: a second one has nothing to report.
-    int t = g.BoxOfferedTrain[b.box];
+    int t = g.BoxOfferedTrain[b.Box];
     bool alreadySent = t == 0 || g.TrainTimes[t][RegToosSent] != NoTime;
-    if (alreadySent && g.BoxBlockedBack[b.box] == 0) return b.Refuse(1, "TOOS already sent");
-    bool homeClear = b.box == 2 ? IsReversed(g, 3) : HomeSignalClear(g, b.box);
+    if (alreadySent && g.BoxBlockedBack[b.Box] == 0) return b.Refuse(1, "TOOS already sent");
+    bool homeClear = b.Box == 2 ? IsReversed(g, 3) : HomeSignalClear(g, b.Box);
     if (homeClear) return b.Refuse(2, "section signal not returned to normal");
     b.SetIncoming(LineBlocked);
-    if (g.BoxBlockedBack[b.box] != 0) {
-        g.BoxBlockedBack[b.box] = 0;  // the code now means obstruction removed
+    if (g.BoxBlockedBack[b.Box] != 0) {
+        g.BoxBlockedBack[b.Box] = 0;  // the code now means obstruction removed
         return;
     }
     g.TrainTimes[t][RegToosSent] = g.ClockNow;
-    g.BoxOfferedTrain[b.box] = 0;
+    g.BoxOfferedTrain[b.Box] = 0;
 }
 
 void CancelLastSignal(const Bell& b) {
     GameState& g = b.g;
     if (b.CallAttentionMissing()) return;
-    switch (OutgoingBlock(g, b.box)) {
+    switch (OutgoingBlock(g, b.Box)) {
     case LineClear:
-        if (IsReversed(g, SectionSignal[b.box])) {
+        if (IsReversed(g, SectionSignal[b.Box])) {
             ShowError(g, "\"Cancel\" rejected - starting signal still clear");
             return b.Discard();
         }
@@ -186,59 +186,59 @@ void CancelLastSignal(const Bell& b) {
 
 void WarningAcceptance(const Bell& b) {
     GameState& g = b.g;
-    int shown = g.BoxBellShown[b.box];
-    if (!IsLineClearCode(shown) || g.BoxBellAnswered[b.box] != 0)
+    int shown = g.BoxBellShown[b.Box];
+    if (!IsLineClearCode(shown) || g.BoxBellAnswered[b.Box] != 0)
         return b.Refuse(1, "no line clear request waiting");
-    if (IncomingBlock(g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
-    if (b.box == 3 || b.box == 4)
+    if (IncomingBlock(g, b.Box) != LineBlocked) return b.RefuseInstrument("Blocked");
+    if (b.Box == 3 || b.Box == 4)
         return b.Refuse(1, "Warning Acceptance only allowed for Up trains");
-    if (HomeSignalClear(g, b.box))
+    if (HomeSignalClear(g, b.Box))
         return b.Refuse(3, "accepting train with home signal still at clear");
     // No clearing point check: the driver is warned that the line is clear only to the home.
     b.SetIncoming(LineClear);
-    g.BoxAcceptedCode[b.box] = static_cast<uint8_t>(shown);
+    g.BoxAcceptedCode[b.Box] = static_cast<uint8_t>(shown);
     b.TakeOffIndicator();
-    g.BoxWarningGiven[b.box] = 1;
-    int t = g.BoxOfferedTrain[b.box];
+    g.BoxWarningGiven[b.Box] = 1;
+    int t = g.BoxOfferedTrain[b.Box];
     if (t == 0) return;
     g.TrainTimes[t][RegLineClearGiven] = g.ClockNow;
     g.TrainState[t] = TrainAccepted;
-    SetApproachSpeed(g, b.box, t, Acceptance::Warning);
+    SetApproachSpeed(g, b.Box, t, Acceptance::Warning);
 }
 
 void LineNowClear(const Bell& b) {
     GameState& g = b.g;
     if (b.CallAttentionMissing()) return;
-    if (g.BoxWarningGiven[b.box] == 0) return b.Refuse(1, "no warning acceptance given");
-    if (IncomingBlock(g, b.box) == TrainOnLine) return b.Refuse(1, "train already in section");
+    if (g.BoxWarningGiven[b.Box] == 0) return b.Refuse(1, "no warning acceptance given");
+    if (IncomingBlock(g, b.Box) == TrainOnLine) return b.Refuse(1, "train already in section");
     // The branch's clearing point under warning is that of the up main.
-    int clearingBox = b.box == 2 ? 1 : b.box;
+    int clearingBox = b.Box == 2 ? 1 : b.Box;
     if (ClearingPointOccupied(g, clearingBox, 0))
         return b.Refuse(2, "clearing point still obstructed");
     b.ClearIndicator();
-    g.BoxWarningGiven[b.box] = 0;
-    int t = g.BoxOfferedTrain[b.box];
-    if (t != 0) SetApproachSpeed(g, b.box, t, Acceptance::WarningLifted);
+    g.BoxWarningGiven[b.Box] = 0;
+    int t = g.BoxOfferedTrain[b.Box];
+    if (t != 0) SetApproachSpeed(g, b.Box, t, Acceptance::WarningLifted);
 }
 
 void BlockingBack(const Bell& b) {
     if (b.CallAttentionMissing()) return;
-    if (b.box == 1 || b.box == 2) return b.Refuse(1, "blocking back where not allowed");
-    if (IncomingBlock(b.g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
+    if (b.Box == 1 || b.Box == 2) return b.Refuse(1, "blocking back where not allowed");
+    if (IncomingBlock(b.g, b.Box) != LineBlocked) return b.RefuseInstrument("Blocked");
     b.ClearIndicator();
 }
 
 void ShuntForward(const Bell& b) {
     if (b.CallAttentionMissing()) return;
-    if (b.box != 4) return b.Refuse(1, "shunting forward not on LMS loop");
-    if (OutgoingBlock(b.g, b.box) != LineBlocked) return b.RefuseInstrument("Blocked");
+    if (b.Box != 4) return b.Refuse(1, "shunting forward not on LMS loop");
+    if (OutgoingBlock(b.g, b.Box) != LineBlocked) return b.RefuseInstrument("Blocked");
     b.ClearIndicator();
 }
 
 void ShuntWithdrawn(const Bell& b) {
     if (b.CallAttentionMissing()) return;
-    if (b.box != 4) return b.Refuse(1, "shunting forward not on LMS loop");
-    if (OutgoingBlock(b.g, b.box) != TrainOnLine) return b.RefuseInstrument("Train On Line");
+    if (b.Box != 4) return b.Refuse(1, "shunting forward not on LMS loop");
+    if (OutgoingBlock(b.g, b.Box) != TrainOnLine) return b.RefuseInstrument("Train On Line");
     if (AnyOccupied(b.g, {40, 41}))
         return b.Refuse(1, "sending shunt withdrawn before section is cleared");
     b.ClearIndicator();
@@ -248,13 +248,13 @@ void ShuntWithdrawn(const Bell& b) {
 // box will take anything else from us.
 bool AcknowledgementOutstanding(const Bell& b) {
     GameState& g = b.g;
-    if (b.ShownUnanswered(BellTrainEntering) && b.code != BellTrainEntering) {
+    if (b.ShownUnanswered(BellTrainEntering) && b.Code != BellTrainEntering) {
         ShowError(g, "First please acknowledge Train Entering Section");
         b.Discard();
         return true;
     }
     int answer = g.RulesLMR ? BellCallAttention : BellTrainOut;
-    if (b.ShownUnanswered(BellTrainOut) && b.code != answer) {
+    if (b.ShownUnanswered(BellTrainOut) && b.Code != answer) {
         ShowError(g, "First please acknowledge Train Out Of Section");
         b.Discard();
         return true;
@@ -265,11 +265,11 @@ bool AcknowledgementOutstanding(const Bell& b) {
 void Judge(const Bell& b) {
     GameState& g = b.g;
     if (AcknowledgementOutstanding(b)) return;
-    if (IsLineClearCode(b.code)) {
-        if (b.ShownUnanswered(b.code)) return AcceptOffer(b);
+    if (IsLineClearCode(b.Code)) {
+        if (b.ShownUnanswered(b.Code)) return AcceptOffer(b);
         return OfferTrain(b);
     }
-    switch (b.code) {
+    switch (b.Code) {
     case BellCallAttention:
         // Under LMR rules one beat acknowledges the box's train out of section.
         if (g.RulesLMR && b.ShownUnanswered(BellTrainOut)) {

@@ -16,27 +16,29 @@ namespace {
 
 // The text cursor and colours of whoever was writing when the paint came: a prompt or a
 // message on the message line goes on where it was.
-struct SavedPen {
-    explicit SavedPen(GameState& game)
-        : g(game),
-          x(game.CursorX),
-          y(game.CursorY),
-          row(game.CursorRow),
-          text(game.TextColour),
-          back(game.BackColour) {}
+class SavedPen {
+public:
+    explicit SavedPen(GameState& g)
+        : g_(g),
+          x_(g.CursorX),
+          y_(g.CursorY),
+          row_(g.CursorRow),
+          text_(g.TextColour),
+          back_(g.BackColour) {}
     ~SavedPen() {
-        g.CursorX = x;
-        g.CursorY = y;
-        g.CursorRow = row;
-        g.TextColour = text;
-        g.BackColour = back;
+        g_.CursorX = x_;
+        g_.CursorY = y_;
+        g_.CursorRow = row_;
+        g_.TextColour = text_;
+        g_.BackColour = back_;
     }
     SavedPen(const SavedPen&) = delete;
     SavedPen& operator=(const SavedPen&) = delete;
 
-    GameState& g;
-    int32_t x, y, row;
-    Rgb text, back;
+private:
+    GameState& g_;
+    int32_t x_, y_, row_;
+    Rgb text_, back_;
 };
 
 // The status lines and the message line, as last written, so that a cleared panel keeps its
