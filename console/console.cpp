@@ -41,10 +41,15 @@ bool IsPlainText(const std::string& line) {
 
 // Keeps the count of command reads under way right even when a read ends by an exception
 // (the end of the program thrown through the session's loop).
-struct DepthGuard {
-    int& depth;
-    explicit DepthGuard(int& d) : depth(d) { ++depth; }
-    ~DepthGuard() { --depth; }
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
 };
 
 }  // namespace
