@@ -15,9 +15,9 @@ TEST(Messages, PointsTextsUseTheSingularAndAreCutTo79) {
     LosePoints(game.g, 1, "no train leaving section");
     GainPoints(game.g, 3, std::string(100, 'r'));
     EXPECT_EQ(game.g.Points, 2);
-    EXPECT_EQ(testing::Said(game.host, Output::Error),
+    EXPECT_EQ(game.Said(Output::Error),
               std::vector<std::string>{"You lose 1 point for no train leaving section"});
-    auto bonus = testing::Said(game.host, Output::Bonus);
+    auto bonus = game.Said(Output::Bonus);
     ASSERT_EQ(bonus.size(), 1u);
     EXPECT_EQ(bonus[0], ("You gain 3 points for " + std::string(100, 'r')).substr(0, 79));
 }
@@ -50,7 +50,7 @@ TEST(Messages, LongMessageStaysOnTheMessageLine) {
     WriteText(g, "status line");
     ShowNotice(g, std::string(150, 'n'));
     EXPECT_EQ(game.host.Row(GridRows).substr(0, 12), "status line ");
-    EXPECT_EQ(testing::Said(game.host, Output::Notice)[0].size(), 150u);
+    EXPECT_EQ(game.Said(Output::Notice)[0].size(), 150u);
     EXPECT_EQ(g.MessageText[g.MessageIndex].size(), 100u);
 }
 
@@ -68,8 +68,8 @@ TEST(Messages, WaitOnErrorUsesBoxesOfTheRightTypeAndNoFlash) {
     EXPECT_EQ(game.host.Boxes[0].Type, BoxType::Error);
     EXPECT_EQ(game.host.Boxes[1].Type, BoxType::Warning);
     EXPECT_EQ(game.host.Boxes[2].Type, BoxType::Information);
-    EXPECT_EQ(testing::Said(game.host, Output::Notice), std::vector<std::string>{"N"});
-    EXPECT_EQ(testing::Said(game.host, Output::Sound).back(), "sndbonus.wav");
+    EXPECT_EQ(game.Said(Output::Notice), std::vector<std::string>{"N"});
+    EXPECT_EQ(game.Said(Output::Sound).back(), "sndbonus.wav");
     EXPECT_EQ(g.MessageText[g.MessageIndex], "B");
 }
 

@@ -214,7 +214,7 @@ TEST(PositionFile, SaveAsAsksThenSaveWritesTheSameFileWithoutAsking) {
     EXPECT_EQ(asked.Filter, "Saved positions|*.sav|All|*.*");
     EXPECT_EQ(asked.InitialDir, g.ProgramDirectory);
     EXPECT_EQ(g.LastDirectory, dir.Path());
-    EXPECT_EQ(testing::Said(played.host, Output::Line),
+    EXPECT_EQ(played.Said(Output::Line),
               std::vector<std::string>{"Position saved in file " + dir.File("first.sav")});
     EXPECT_GE(played.host.VirtualMs - before, 2000);
 
@@ -250,15 +250,15 @@ TEST(PositionFile, FailedSaveKeepsTheOldFileAndWithdrawsTheEnd) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
     EXPECT_FALSE(g.EndRequested);
     EXPECT_EQ(
-        testing::Said(played.host, Output::Error),
+        played.Said(Output::Error),
         std::vector<std::string>{"Unable to write file - disk may be full or write-protected"});
 
     // A directory that does not exist: the same report, and no confirmation.
     played.host.Transcript.clear();
     g.PositionFileName = dir.File("no such directory/x.sav");
     SaveGame(g);
-    EXPECT_EQ(testing::Said(played.host, Output::Error).size(), 1u);
-    EXPECT_TRUE(testing::Said(played.host, Output::Line).empty());
+    EXPECT_EQ(played.Said(Output::Error).size(), 1u);
+    EXPECT_TRUE(played.Said(Output::Line).empty());
 }
 
 // A position that cannot be loaded: the messages, then the game exactly as it was.
@@ -296,7 +296,7 @@ TEST(PositionFile, RefusedFilesLeaveTheGameAsItWasWithTheirMessages) {
         target.host.BoxTexts.clear();
         target.host.FileChoices.push_back(dir.File(refused.Name));
         EXPECT_FALSE(LoadPositionDialog(target.g));
-        EXPECT_EQ(testing::Said(target.host, Output::Error), refused.Errors);
+        EXPECT_EQ(target.Said(Output::Error), refused.Errors);
         ASSERT_EQ(target.host.BoxTexts.size(), 1u);
         EXPECT_EQ(target.host.BoxTexts[0],
                   ("Invalid saved game \r\n" + dir.File(refused.Name) + "\r\nPlease choose again.")
@@ -306,8 +306,7 @@ TEST(PositionFile, RefusedFilesLeaveTheGameAsItWasWithTheirMessages) {
     target.host.Transcript.clear();
     target.host.FileChoices.push_back(dir.File("missing.sav"));
     EXPECT_FALSE(LoadPositionDialog(target.g));
-    EXPECT_EQ(testing::Said(target.host, Output::Error),
-              std::vector<std::string>{"Saved file not found"});
+    EXPECT_EQ(target.Said(Output::Error), std::vector<std::string>{"Saved file not found"});
     EXPECT_TRUE(SnapshotBesideMessages(target.g, kept) == before);
 }
 

@@ -76,14 +76,14 @@ TEST_F(ScoreLog, RestoredGameAppendsToItsLogUnderTheSameName) {
     EXPECT_EQ(ReadLog(),
               "Score log for KV41\n06.01    -1 earlier\n06.05    -1 TOOS already sent\n");
     EXPECT_EQ(g.LogWrites, 2);
-    EXPECT_EQ(testing::Said(game.host, Output::Error).size(), 1u) << "only the points message";
+    EXPECT_EQ(game.Said(Output::Error).size(), 1u) << "only the points message";
 }
 
 TEST_F(ScoreLog, RestoredGameWhoseLogHasGoneStartsANewOne) {
     g.LogWrites = 4;
     LosePoints(g, 1, "TOOS already sent");
     EXPECT_EQ(
-        testing::Said(game.host, Output::Error),
+        game.Said(Output::Error),
         (std::vector<std::string>{"You lose 1 point for TOOS already sent",
                                   "Unable to write to existing log file - creating new file"}));
     EXPECT_EQ(ReadLog(),
@@ -97,12 +97,12 @@ TEST_F(ScoreLog, RestoredGameWhoseLogHasGoneStartsANewOne) {
 TEST_F(ScoreLog, LogThatCannotBeCreatedSwitchesLoggingOff) {
     std::filesystem::create_directory("KV41 log.txt");
     LosePoints(g, 1, "TOOS already sent");
-    EXPECT_EQ(testing::Said(game.host, Output::Error).back(),
+    EXPECT_EQ(game.Said(Output::Error).back(),
               "Unable to write log file - disk may be full or write-protected");
     EXPECT_FALSE(g.ScoreLogging);
     EXPECT_EQ(g.LogWrites, 0);
     LosePoints(g, 1, "TOOS already sent");
-    EXPECT_EQ(testing::Said(game.host, Output::Error).size(), 3u) << "no second complaint";
+    EXPECT_EQ(game.Said(Output::Error).size(), 3u) << "no second complaint";
     EXPECT_EQ(g.Points, -2);
 }
 

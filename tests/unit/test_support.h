@@ -25,15 +25,6 @@ inline std::string TestProgramDirectory() {
     return directory;
 }
 
-// The texts the game reported of one kind, in order.
-inline std::vector<std::string> Said(const HeadlessPlatform& host, Output kind) {
-    std::vector<std::string> texts;
-    for (const auto& [k, text] : host.Transcript) {
-        if (k == kind) texts.push_back(text);
-    }
-    return texts;
-}
-
 // Writes timetable row `row` as a booked train running to time; the caller fills in the rest.
 inline int BookTrain(GameState& g, int row, int due, int from, int to, int trainClass) {
     g.TrainDue[row] = due;
@@ -59,7 +50,14 @@ struct GameOn {
         if (prepare) PrepareStartScreen(g);
     }
 
-    std::vector<std::string> Said(Output kind) const { return testing::Said(host, kind); }
+    // The texts the game reported of one kind, in order.
+    std::vector<std::string> Said(Output kind) const {
+        std::vector<std::string> texts;
+        for (const auto& [k, text] : host.Transcript) {
+            if (k == kind) texts.push_back(text);
+        }
+        return texts;
+    }
 };
 
 struct FreshGame : GameOn<HeadlessPlatform> {

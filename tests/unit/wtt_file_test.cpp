@@ -86,7 +86,7 @@ TEST(WttFile, OfferAsksWritesAndConfirmsOnTheMessageLine) {
     OfferWttFile(g);
     EXPECT_EQ(ReadFileText(file), WttFileText(g, file));
     EXPECT_EQ(g.LastDirectory, dir.Path());
-    EXPECT_EQ(testing::Said(program.host, Output::Line),
+    EXPECT_EQ(program.Said(Output::Line),
               std::vector<std::string>{"WTT file " + file + " created"});
     EXPECT_GE(program.host.VirtualMs - before, 3000);
 }
@@ -101,9 +101,9 @@ TEST(WttFile, FileThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     EXPECT_FALSE(WriteWttFile(g, file, failing));
     EXPECT_EQ(ReadFileText(file), "the player's earlier timetable");
     EXPECT_EQ(
-        testing::Said(program.host, Output::Error),
+        program.Said(Output::Error),
         std::vector<std::string>{"Unable to write file - disk may be full or write-protected"});
-    EXPECT_TRUE(testing::Said(program.host, Output::Line).empty());
+    EXPECT_TRUE(program.Said(Output::Line).empty());
 }
 
 }  // namespace
