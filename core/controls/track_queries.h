@@ -1,5 +1,6 @@
 #pragma once
-// Small questions the controls ask of the frame and the track circuits.
+// Small questions about the frame and the track circuits, asked by the controls and by the
+// rules the running trains meet.
 #include <initializer_list>
 #include <utility>
 
