@@ -303,18 +303,6 @@ TEST_F(Movement, DepartureHeldInTheYardDoesNotMove) {
     ExpectConsistent();
 }
 
-TEST_F(Movement, TenthTickAdvancesTheClockAndEndsTheShift) {
-    g.ClockNow = 1440;
-    g.MinuteTick = 10;
-    Steps(9);
-    EXPECT_EQ(g.ClockNow, 1440);
-    EXPECT_FALSE(g.EndRequested);
-    Steps(1);
-    EXPECT_EQ(g.ClockNow, 1441);
-    EXPECT_EQ(g.MinuteTick, 10);
-    EXPECT_TRUE(g.EndRequested);
-}
-
 TEST_F(Movement, FastRunningStartsAfterQuietTicksUnlessATrainIsInTheArea) {
     g.QuietTicks = 20;
     Steps(19);
