@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang clang-format libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth
   fonts-dejavu-core
 )
 
