@@ -8,12 +8,13 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSettings>
 #include <QThread>
 #include <QTime>
 #include <algorithm>
 #include <iostream>
 
+#include "framework/file_replace.h"
+#include "framework/ini_file.h"
 #include "framework/text_grid.h"
 #include "main_window.h"
 #include "panel_font.h"
@@ -271,16 +272,18 @@ std::optional<int> QtPlatform::ChooseBellCode(int, int suggested) {
     return window_.ChooseBellCode(suggested);
 }
 
+// The settings file is read and written by the game's own INI access, the same as the
+// console's, so that its keys keep the order the game writes them in.
 std::string QtPlatform::ReadSetting(const std::string& file, const std::string& section,
                                     const std::string& key, const std::string& fallback) {
-    QSettings settings(ToQt(file), QSettings::IniFormat);
-    return settings.value(ToQt(section + "/" + key), ToQt(fallback)).toString().toStdString();
+    return kv41::ReadIniValue(SettingsFilePath(file), section, key, fallback);
 }
 
 bool QtPlatform::WriteSetting(const std::string& file, const std::string& section,
                               const std::string& key, const std::string& value) {
-    QSettings settings(ToQt(file), QSettings::IniFormat);
-    settings.setValue(ToQt(section + "/" + key), ToQt(value));
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return kv41::WriteIniValue(SettingsFilePath(file), section, key, value);
+}
+
+std::string QtPlatform::SettingsFilePath(const std::string& file) {
+    return kv41::DirectoryOf(file).empty() ? kv41::FileInDirectory(ProgramDirectory(), file) : file;
 }

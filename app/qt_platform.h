@@ -55,6 +55,8 @@ public:
     int TickOverrideMs = 0;    // when set, every game timer interval (--tick-ms)
 
 private:
+    // A bare settings file name stands in the program directory.
+    std::string SettingsFilePath(const std::string& file);
     int RunBox(QMessageBox::Icon icon, const std::string& text,
                QMessageBox::StandardButtons buttons, int helpContext);
 
