@@ -37,7 +37,7 @@ void ShowSpeedUpNotice(GameState& g) {
         ClearMessageLine(g);
     }
     if (g.FastMode && !g.SpeedUpNoticeShown) {
-        ShowLineMessage(g, SpeedUpNotice, Black, NoticeYellow);
+        ShowLineMessage(g, SpeedUpNotice, Black, LightYellow);
         g.SpeedUpNoticeShown = true;
     }
 }

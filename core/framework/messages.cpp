@@ -27,7 +27,7 @@ struct Presentation {
 };
 
 constexpr Presentation ErrorLook{Output::Error, BoxType::Error, White, ErrorRed, false};
-constexpr Presentation NoticeLook{Output::Notice, BoxType::Warning, Black, NoticeYellow, false};
+constexpr Presentation NoticeLook{Output::Notice, BoxType::Warning, Black, LightYellow, false};
 constexpr Presentation BonusLook{Output::Bonus, BoxType::Information, Black, BonusGreen, true};
 
 void WriteOnMessageLine(GameState& g, const std::string& text, Rgb textColour, Rgb backColour) {

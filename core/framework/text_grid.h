@@ -15,7 +15,7 @@ constexpr Rgb White{255, 255, 255};
 constexpr Rgb LightGrey{192, 192, 192};
 constexpr Rgb LegendBrown{160, 80, 0};
 constexpr Rgb ErrorRed{255, 40, 40};
-constexpr Rgb NoticeYellow{255, 255, 72};
+constexpr Rgb LightYellow{255, 255, 72};
 constexpr Rgb BonusGreen{36, 255, 36};
 // Reports of a file written.
 constexpr Rgb FileNoticeBlue{0, 0, 160};

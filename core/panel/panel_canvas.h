@@ -14,7 +14,7 @@ struct GameState;
 // Panel colours. The diagram background is the grid's default text colour, light grey.
 constexpr Rgb Silver = LightGrey;
 constexpr Rgb SignalRed = ErrorRed;
-constexpr Rgb LampYellow = NoticeYellow;
+constexpr Rgb LampYellow = LightYellow;
 constexpr Rgb DarkRed{160, 32, 32};
 constexpr Rgb LockBlue{0, 0, 255};
 constexpr Rgb SignalGreen{0, 160, 0};

@@ -16,7 +16,6 @@ namespace kv41 {
 namespace {
 
 constexpr std::size_t CallTextLimit = 80;
-constexpr Rgb CallYellow{255, 255, 72};
 constexpr int CallHoldMs = 2000;
 // Lateness below this is not worth a telephone call.
 constexpr int ReportableLate = 6;
@@ -38,7 +37,7 @@ void CallMessage(GameState& g, int source, std::string_view text) {
 
     ClearMessageLine(g);
     SetBackColour(g, Black);
-    SetTextColour(g, CallYellow);
+    SetTextColour(g, LightYellow);
     const std::string heading = CallHeading(g, source);
     WriteText(g, heading);
     WriteText(g, text);

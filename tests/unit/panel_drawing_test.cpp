@@ -121,7 +121,7 @@ TEST_F(PanelDrawing, FullPaintDrawsEveryPartOnce) {
     EXPECT_EQ(host.Row(13).substr(1, 11), "Pellingford");
     EXPECT_EQ(host.Row(13).substr(37, 12), "Hollowmer Jn");
     ASSERT_NE(host.TextAt(2, 13, g), nullptr);
-    EXPECT_EQ(host.TextAt(2, 13, g)->Fg, NoticeYellow);
+    EXPECT_EQ(host.TextAt(2, 13, g)->Fg, LightYellow);
     EXPECT_EQ(host.Row(15).substr(1, 4), "Down");
     EXPECT_EQ(host.Row(15).substr(55, 2), "Up");
     EXPECT_EQ(host.Row(15).substr(80, 12), " Yard clear ");
@@ -142,7 +142,7 @@ TEST_F(PanelDrawing, FullPaintDrawsEveryPartOnce) {
     ASSERT_NE(label("47T"), host.Labels.end());
     EXPECT_EQ(label("47T")->Size, g.FontSize - 3);
     ASSERT_NE(label("51"), host.Labels.end());
-    EXPECT_EQ(label("51")->Colour, NoticeYellow);  // the down distant
+    EXPECT_EQ(label("51")->Colour, LightYellow);  // the down distant
 }
 
 TEST_F(PanelDrawing, LeverDrawnNormalThenReversedWithItsSignalArm) {
@@ -172,7 +172,7 @@ TEST_F(PanelDrawing, LeverDrawnNormalThenReversedWithItsSignalArm) {
     g.LeverNormal[14] = 0;
     PaintWindow(g);
     const int d = g.LeverX[51], e = g.LeverY[51];
-    EXPECT_TRUE(host.HasLine(DX(d), DY(e), DX(d + 4), DY(e + 4), NoticeYellow));
+    EXPECT_TRUE(host.HasLine(DX(d), DY(e), DX(d + 4), DY(e + 4), LightYellow));
     EXPECT_TRUE(host.HasLine(DX(145), DY(68), DX(150), DY(68), ErrorRed));
 }
 
@@ -180,8 +180,8 @@ TEST_F(PanelDrawing, OccupiedSectionsLampsAreYellowAndOnlyChangedLampsRedraw) {
     g.SectTrain[5] = 3;
     PaintWindow(g);
     ASSERT_EQ(host.Ellipses.size(), 2u);
-    EXPECT_EQ(host.DiscsAt(DX(588), DY(22)).at(0).Fill, NoticeYellow);
-    EXPECT_EQ(host.DiscsAt(DX(592), DY(22)).at(0).Fill, NoticeYellow);
+    EXPECT_EQ(host.DiscsAt(DX(588), DY(22)).at(0).Fill, LightYellow);
+    EXPECT_EQ(host.DiscsAt(DX(592), DY(22)).at(0).Fill, LightYellow);
 
     host.Forget();
     g.SectTrain[5] = 0;
@@ -189,7 +189,7 @@ TEST_F(PanelDrawing, OccupiedSectionsLampsAreYellowAndOnlyChangedLampsRedraw) {
     PaintWindow(g);
     ASSERT_EQ(host.Ellipses.size(), 4u);
     EXPECT_EQ(host.DiscsAt(DX(588), DY(22)).at(0).Fill, Black);
-    EXPECT_EQ(host.DiscsAt(DX(548), DY(25)).at(0).Fill, NoticeYellow);
+    EXPECT_EQ(host.DiscsAt(DX(548), DY(25)).at(0).Fill, LightYellow);
 }
 
 TEST_F(PanelDrawing, InstrumentNeedleShowsEachState) {
