@@ -6,6 +6,7 @@
 
 #include "command_words.h"
 #include "session/main_loop.h"
+#include "signalman/signalman.h"
 
 namespace kv41 {
 
@@ -113,6 +114,14 @@ bool Console::ReadAndRunOne() {
     DepthGuard guard(depth_);
     out_.flush();  // what the last command set going has been printed by now
     if (exitRequested_) return false;
+    if (autoOn_ && game_->SessionRunning && depth_ > 1) {
+        if (autoUntil_ == 0 || game_->ClockNow < autoUntil_) {
+            AutoPlayOne();
+            return true;
+        }
+        autoOn_ = false;
+    }
+    FlushAutoSteps();
     // Everything queued has been taken by now, so a bell code still waiting for its list was
     // not wanted by the click meant for it (the click went elsewhere, say to a lever prompt);
     // it must not answer a later, unrelated click.
@@ -127,6 +136,30 @@ bool Console::ReadAndRunOne() {
     }
     out_.flush();
     return !exitRequested_;
+}
+
+void Console::AutoPlayOne() {
+    // Levers and instrument handles take no time: a signalman who kept moving them without end
+    // would stop the clock, so after a run of them the railway moves on regardless.
+    constexpr int MaxMovesInARow = 60;
+    SignalmanMove move = NextSignalmanMove(*game_);
+    if (move.Kind == MoveKind::Wait || autoMovesInARow_ >= MaxMovesInARow) {
+        autoMovesInARow_ = 0;
+        ++autoSteps_;
+        host_->QueueTick();
+        return;
+    }
+    ++autoMovesInARow_;
+    FlushAutoSteps();
+    std::string command = MoveCommand(move);
+    out_ << "auto: " << command << '\n';
+    RunLine(command);
+}
+
+void Console::FlushAutoSteps() {
+    if (autoSteps_ == 0) return;
+    out_ << "auto: step " << autoSteps_ << '\n';
+    autoSteps_ = 0;
 }
 
 void Console::Refuse(const std::string& reason, bool malformed) {

@@ -85,6 +85,12 @@ private:
     void TraceCommand(CommandWords& words);
     void CheckCommand(CommandWords& words);
     void SetCommand(CommandWords& words);
+    void AutoCommand(CommandWords& words);
+    void HintCommand(CommandWords& words);
+
+    // The automatic signalman's turn at a wait: his next input, or one tick when he waits.
+    void AutoPlayOne();
+    void FlushAutoSteps();
 
     std::ostream& out_;
     std::unique_ptr<GameState> game_;
@@ -95,6 +101,10 @@ private:
     bool refused_ = false;
     bool exitRequested_ = false;
     bool traceSounds_ = false;
+    bool autoOn_ = false;
+    int autoUntil_ = 0;      // the clock minute at which he hands back, or 0: the session's end
+    long autoSteps_ = 0;     // ticks he has waited since his last move, not yet printed
+    int autoMovesInARow_ = 0;
 };
 
 }  // namespace kv41

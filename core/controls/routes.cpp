@@ -188,6 +188,10 @@ int DepartingYardTrain(const GameState& g, int* section) {
     return best;
 }
 
+bool TrainCheckRefuses(const GameState& g, int lever) {
+    return FindRefusal(g, lever).Refused;
+}
+
 TrainCheck CheckTrainForLever(GameState& g, int lever) {
     Refusal refusal = FindRefusal(g, lever);
     if (!refusal.Refused) return TrainCheck::Pass;

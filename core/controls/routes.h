@@ -16,6 +16,9 @@ enum class TrainCheck {
 // for the signals a driver stands at, the engine whistles.
 TrainCheck CheckTrainForLever(GameState& g, int lever);
 
+// The same check asked quietly: would the signal refuse the train it would be cleared for?
+bool TrainCheckRefuses(const GameState& g, int lever);
+
 // Writes the route of a reversed lever into SectNext and SectLimit (levers without a route
 // change nothing).
 void SetRoute(GameState& g, int lever);

@@ -1,0 +1,184 @@
+// The signalman at the block shelf: answers what the boxes ring, works the instruments by hand
+// when they are not automatic, and rings the boxes ahead and in rear for his own trains.
+#include <string>
+
+#include "controls/bell_codes.h"
+#include "controls/block_working.h"
+#include "controls/track_queries.h"
+#include "game_state.h"
+#include "model/clock.h"
+#include "running/yard.h"
+#include "signalman/route_legs.h"
+#include "signalman/signalman_moves.h"
+
+namespace kv41 {
+
+namespace {
+
+// Where our train's head is once it has passed our section signal towards each box.
+constexpr std::array<int, 8> PastSectionSignal[BoxCount + 1] = {
+    {}, {15, 16}, {12, 22, 23, 24, 25, 26, 27}, {35, 36, 37, 38, 39}, {35, 36, 37, 40, 41, 42}};
+
+std::string BoxWords(const GameState& g, int box) {
+    std::string name = g.BoxName[box];
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
+SignalmanMove Bell(const GameState& g, int box, int code, const std::string& why) {
+    std::string label(BellCodeLabel(code));
+    return {MoveKind::Bell, box, code,
+            "send " + label + " (" + std::string(BellCodeOf(code).Meaning) + ") to " +
+                BoxWords(g, box) + ": " + why};
+}
+
+bool ShownUnanswered(const GameState& g, int box) {
+    return g.BoxBellShown[box] != 0 && g.BoxBellAnswered[box] == 0;
+}
+
+// A code that needs the box's attention goes after call attention, when the rules ask for it.
+SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why) {
+    bool needsAttention = BellCodeOf(code).NeedsCallAttention &&
+                          !(code == BellTrainOut && g.RulesWR);
+    if (needsAttention && g.RequireCallAttention && g.BoxAttending[box] == 0)
+        return Bell(g, box, BellCallAttention, "first, to " + why);
+    return Bell(g, box, code, why);
+}
+
+// The answer to what the box shows on its bell indicator.
+bool Answer(const GameState& g, int box, SignalmanMove& move) {
+    // An answer already sent waits for the box's turn.
+    if (!ShownUnanswered(g, box) || g.BoxBellSent[box] != 0) return false;
+    int shown = g.BoxBellShown[box];
+    if (shown == BellCallAttention) {
+        move = Bell(g, box, BellCallAttention, "the box calls attention");
+        return true;
+    }
+    if (shown == BellTrainEntering) {
+        move = Bell(g, box, BellTrainEntering, "acknowledge its train entering section");
+        return true;
+    }
+    if (shown == BellTrainOut) {
+        if (g.RulesWR) return false;
+        int answer = g.RulesLMR ? BellCallAttention : BellTrainOut;
+        move = Bell(g, box, answer, "acknowledge train out of section");
+        return true;
+    }
+    if (IsLineClearCode(shown) && AcceptanceAllowed(g, box)) {
+        int t = g.BoxOfferedTrain[box];
+        move = Bell(g, box, shown, "accept " + (t != 0 ? TrainName(g, t) : "its train"));
+        return true;
+    }
+    return false;
+}
+
+// The train that will run off the blocked-back line: a departure for Pellingford that has not
+// yet come back past the down main starter.
+bool BlockedBackNeeded(const GameState& g, const TrainsInHand& trains) {
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (g.TrainFrom[t] != YardLine || g.TrainTo[t] != 1) continue;
+        if (ListHolds(std::array<int, 10>{18, 19, 20, 17, 9, 8, 7, 3, 2}, HeadSection(g, t)))
+            return true;
+    }
+    return false;
+}
+
+// An up train for the sidings still on its way into the LMS loop or standing in it.
+bool ShuntForwardNeeded(const GameState& g, const TrainsInHand& trains) {
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (g.TrainFrom[t] != 1 || g.TrainTo[t] != YardLine) continue;
+        int head = HeadSection(g, t);
+        if (ListHolds(std::array<int, 14>{Coming, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40, 41},
+                      head == 0 ? Coming : head))
+            return true;
+    }
+    return false;
+}
+
+// Rings a box about our own trains: train out of section for the train that came from it,
+// train entering section and the offer of the next train for it, and the special workings.
+bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, SignalmanMove& move) {
+    // The box takes nothing from us while its train entering or out of section waits for us.
+    int shown = g.BoxBellShown[box];
+    if (g.BoxBellSent[box] != 0) return false;
+    if (ShownUnanswered(g, box) && (shown == BellTrainEntering || shown == BellTrainOut ||
+                                    shown == BellCallAttention))
+        return false;
+    int rear = g.BoxOfferedTrain[box];
+    if (rear != 0 && g.TrainState[rear] >= TrainRunning &&
+        g.TrainTimes[rear][RegToosSent] == NoTime && ToosAllowed(g, box)) {
+        move = Ring(g, box, BellTrainOut, TrainName(g, rear) + " is out of section");
+        return true;
+    }
+    if (box == 3 && g.BoxBlockedBack[3] != 0 && !BlockedBackNeeded(g, trains) &&
+        ToosAllowed(g, box)) {
+        move = Ring(g, box, BellTrainOut, "obstruction removed: the departure is clear of the line");
+        return true;
+    }
+    if (box == 4 && g.BoxShuntForward[4] != 0 && !ShuntForwardNeeded(g, trains) &&
+        OutgoingBlock(g, 4) == TrainOnLine && !AnyOccupied(g, {40, 41})) {
+        move = Ring(g, box, BellShuntWithdrawn, "the train is back out of the LMS loop");
+        return true;
+    }
+    int ahead = NextTrainFor(g, trains, box);
+    int outgoing = OutgoingBlock(g, box);
+    if (ahead != 0 && outgoing == LineClear &&
+        ListHolds(PastSectionSignal[box], HeadSection(g, ahead)) &&
+        TrainEnteringSectionTowards(g, box)) {
+        move = Ring(g, box, BellTrainEntering, TrainName(g, ahead) + " has passed the starter");
+        return true;
+    }
+    if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
+    if (ahead != 0) {
+        int code = LineClearCode(g.TrainClass[ahead], g.TrainTo[ahead]);
+        move = Ring(g, box, code, "is line clear for " + TrainName(g, ahead) + "?");
+        return true;
+    }
+    if (box == 4 && ShuntForwardNeeded(g, trains) && g.BoxShuntForward[4] == 0) {
+        move = Ring(g, box, BellShuntForward, "the up train for the sidings must use the LMS loop");
+        return true;
+    }
+    if (box == 3 && g.BoxBlockedBack[3] == 0 && g.BoxOfferedTrain[3] == 0 &&
+        IncomingBlock(g, 3) == LineBlocked && BlockedBackNeeded(g, trains)) {
+        move = Ring(g, box, BellBlockingBack,
+                    "the departure for Pellingford must draw out onto the down main");
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool InstrumentMove(const GameState& g, SignalmanMove& move) {
+    if (g.AutoBlockInstruments) return false;
+    for (int box : {1, 3, 4}) {
+        int t = g.BoxOfferedTrain[box];
+        int want = LineBlocked;
+        if (g.BoxBlockedBack[box] != 0) {
+            want = TrainOnLine;
+        } else if (t != 0 && g.TrainState[t] == TrainAccepted) {
+            want = LineClear;
+        } else if (t != 0 && g.TrainState[t] >= TrainRunning &&
+                   g.TrainTimes[t][RegToosSent] == NoTime) {
+            want = TrainOnLine;
+        }
+        if (IncomingBlock(g, box) == want) continue;
+        static constexpr const char* Names[] = {"Train On Line", "Line Clear", "Line Blocked"};
+        move = {MoveKind::Instrument, box, 0,
+                "turn the instrument for " + BoxWords(g, box) + " to " + Names[want]};
+        return true;
+    }
+    return false;
+}
+
+bool BellMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
+    for (int box = 1; box <= BoxCount; ++box)
+        if (Answer(g, box, move)) return true;
+    for (int box = 1; box <= BoxCount; ++box)
+        if (RingAbout(g, trains, box, move)) return true;
+    return false;
+}
+
+}  // namespace kv41

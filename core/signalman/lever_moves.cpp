@@ -1,0 +1,140 @@
+// The signalman at the frame: puts back what no train needs any more, and sets the next leg of
+// each train's route, working out first, on the locking alone, an order of moves that sets the
+// whole leg, so that he never leaves a route half set across another.
+#include <array>
+#include <string>
+
+#include "controls/interlocking.h"
+#include "controls/routes.h"
+#include "controls/track_queries.h"
+#include "game_state.h"
+#include "signalman/route_legs.h"
+#include "signalman/signalman_moves.h"
+#include "signalman/trains_in_hand.h"
+
+namespace kv41 {
+
+namespace {
+
+using LeverSet = std::array<bool, LeverCount + 1>;
+
+// The frame as the signalman works it out in his head: which levers stand normal.
+struct Frame {
+    LeverSet Normal{};
+    const LeverSet* Needed = nullptr;
+    const GameState* G = nullptr;
+    int FirstMove = 0;        // the first lever he would move
+    bool FirstIsPull = false;
+
+    void Move(int lever, bool pull) {
+        if (FirstMove == 0) {
+            FirstMove = lever;
+            FirstIsPull = pull;
+        }
+        Normal[static_cast<std::size_t>(lever)] = !pull;
+    }
+
+    bool IsNormal(int lever) const { return Normal[static_cast<std::size_t>(lever)]; }
+
+    // Lever n must stand normal: put it back if no train needs it, and what locks it first.
+    bool MakeNormal(int n, int depth) {
+        if (IsNormal(n)) return true;
+        if ((*Needed)[static_cast<std::size_t>(n)] || depth > 4) return false;
+        if (!LocksAllow(G->LeverRestoreLock[n], depth)) return false;
+        Move(n, false);
+        return true;
+    }
+
+    bool LocksAllow(const std::array<int32_t, 6>& row, int depth) {
+        for (int entry : row) {
+            int n = entry < 0 ? -entry : entry;
+            if (n < 1 || n > LeverCount) continue;
+            if (entry > 0 && !MakeNormal(n, depth + 1)) return false;
+            if (entry < 0 && IsNormal(n)) return false;  // set by an earlier lever of the leg
+        }
+        return true;
+    }
+
+    bool Pull(int lever) {
+        if (!IsNormal(lever)) return true;
+        if (!LocksAllow(G->LeverPullLock[lever], 0)) return false;
+        Move(lever, true);
+        return true;
+    }
+};
+
+void MarkNeeded(const GameState& g, int train, LeverSet& needed) {
+    Route route = RouteOf(g, train);
+    int head = HeadSection(g, train);
+    for (int i = 0; i < route.Count; ++i) {
+        const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
+        if (!StillNeeds(leg, head)) continue;
+        needed[static_cast<std::size_t>(leg.Signal)] = true;
+        for (int p : leg.Points)
+            if (p != 0) needed[static_cast<std::size_t>(p)] = true;
+    }
+}
+
+SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, std::string reason) {
+    SignalmanMove move{MoveKind::Lever, lever, 0, {}};
+    move.Reason = std::string(pull ? "pull " : "put back ") + g.LeverName[lever] + " " + reason;
+    return move;
+}
+
+// Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
+bool SetLeg(const GameState& g, int train, const Leg& leg, const LeverSet& needed,
+            SignalmanMove& move) {
+    for (int s : leg.Clear)
+        if (s != 0 && HeldByOther(g, s, train)) return false;
+    if (!PreconditionMet(g, leg)) return false;
+    Frame frame;
+    for (int l = 1; l <= LeverCount; ++l) frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
+    frame.Needed = &needed;
+    frame.G = &g;
+    for (int p : leg.Points)
+        if (p != 0 && !frame.Pull(p)) return false;
+    if (!frame.Pull(leg.Signal) || frame.FirstMove == 0) return false;
+    int lever = frame.FirstMove;
+    if (frame.FirstIsPull) {
+        if (!PullWouldPass(g, lever) || TrainCheckRefuses(g, lever)) return false;
+        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train));
+    } else {
+        if (!RestoreWouldPass(g, lever)) return false;
+        move = LeverMoveOf(g, lever, false, "to set the road for " + TrainName(g, train));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
+    LeverSet needed{};
+    for (int i = 0; i < trains.Count; ++i) MarkNeeded(g, trains.Train[static_cast<std::size_t>(i)], needed);
+
+    // Behind the trains: every lever no train needs goes back, signals first.
+    for (int kind : {LeverDistant, LeverStop, LeverPoints, LeverFpl}) {
+        for (int l = 1; l <= LeverCount; ++l) {
+            if (g.LeverKind[l] != kind || IsNormal(g, l) || needed[static_cast<std::size_t>(l)])
+                continue;
+            if (!RestoreWouldPass(g, l)) continue;
+            move = LeverMoveOf(g, l, false, "behind the train: nothing needs it now");
+            return true;
+        }
+    }
+
+    // In front of them: the next leg of each train's route, in the order the trains are worked.
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        Route route = RouteOf(g, t);
+        int head = HeadSection(g, t);
+        for (int j = 0; j < route.Count; ++j) {
+            const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
+            if (!StillNeeds(leg, head) || IsReversed(g, leg.Signal)) continue;
+            if (SetLeg(g, t, leg, needed, move)) return true;
+            break;  // the later signals wait for this one
+        }
+    }
+    return false;
+}
+
+}  // namespace kv41

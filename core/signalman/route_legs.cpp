@@ -1,0 +1,146 @@
+#include "signalman/route_legs.h"
+
+#include "controls/track_queries.h"
+#include "game_state.h"
+#include "running/yard.h"
+#include "signalman/trains_in_hand.h"
+
+namespace kv41 {
+
+namespace {
+
+constexpr int C = Coming;
+
+// Down trains from Hollowmer Jn: the down main home, inner home, starter, advanced starter and
+// distant to Pellingford; the starter to the branch; the exchange sidings home.
+constexpr Leg DownHome{50, {}, {C, 1, 43, 2}, {3, 7, 8}};
+constexpr Leg DownInnerHome{48, {38}, {C, 1, 43, 2, 3, 7, 8}, {9, 11}};
+constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11}, {12, 13, 14}};
+constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14}, {15, 16}};
+constexpr Leg DownDistant{51, {}, {C, 1, 43}, {}};
+constexpr Leg DownBranchStarter{
+    42, {24, 25, 23}, {C, 1, 43, 2, 3, 7, 8, 9, 11}, {12, 22, 23, 24, 25, 26, 27}};
+constexpr Leg DownToYard{43, {32, 38}, {C, 1, 43, 2, 3, 7, 8}, {9, 17}};
+
+// Down trains from Radlow Rd Jn come off the LMS loop into the exchange sidings.
+constexpr Leg LoopHome{49, {35, 39}, {C, 4, 5}, {6, 38, 7, 8}};
+constexpr Leg LoopToYard{43, {32, 38}, {C, 4, 5, 6, 38, 7, 8}, {9, 17}};
+
+// Up trains from Pellingford: up home, up starter to Hollowmer or to the LMS loop, distant.
+constexpr Leg UpHome{2, {}, {C, 29, 30, 31}, {10, 32, 33, 34}};
+constexpr Leg UpStarter{4, {34}, {C, 29, 30, 31, 10, 32, 33, 34}, {35, 36, 37, 38, 39}};
+constexpr Leg UpStarterLoop{6, {35, 36, 34}, {C, 29, 30, 31, 10, 32, 33, 34}, {35, 36, 37, 40, 41}};
+constexpr Leg UpDistant{1, {}, {C, 29}, {}};
+// An up train for the exchange sidings runs into the LMS loop by leave of Radlow Rd Jn, and
+// backs from there across the south crossover and into the sidings.
+constexpr Leg UpIntoLoop{
+    6, {35, 36, 34}, {C, 29, 30, 31, 10, 32, 33, 34}, {35, 36, 37, 40, 41}, NeedsShuntForward};
+// (The backing signal's shunt signal stays off until the train has passed it.)
+constexpr Leg LoopBacking{45, {33, 44}, {41, 40, 37}, {40, 37, 36, 8}};
+constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8}, {9, 17}};
+
+// Up trains off the branch: the up branch home to the up main or into the down sidings.
+constexpr Leg BranchHome{3, {24, 15, 14, 21}, {C, 27, 26, 25}, {24, 28, 13, 32, 33, 34}};
+constexpr Leg BranchStarter{4, {34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34}, {35, 36, 37, 38, 39}};
+constexpr Leg BranchStarterLoop{
+    6, {35, 36, 34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34}, {35, 36, 37, 40, 41, 42}};
+constexpr Leg BranchToSidingOne{13, {14}, {C, 27, 26, 25}, {24, 23, 21, 20}};
+constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25}, {24, 23, 44, 19}};
+
+// Departures from the exchange sidings and the down sidings, by the exchange sidings up
+// starter: across the south crossover to Hollowmer or Radlow Rd, or back onto the down main
+// (the line from Hollowmer blocked back) and from there down the main to Pellingford.
+// The starter and the shunt signal at the end of section 9 stay off until the train is past both.
+constexpr Leg YardToHollowmer{
+    30, {33, 34, 32, 31}, {18, 19, 20, 17, 9}, {17, 9, 8, 36, 37, 38, 39}};
+constexpr Leg YardToRadlow{
+    30, {35, 36, 33, 34, 32, 31}, {18, 19, 20, 17, 9}, {17, 9, 8, 36, 37, 40, 41, 42}};
+constexpr Leg YardOntoDownMain{
+    30, {32, 31}, {18, 19, 20, 17, 9, 8, 7, 3}, {17, 9, 8, 7, 3, 2}, NeedsBlockedBack};
+constexpr Leg SidingOneToBranch{27, {26}, {20}, {21, 23, 24, 25, 26, 27}};
+constexpr Leg SidingTwoToBranch{29, {28}, {19}, {44, 23, 24, 25, 26, 27}};
+
+Route Of(std::initializer_list<const Leg*> legs) {
+    Route r;
+    for (const Leg* leg : legs) r.Legs[static_cast<std::size_t>(r.Count++)] = leg;
+    return r;
+}
+
+bool HeadsFor(const GameState& g, int head, std::initializer_list<std::pair<int, int>> links) {
+    for (auto [from, to] : links)
+        if (head == from && g.SectNext[from] == to) return true;
+    return false;
+}
+
+Route DownMain(int to) {
+    switch (to) {
+    case 1: return Of({&DownHome, &DownInnerHome, &DownStarter, &DownAdvanced, &DownDistant});
+    case 2: return Of({&DownHome, &DownInnerHome, &DownBranchStarter});
+    default: return Of({&DownHome, &DownToYard});
+    }
+}
+
+Route FromYard(const GameState& g, int train, int head) {
+    switch (g.TrainTo[train]) {
+    case 4: return Of({&YardToHollowmer});
+    case 5: return Of({&YardToRadlow});
+    case 2: return Of({head == 19 ? &SidingTwoToBranch : &SidingOneToBranch});
+    default: break;
+    }
+    // Out onto the down main towards Hollowmer's home signal, then back down the main.
+    bool outward = head == 18 || head == 19 || head == 20 || head == 17 ||
+                   HeadsFor(g, head, {{9, 8}, {8, 7}, {7, 3}, {3, 2}});
+    if (outward) return Of({&YardOntoDownMain});
+    return DownMain(1);
+}
+
+Route FromBranch(const GameState& g, int train) {
+    switch (g.TrainTo[train]) {
+    case 4: return Of({&BranchHome, &BranchStarter});
+    case 5: return Of({&BranchHome, &BranchStarterLoop});
+    default: break;
+    }
+    // Into the down sidings: No. 1 unless it is taken (or the route is already set for No. 2).
+    bool two = IsReversed(g, 13) ? g.SectNext[23] == 44 : HeldByOther(g, 20, train);
+    return Of({two ? &BranchToSidingTwo : &BranchToSidingOne});
+}
+
+Route FromPellingford(const GameState& g, int train, int head) {
+    switch (g.TrainTo[train]) {
+    case 4: return Of({&UpHome, &UpStarter, &UpDistant});
+    case 5: return Of({&UpHome, &UpStarterLoop});
+    default: break;
+    }
+    bool backing = (head == 41 || head == 40 || head == 37 || head == 36 || head == 8) &&
+                   !HeadsFor(g, head, {{36, 37}, {37, 40}, {40, 41}, {41, 42}});
+    if (backing) return Of({&LoopBacking, &BackIntoYard});
+    return Of({&UpHome, &UpIntoLoop});
+}
+
+}  // namespace
+
+Route RouteOf(const GameState& g, int train) {
+    int head = HeadSection(g, train);
+    switch (g.TrainFrom[train]) {
+    case 1: return FromPellingford(g, train, head);
+    case 2: return FromBranch(g, train);
+    case YardLine: return FromYard(g, train, head);
+    case 4: return DownMain(g.TrainTo[train]);
+    case 5: return Of({&LoopHome, &LoopToYard});
+    default: return {};
+    }
+}
+
+bool StillNeeds(const Leg& leg, int head) {
+    return ListHolds(leg.Before, head == 0 ? Coming : head);
+}
+
+bool PreconditionMet(const GameState& g, const Leg& leg) {
+    switch (leg.Precondition) {
+    case NeedsShuntForward: return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine;
+    case NeedsBlockedBack: return g.BoxBlockedBack[3] != 0 && IncomingBlock(g, 3) == TrainOnLine;
+    default: return true;
+    }
+}
+
+}  // namespace kv41
