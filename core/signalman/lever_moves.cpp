@@ -18,10 +18,33 @@ namespace {
 
 using LeverSet = std::array<bool, LeverCount + 1>;
 
+// Which train's route holds each lever, by its place in the order of working (Free: none). A
+// lever held only as a point of a leg not yet cleared may be taken back by a train worked
+// before that one; one in a leg already cleared is held until the train has passed.
+constexpr int Free = 1000;
+struct Holds {
+    std::array<int, LeverCount + 1> Cleared;  // by the train of a cleared leg
+    std::array<int, LeverCount + 1> Waiting;  // by a point of a train's next leg
+    Holds() {
+        Cleared.fill(Free);
+        Waiting.fill(Free);
+    }
+    bool Any(int lever) const {
+        auto l = static_cast<std::size_t>(lever);
+        return Cleared[l] != Free || Waiting[l] != Free;
+    }
+    // Train number `rank` in the order of working may put the lever back.
+    bool MayTake(int lever, int rank) const {
+        auto l = static_cast<std::size_t>(lever);
+        return Cleared[l] == Free && Waiting[l] > rank;
+    }
+};
+
 // The frame as the signalman works it out in his head: which levers stand normal.
 struct Frame {
     LeverSet Normal{};
-    const LeverSet* Needed = nullptr;
+    const Holds* Held = nullptr;
+    int Rank = 0;
     const GameState* G = nullptr;
     int FirstMove = 0;        // the first lever he would move
     bool FirstIsPull = false;
@@ -39,7 +62,7 @@ struct Frame {
     // Lever n must stand normal: put it back if no train needs it, and what locks it first.
     bool MakeNormal(int n, int depth) {
         if (IsNormal(n)) return true;
-        if ((*Needed)[static_cast<std::size_t>(n)] || depth > 4) return false;
+        if (!Held->MayTake(n, Rank) || depth > 4) return false;
         if (!LocksAllow(G->LeverRestoreLock[n], depth)) return false;
         Move(n, false);
         return true;
@@ -63,16 +86,35 @@ struct Frame {
     }
 };
 
-void MarkNeeded(const GameState& g, int train, LeverSet& needed) {
+// What the train's route holds: every leg cleared for it that it has still to pass, and the
+// points of the next leg, which may stand half set while its signal waits for the line ahead.
+void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
     Route route = RouteOf(g, train);
     int head = HeadSection(g, train);
+    auto hold = [](std::array<int, LeverCount + 1>& by, int lever, int rank) {
+        auto l = static_cast<std::size_t>(lever);
+        if (by[l] > rank) by[l] = rank;
+    };
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
-        needed[static_cast<std::size_t>(leg.Signal)] = true;
+        bool cleared = IsReversed(g, leg.Signal);
         for (int p : leg.Points)
-            if (p != 0) needed[static_cast<std::size_t>(p)] = true;
+            if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
+        if (!cleared) break;
+        hold(held.Cleared, leg.Signal, rank);
     }
+}
+
+// The line ahead of a section signal is free for the train before the leg is begun at all.
+bool LineAheadFree(const GameState& g, const Leg& leg) {
+    for (int entry : g.LeverPullTrack[leg.Signal]) {
+        if (entry >= -BoxCount && entry <= -1 && !LineFreeTowards(g, -entry)) return false;
+        if (entry == -6 && ListHolds(leg.Points, 33) &&
+            !LineFreeTowards(g, ListHolds(leg.Points, 35) ? 4 : 3))
+            return false;
+    }
+    return true;
 }
 
 SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, std::string reason) {
@@ -81,15 +123,26 @@ SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, std::string 
     return move;
 }
 
+// The exchange sidings home admits a train only to a road of the yard that stands empty: the
+// yard road for the yard, a down siding for the others.
+bool YardRoadFree(const GameState& g, int train, const Leg& leg) {
+    if (leg.Signal != 43) return true;
+    std::string dest = g.TrainDest[train];
+    if (g.TrainTo[train] == 3 && (dest.empty() || dest[0] != 'D')) return !Occupied(g, 18);
+    return !Occupied(g, 19) || !Occupied(g, 20);
+}
+
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
-bool SetLeg(const GameState& g, int train, const Leg& leg, const LeverSet& needed,
+bool SetLeg(const GameState& g, int train, int rank, const Leg& leg, const Holds& held,
             SignalmanMove& move) {
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
-    if (!PreconditionMet(g, leg)) return false;
+    if (!PreconditionMet(g, leg) || !LineAheadFree(g, leg) || !YardRoadFree(g, train, leg))
+        return false;
     Frame frame;
     for (int l = 1; l <= LeverCount; ++l) frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
-    frame.Needed = &needed;
+    frame.Held = &held;
+    frame.Rank = rank;
     frame.G = &g;
     for (int p : leg.Points)
         if (p != 0 && !frame.Pull(p)) return false;
@@ -108,14 +161,14 @@ bool SetLeg(const GameState& g, int train, const Leg& leg, const LeverSet& neede
 }  // namespace
 
 bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
-    LeverSet needed{};
-    for (int i = 0; i < trains.Count; ++i) MarkNeeded(g, trains.Train[static_cast<std::size_t>(i)], needed);
+    Holds held;
+    for (int i = 0; i < trains.Count; ++i)
+        MarkHeld(g, trains.Train[static_cast<std::size_t>(i)], i, held);
 
     // Behind the trains: every lever no train needs goes back, signals first.
     for (int kind : {LeverDistant, LeverStop, LeverPoints, LeverFpl}) {
         for (int l = 1; l <= LeverCount; ++l) {
-            if (g.LeverKind[l] != kind || IsNormal(g, l) || needed[static_cast<std::size_t>(l)])
-                continue;
+            if (g.LeverKind[l] != kind || IsNormal(g, l) || held.Any(l)) continue;
             if (!RestoreWouldPass(g, l)) continue;
             move = LeverMoveOf(g, l, false, "behind the train: nothing needs it now");
             return true;
@@ -130,7 +183,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         for (int j = 0; j < route.Count; ++j) {
             const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
             if (!StillNeeds(leg, head) || IsReversed(g, leg.Signal)) continue;
-            if (SetLeg(g, t, leg, needed, move)) return true;
+            if (SetLeg(g, t, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }
     }

@@ -13,52 +13,63 @@ constexpr int C = Coming;
 
 // Down trains from Hollowmer Jn: the down main home, inner home, starter, advanced starter and
 // distant to Pellingford; the starter to the branch; the exchange sidings home.
-constexpr Leg DownHome{50, {}, {C, 1, 43, 2}, {3, 7, 8}};
-constexpr Leg DownInnerHome{48, {38}, {C, 1, 43, 2, 3, 7, 8}, {9, 11}};
-constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11}, {12, 13, 14}};
-constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14}, {15, 16}};
+constexpr Leg DownHome{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}};
+constexpr Leg DownInnerHome{48, {38}, {C, 1, 43, 2, 3, 7, 8, 9}, {9, 11}};
+constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13}, {12, 13, 14}};
+constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}, {15, 16}};
 constexpr Leg DownDistant{51, {}, {C, 1, 43}, {}};
-constexpr Leg DownBranchStarter{
-    42, {24, 25, 23}, {C, 1, 43, 2, 3, 7, 8, 9, 11}, {12, 22, 23, 24, 25, 26, 27}};
-constexpr Leg DownToYard{43, {32, 38}, {C, 1, 43, 2, 3, 7, 8}, {9, 17}};
+constexpr Leg DownBranchStarter{42,
+                                 {24, 25, 23},
+                                 {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 22, 23, 24, 25},
+                                 {12, 22, 23, 24, 25, 26, 27}};
+constexpr Leg DownToYard{43, {32, 38}, {C, 1, 43, 2, 3, 7, 8, 9, 17}, {9, 17}};
 
 // Down trains from Radlow Rd Jn come off the LMS loop into the exchange sidings.
-constexpr Leg LoopHome{49, {35, 39}, {C, 4, 5}, {6, 38, 7, 8}};
-constexpr Leg LoopToYard{43, {32, 38}, {C, 4, 5, 6, 38, 7, 8}, {9, 17}};
+constexpr Leg LoopHome{49, {35, 39}, {C, 4, 5, 6, 38, 7}, {6, 38, 7, 8}};
+constexpr Leg LoopToYard{43, {32, 38}, {C, 4, 5, 6, 38, 7, 8, 9, 17}, {9, 17}};
 
 // Up trains from Pellingford: up home, up starter to Hollowmer or to the LMS loop, distant.
-constexpr Leg UpHome{2, {}, {C, 29, 30, 31}, {10, 32, 33, 34}};
-constexpr Leg UpStarter{4, {34}, {C, 29, 30, 31, 10, 32, 33, 34}, {35, 36, 37, 38, 39}};
-constexpr Leg UpStarterLoop{6, {35, 36, 34}, {C, 29, 30, 31, 10, 32, 33, 34}, {35, 36, 37, 40, 41}};
+constexpr Leg UpHome{2, {}, {C, 29, 30, 31, 10, 32, 33}, {10, 32, 33, 34}};
+constexpr Leg UpStarter{
+    4, {34}, {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}};
+constexpr Leg UpStarterLoop{
+    6, {35, 36, 34}, {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40, 41}, {35, 36, 37, 40, 41}};
 constexpr Leg UpDistant{1, {}, {C, 29}, {}};
 // An up train for the exchange sidings runs into the LMS loop by leave of Radlow Rd Jn, and
 // backs from there across the south crossover and into the sidings.
-constexpr Leg UpIntoLoop{
-    6, {35, 36, 34}, {C, 29, 30, 31, 10, 32, 33, 34}, {35, 36, 37, 40, 41}, NeedsShuntForward};
-// (The backing signal's shunt signal stays off until the train has passed it.)
-constexpr Leg LoopBacking{45, {33, 44}, {41, 40, 37}, {40, 37, 36, 8}};
-constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8}, {9, 17}};
+constexpr Leg UpIntoLoop{6,
+                          {35, 36, 34},
+                          {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40},
+                          {35, 36, 37, 40, 41},
+                          NeedsShuntForward};
+constexpr Leg LoopBacking{45, {33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8}};
+constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8, 9, 17}, {9, 17}};
 
 // Up trains off the branch: the up branch home to the up main or into the down sidings.
-constexpr Leg BranchHome{3, {24, 15, 14, 21}, {C, 27, 26, 25}, {24, 28, 13, 32, 33, 34}};
-constexpr Leg BranchStarter{4, {34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34}, {35, 36, 37, 38, 39}};
-constexpr Leg BranchStarterLoop{
-    6, {35, 36, 34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34}, {35, 36, 37, 40, 41, 42}};
-constexpr Leg BranchToSidingOne{13, {14}, {C, 27, 26, 25}, {24, 23, 21, 20}};
-constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25}, {24, 23, 44, 19}};
+constexpr Leg BranchHome{
+    3, {24, 15, 14, 21}, {C, 27, 26, 25, 24, 28, 13, 32, 33}, {24, 28, 13, 32, 33, 34}};
+constexpr Leg BranchStarter{
+    4, {34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}};
+constexpr Leg BranchStarterLoop{6,
+                                 {35, 36, 34},
+                                 {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 40},
+                                 {35, 36, 37, 40, 41, 42}};
+constexpr Leg BranchToSidingOne{13, {14}, {C, 27, 26, 25, 24, 23, 21}, {24, 23, 21, 20}};
+constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 23, 44, 19}};
 
 // Departures from the exchange sidings and the down sidings, by the exchange sidings up
 // starter: across the south crossover to Hollowmer or Radlow Rd, or back onto the down main
 // (the line from Hollowmer blocked back) and from there down the main to Pellingford.
-// The starter and the shunt signal at the end of section 9 stay off until the train is past both.
 constexpr Leg YardToHollowmer{
-    30, {33, 34, 32, 31}, {18, 19, 20, 17, 9}, {17, 9, 8, 36, 37, 38, 39}};
-constexpr Leg YardToRadlow{
-    30, {35, 36, 33, 34, 32, 31}, {18, 19, 20, 17, 9}, {17, 9, 8, 36, 37, 40, 41, 42}};
+    30, {33, 34, 32, 31}, {18, 19, 20, 17, 9, 8, 36, 37, 38}, {17, 9, 8, 36, 37, 38, 39}};
+constexpr Leg YardToRadlow{30,
+                           {35, 36, 33, 34, 32, 31},
+                           {18, 19, 20, 17, 9, 8, 36, 37, 40, 41},
+                           {17, 9, 8, 36, 37, 40, 41, 42}};
 constexpr Leg YardOntoDownMain{
     30, {32, 31}, {18, 19, 20, 17, 9, 8, 7, 3}, {17, 9, 8, 7, 3, 2}, NeedsBlockedBack};
-constexpr Leg SidingOneToBranch{27, {26}, {20}, {21, 23, 24, 25, 26, 27}};
-constexpr Leg SidingTwoToBranch{29, {28}, {19}, {44, 23, 24, 25, 26, 27}};
+constexpr Leg SidingOneToBranch{27, {26}, {20, 21, 23, 24, 25, 26}, {21, 23, 24, 25, 26, 27}};
+constexpr Leg SidingTwoToBranch{29, {28}, {19, 44, 23, 24, 25, 26}, {44, 23, 24, 25, 26, 27}};
 
 Route Of(std::initializer_list<const Leg*> legs) {
     Route r;
