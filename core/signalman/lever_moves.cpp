@@ -33,10 +33,10 @@ struct Holds {
         auto l = static_cast<std::size_t>(lever);
         return Cleared[l] != Free || Waiting[l] != Free;
     }
-    // Train number `rank` in the order of working may put the lever back.
+    // Train number `rank` in the order of working may put the lever back (also its own).
     bool MayTake(int lever, int rank) const {
         auto l = static_cast<std::size_t>(lever);
-        return Cleared[l] == Free && Waiting[l] > rank;
+        return Cleared[l] == Free && Waiting[l] >= rank;
     }
 };
 
@@ -46,6 +46,7 @@ struct Frame {
     const Holds* Held = nullptr;
     int Rank = 0;
     const GameState* G = nullptr;
+    std::array<int, 8> LegLevers{};
     int FirstMove = 0;        // the first lever he would move
     bool FirstIsPull = false;
 
@@ -73,17 +74,21 @@ struct Frame {
             int n = entry < 0 ? -entry : entry;
             if (n < 1 || n > LeverCount) continue;
             if (entry > 0 && !MakeNormal(n, depth + 1)) return false;
-            if (entry < 0 && IsNormal(n)) return false;  // set by an earlier lever of the leg
+            // A point the leg set first and had to put back to free another lever: again.
+            if (entry < 0 && IsNormal(n) && !(depth < 4 && PullTo(n, depth + 1))) return false;
         }
         return true;
     }
 
-    bool Pull(int lever) {
+    bool PullTo(int lever, int depth) {
         if (!IsNormal(lever)) return true;
-        if (!LocksAllow(G->LeverPullLock[lever], 0)) return false;
+        if (!ListHolds(LegLevers, lever)) return false;  // only the leg's own levers
+        if (!LocksAllow(G->LeverPullLock[lever], depth)) return false;
         Move(lever, true);
         return true;
     }
+
+    bool Pull(int lever) { return PullTo(lever, 0); }
 };
 
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
@@ -132,17 +137,33 @@ bool YardRoadFree(const GameState& g, int train, const Leg& leg) {
     return !Occupied(g, 19) || !Occupied(g, 20);
 }
 
+// A section signal is cleared only for the train its line clear was asked for.
+bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, const Leg& leg) {
+    if (leg.Precondition == NeedsShuntForward) return true;  // leave to shunt, not line clear
+    for (int entry : g.LeverPullTrack[leg.Signal]) {
+        int box = entry >= -BoxCount && entry <= -1 ? -entry : entry == -6 ? BoxAhead(g, train) : 0;
+        if (box != 0 && NextTrainFor(g, trains, box) != train) return false;
+    }
+    return true;
+}
+
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
-bool SetLeg(const GameState& g, int train, int rank, const Leg& leg, const Holds& held,
-            SignalmanMove& move) {
+bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
+            const Holds& held, SignalmanMove& move) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
-    if (!PreconditionMet(g, leg) || !LineAheadFree(g, leg) || !YardRoadFree(g, train, leg))
+    if (!PreconditionMet(g, leg) || !LineAheadFree(g, leg) || !YardRoadFree(g, train, leg) ||
+        !LineClearIsFor(g, trains, train, leg))
         return false;
     Frame frame;
     for (int l = 1; l <= LeverCount; ++l) frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
     frame.Held = &held;
     frame.Rank = rank;
+    std::size_t n = 0;
+    for (int p : leg.Points)
+        if (p != 0) frame.LegLevers[n++] = p;
+    frame.LegLevers[n] = leg.Signal;
     frame.G = &g;
     for (int p : leg.Points)
         if (p != 0 && !frame.Pull(p)) return false;
@@ -183,7 +204,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         for (int j = 0; j < route.Count; ++j) {
             const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
             if (!StillNeeds(leg, head) || IsReversed(g, leg.Signal)) continue;
-            if (SetLeg(g, t, i, leg, held, move)) return true;
+            if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }
     }
