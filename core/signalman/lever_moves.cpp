@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "controls/bell_codes.h"
 #include "controls/interlocking.h"
 #include "controls/routes.h"
 #include "controls/track_queries.h"
@@ -111,18 +112,44 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
     }
 }
 
-// The line ahead of a section signal is free for the train before the leg is begun at all.
-bool LineAheadFree(const GameState& g, const Leg& leg) {
+// The box ahead has given line clear for the train before the leg is begun at all (a line
+// merely free behind a train on line is not enough: the train must be offered and accepted).
+bool LineClearGiven(const GameState& g, const Leg& leg) {
+    if (leg.Precondition == NeedsShuntForward) return true;  // leave to shunt, not line clear
     for (int entry : g.LeverPullTrack[leg.Signal]) {
-        if (entry >= -BoxCount && entry <= -1 && !LineFreeTowards(g, -entry)) return false;
-        if (entry == -6 && ListHolds(leg.Points, 33) &&
-            !LineFreeTowards(g, ListHolds(leg.Points, 35) ? 4 : 3))
-            return false;
+        int box = entry >= -BoxCount && entry <= -1 ? -entry : 0;
+        if (entry == -6 && ListHolds(leg.Points, 33)) box = ListHolds(leg.Points, 35) ? 4 : 3;
+        if (box != 0 && OutgoingBlock(g, box) != LineClear) return false;
     }
     return true;
 }
 
-SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, std::string reason) {
+// A box's offer that waits for the signalman: the signals whose clearing would stop him
+// accepting it are not cleared for anything new until it is accepted.
+bool HoldsUpAnOffer(const GameState& g, int signal) {
+    for (int box = 1; box <= BoxCount; ++box) {
+        if (!IsLineClearCode(g.BoxBellShown[box]) || g.BoxBellAnswered[box] != 0) continue;
+        int t = g.BoxOfferedTrain[box];
+        switch (box) {
+        case 1:
+            if (signal == 2 || signal == 3) return true;
+            break;
+        case 2:
+            if (signal == 3 || signal == 13) return true;
+            if ((t == 0 || g.TrainTo[t] != 3) && (signal == 2 || signal == 47)) return true;
+            break;
+        case 3:
+            if (signal == 50) return true;
+            break;
+        case 4:
+            if (signal == 49) return true;
+            break;
+        }
+    }
+    return false;
+}
+
+SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, const std::string& reason) {
     SignalmanMove move{MoveKind::Lever, lever, 0, {}};
     move.Reason = std::string(pull ? "pull " : "put back ") + g.LeverName[lever] + " " + reason;
     return move;
@@ -153,8 +180,8 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int train = trains.Train[static_cast<std::size_t>(rank)];
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
-    if (!PreconditionMet(g, leg) || !LineAheadFree(g, leg) || !YardRoadFree(g, train, leg) ||
-        !LineClearIsFor(g, trains, train, leg))
+    if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) || !YardRoadFree(g, train, leg) ||
+        !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;
     Frame frame;
     for (int l = 1; l <= LeverCount; ++l) frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
