@@ -42,7 +42,7 @@ constexpr Leg UpIntoLoop{6,
                           {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40},
                           {35, 36, 37, 40, 41},
                           NeedsShuntForward};
-constexpr Leg LoopBacking{45, {33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8}};
+constexpr Leg LoopBacking{45, {35, 36, 33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8}};
 constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8, 9, 17}, {9, 17}};
 
 // Up trains off the branch: the up branch home to the up main or into the down sidings.
