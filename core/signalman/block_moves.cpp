@@ -15,7 +15,16 @@ namespace kv41 {
 
 namespace {
 
-// Where our train's head is once it has passed our section signal towards each box.
+constexpr int SectionSignal[BoxCount + 1] = {0, 46, 42, 4, 6};
+
+// Where our train's head is once it is at or past our section signal towards each box (or, from
+// the sidings, on its way out to it).
+constexpr std::array<int, 12> NearSectionSignal[BoxCount + 1] = {
+    {},
+    {11, 12, 13, 14, 15, 16},
+    {11, 12, 22, 23, 24, 25, 26, 27},
+    {33, 34, 35, 36, 37, 38, 39, 17, 9, 8},
+    {33, 34, 35, 36, 37, 40, 41, 42, 17, 9, 8}};
 constexpr std::array<int, 8> PastSectionSignal[BoxCount + 1] = {
     {}, {15, 16}, {12, 22, 23, 24, 25, 26, 27}, {35, 36, 37, 38, 39}, {35, 36, 37, 40, 41, 42}};
 
@@ -124,12 +133,6 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     }
     int ahead = NextTrainFor(g, trains, box);
     int outgoing = OutgoingBlock(g, box);
-    if (ahead != 0 && outgoing == LineClear &&
-        ListHolds(PastSectionSignal[box], HeadSection(g, ahead)) &&
-        TrainEnteringSectionTowards(g, box)) {
-        move = Ring(g, box, BellTrainEntering, TrainName(g, ahead) + " has passed the starter");
-        return true;
-    }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
     if (ahead != 0) {
         int code = LineClearCode(g.TrainClass[ahead], g.TrainTo[ahead]);
@@ -147,6 +150,24 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         return true;
     }
     return false;
+}
+
+// Train entering section for our train as it starts into the section ahead: first of all,
+// since the train may be gone before the next chance.
+bool TrainEntering(const GameState& g, const TrainsInHand& trains, int box, SignalmanMove& move) {
+    if (g.BoxBellSent[box] != 0 || OutgoingBlock(g, box) != LineClear) return false;
+    int shown = g.BoxBellShown[box];
+    if (g.BoxBellAnswered[box] == 0 && (shown == BellTrainEntering || shown == BellTrainOut))
+        return false;
+    int ahead = NextTrainFor(g, trains, box);
+    if (ahead == 0) return false;
+    int head = HeadSection(g, ahead);
+    bool starting = ListHolds(PastSectionSignal[box], head) ||
+                    (ListHolds(NearSectionSignal[box], head) &&
+                     (IsReversed(g, SectionSignal[box]) || IsReversed(g, 30)));
+    if (!starting || !TrainEnteringSectionTowards(g, box)) return false;
+    move = Ring(g, box, BellTrainEntering, TrainName(g, ahead) + " is starting into the section");
+    return true;
 }
 
 }  // namespace
@@ -174,6 +195,8 @@ bool InstrumentMove(const GameState& g, SignalmanMove& move) {
 }
 
 bool BellMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
+    for (int box = 1; box <= BoxCount; ++box)
+        if (TrainEntering(g, trains, box, move)) return true;
     for (int box = 1; box <= BoxCount; ++box)
         if (Answer(g, box, move)) return true;
     for (int box = 1; box <= BoxCount; ++box)
