@@ -134,7 +134,9 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     int ahead = NextTrainFor(g, trains, box);
     int outgoing = OutgoingBlock(g, box);
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
-    if (ahead != 0) {
+    // While the box's own offer stands unanswered, a line clear code sent to it would be taken
+    // as the answer to that offer.
+    if (ahead != 0 && !(IsLineClearCode(shown) && g.BoxBellAnswered[box] == 0)) {
         int code = LineClearCode(g.TrainClass[ahead], g.TrainTo[ahead]);
         move = Ring(g, box, code, "is line clear for " + TrainName(g, ahead) + "?");
         return true;
