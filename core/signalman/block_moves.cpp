@@ -75,6 +75,8 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
     }
     if (IsLineClearCode(shown) && AcceptanceAllowed(g, box)) {
         int t = g.BoxOfferedTrain[box];
+        // A train for the sidings waits at the box in rear until the road it needs is empty.
+        if (t != 0 && g.TrainTo[t] == YardLine && !ReceptionRoadFree(g, t)) return false;
         move = Bell(g, box, shown, "accept " + (t != 0 ? TrainName(g, t) : "its train"));
         return true;
     }

@@ -9,6 +9,7 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "game_state.h"
+#include "running/yard.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
 #include "signalman/trains_in_hand.h"
@@ -155,15 +156,6 @@ SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, const std::s
     return move;
 }
 
-// The exchange sidings home admits a train only to a road of the yard that stands empty: the
-// yard road for the yard, a down siding for the others.
-bool YardRoadFree(const GameState& g, int train, const Leg& leg) {
-    if (leg.Signal != 43) return true;
-    std::string dest = g.TrainDest[train];
-    if (g.TrainTo[train] == 3 && (dest.empty() || dest[0] != 'D')) return !Occupied(g, 18);
-    return !Occupied(g, 19) || !Occupied(g, 20);
-}
-
 // A section signal is cleared only for the train its line clear was asked for.
 bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, const Leg& leg) {
     if (leg.Precondition == NeedsShuntForward) return true;  // leave to shunt, not line clear
@@ -180,7 +172,9 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int train = trains.Train[static_cast<std::size_t>(rank)];
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
-    if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) || !YardRoadFree(g, train, leg) ||
+    // A train for the sidings is not brought on while the road it will run into is taken.
+    if (g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train)) return false;
+    if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;
     Frame frame;

@@ -1,6 +1,7 @@
 #include "signalman/trains_in_hand.h"
 
 #include <algorithm>
+#include <string>
 
 #include "running/yard.h"
 
@@ -56,6 +57,13 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
         if (BoxAhead(g, t) == box) return t;
     }
     return 0;
+}
+
+bool ReceptionRoadFree(const GameState& g, int train) {
+    std::string dest = g.TrainDest[train];
+    if (g.TrainTo[train] == YardLine && (dest.empty() || dest[0] != 'D'))
+        return g.SectTrain[18] == 0;
+    return g.SectTrain[19] == 0 || g.SectTrain[20] == 0;
 }
 
 }  // namespace kv41

@@ -38,6 +38,10 @@ inline int BoxInRear(const GameState& g, int train) {
 // clear is for. 0 if none.
 int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
 
+// The road of the sidings a train for them will run into stands empty: the yard road for the
+// yard, a down siding for trains that end there.
+bool ReceptionRoadFree(const GameState& g, int train);
+
 // A section (other than the train's own) holds a train.
 inline bool HeldByOther(const GameState& g, int section, int train) {
     int other = g.SectTrain[section];
