@@ -102,10 +102,13 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
         auto l = static_cast<std::size_t>(lever);
         if (by[l] > rank) by[l] = rank;
     };
+    // A train for the sidings that must wait for its road holds nothing it has not cleared.
+    bool waiting = g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train);
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
         bool cleared = IsReversed(g, leg.Signal);
+        if (!cleared && waiting) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
@@ -186,6 +189,8 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
         if (p != 0) frame.LegLevers[n++] = p;
     frame.LegLevers[n] = leg.Signal;
     frame.G = &g;
+    for (int n : leg.Normal)
+        if (n != 0 && !frame.MakeNormal(n, 0)) return false;
     for (int p : leg.Points)
         if (p != 0 && !frame.Pull(p)) return false;
     if (!frame.Pull(leg.Signal) || frame.FirstMove == 0) return false;

@@ -60,14 +60,23 @@ constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 
 // Departures from the exchange sidings and the down sidings, by the exchange sidings up
 // starter: across the south crossover to Hollowmer or Radlow Rd, or back onto the down main
 // (the line from Hollowmer blocked back) and from there down the main to Pellingford.
-constexpr Leg YardToHollowmer{
-    30, {33, 34, 32, 31}, {18, 19, 20, 17, 9, 8, 36, 37, 38}, {17, 9, 8, 36, 37, 38, 39}};
+// (The loop points decide which box the exchange sidings starter leads to.)
+constexpr Leg YardToHollowmer{30,
+                              {33, 34, 32, 31},
+                              {18, 19, 20, 17, 9, 8, 36, 37, 38},
+                              {17, 9, 8, 36, 37, 38, 39},
+                              0,
+                              {35}};
 constexpr Leg YardToRadlow{30,
                            {35, 36, 33, 34, 32, 31},
                            {18, 19, 20, 17, 9, 8, 36, 37, 40, 41},
                            {17, 9, 8, 36, 37, 40, 41, 42}};
-constexpr Leg YardOntoDownMain{
-    30, {32, 31}, {18, 19, 20, 17, 9, 8, 7, 3}, {17, 9, 8, 7, 3, 2}, NeedsBlockedBack};
+constexpr Leg YardOntoDownMain{30,
+                               {32, 31},
+                               {18, 19, 20, 17, 9, 8, 7, 3},
+                               {17, 9, 8, 7, 3, 2},
+                               NeedsBlockedBack,
+                               {33, 39}};
 constexpr Leg SidingOneToBranch{27, {26}, {20, 21, 23, 24, 25, 26}, {21, 23, 24, 25, 26, 27}};
 constexpr Leg SidingTwoToBranch{29, {28}, {19, 44, 23, 24, 25, 26}, {44, 23, 24, 25, 26, 27}};
 

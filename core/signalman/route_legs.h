@@ -20,6 +20,7 @@ struct Leg {
     std::array<int, 16> Before{};
     std::array<int, 8> Clear{};    // sections no other train may hold when it is cleared
     int Precondition = 0;          // a block working that must come first (below)
+    std::array<int, 3> Normal{};   // levers that must stand normal beyond the locking's demands
 };
 
 // Preconditions of a leg.
