@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/bell_codes.h"
+#include "controls/track_queries.h"
 #include "running/yard.h"
+#include "signalman/route_legs.h"
 
 namespace kv41 {
 
@@ -51,12 +54,39 @@ TrainsInHand FindTrainsInHand(const GameState& g) {
     return in;
 }
 
-int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
-    for (int i = 0; i < trains.Count; ++i) {
-        int t = trains.Train[static_cast<std::size_t>(i)];
-        if (BoxAhead(g, t) == box) return t;
+// How far a train still has to go to the box ahead: the signals it has still to pass, and for a
+// departure drawing out onto the down main, the four it will need when it comes back.
+int LegsToGo(const GameState& g, int train) {
+    Route route = RouteOf(g, train);
+    int head = HeadSection(g, train);
+    int legs = 0;
+    for (int i = 0; i < route.Count; ++i) {
+        const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
+        if (!StillNeeds(leg, head)) continue;
+        ++legs;
+        if (leg.Precondition == NeedsBlockedBack) legs += 4;
     }
-    return 0;
+    return legs;
+}
+
+int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
+    // Once the box has accepted, its line clear is for the train that answers its code.
+    int accepted = OutgoingBlock(g, box) != LineBlocked ? g.BoxAcceptedCode[box] : 0;
+    int best = 0, bestLegs = 0;
+    for (int pass = 0; pass < 2 && best == 0; ++pass) {
+        for (int i = 0; i < trains.Count; ++i) {
+            int t = trains.Train[static_cast<std::size_t>(i)];
+            if (BoxAhead(g, t) != box) continue;
+            if (pass == 0 && (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
+                continue;
+            int legs = LegsToGo(g, t);
+            if (best == 0 || legs < bestLegs) {
+                best = t;
+                bestLegs = legs;
+            }
+        }
+    }
+    return best;
 }
 
 bool ReceptionRoadFree(const GameState& g, int train) {
