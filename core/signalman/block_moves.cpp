@@ -54,6 +54,15 @@ SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why
     return Bell(g, box, code, why);
 }
 
+// A departure for Pellingford stands in the sidings.
+bool DepartureForPellingfordWaiting(const GameState& g) {
+    for (int s : {18, 19, 20}) {
+        int t = g.SectTrain[s];
+        if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1) return true;
+    }
+    return false;
+}
+
 // The answer to what the box shows on its bell indicator.
 bool Answer(const GameState& g, int box, SignalmanMove& move) {
     // An answer already sent waits for the box's turn.
@@ -75,8 +84,11 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
     }
     if (IsLineClearCode(shown) && AcceptanceAllowed(g, box)) {
         int t = g.BoxOfferedTrain[box];
-        // A train for the sidings waits at the box in rear until the road it needs is empty.
-        if (t != 0 && g.TrainTo[t] == YardLine && !ReceptionRoadFree(g, t)) return false;
+        // A train for the sidings whose road is taken by a departure for Pellingford waits at
+        // the box in rear: at our home signal it would stand where that departure must draw out.
+        if (t != 0 && g.TrainTo[t] == YardLine && !ReceptionRoadFree(g, t) &&
+            DepartureForPellingfordWaiting(g))
+            return false;
         move = Bell(g, box, shown, "accept " + (t != 0 ? TrainName(g, t) : "its train"));
         return true;
     }

@@ -13,7 +13,10 @@ constexpr int C = Coming;
 
 // Down trains from Hollowmer Jn: the down main home, inner home, starter, advanced starter and
 // distant to Pellingford; the starter to the branch; the exchange sidings home.
-constexpr Leg DownHome{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}};
+// The route at section 7 is judged by the homes ahead: a passenger train must not find the
+// exchange sidings home off, nor a train for the sidings the inner home.
+constexpr Leg DownHome{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {43}};
+constexpr Leg DownHomeForYard{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {48}};
 constexpr Leg DownInnerHome{48, {38}, {C, 1, 43, 2, 3, 7, 8, 9}, {9, 11}};
 constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13}, {12, 13, 14}};
 constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}, {15, 16}};
@@ -25,7 +28,7 @@ constexpr Leg DownBranchStarter{42,
 constexpr Leg DownToYard{43, {32, 38}, {C, 1, 43, 2, 3, 7, 8, 9, 17}, {9, 17}};
 
 // Down trains from Radlow Rd Jn come off the LMS loop into the exchange sidings.
-constexpr Leg LoopHome{49, {35, 39}, {C, 4, 5, 6, 38, 7}, {6, 38, 7, 8}};
+constexpr Leg LoopHome{49, {35, 39}, {C, 4, 5, 6, 38, 7}, {6, 38, 7, 8}, 0, {48}};
 constexpr Leg LoopToYard{43, {32, 38}, {C, 4, 5, 6, 38, 7, 8, 9, 17}, {9, 17}};
 
 // Up trains from Pellingford: up home, up starter to Hollowmer or to the LMS loop, distant.
@@ -42,7 +45,7 @@ constexpr Leg UpIntoLoop{6,
                           {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40},
                           {35, 36, 37, 40, 41},
                           NeedsShuntForward};
-constexpr Leg LoopBacking{45, {35, 36, 33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8}};
+constexpr Leg LoopBacking{45, {35, 36, 33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8}, 0, {48}};
 constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8, 9, 17}, {9, 17}};
 
 // Up trains off the branch: the up branch home to the up main or into the down sidings.
@@ -96,7 +99,7 @@ Route DownMain(int to) {
     switch (to) {
     case 1: return Of({&DownHome, &DownInnerHome, &DownStarter, &DownAdvanced, &DownDistant});
     case 2: return Of({&DownHome, &DownInnerHome, &DownBranchStarter});
-    default: return Of({&DownHome, &DownToYard});
+    default: return Of({&DownHomeForYard, &DownToYard});
     }
 }
 
