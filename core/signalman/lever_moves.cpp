@@ -107,12 +107,13 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
-        bool cleared = IsReversed(g, leg.Signal);
+        bool passed = !SignalStillNeeded(leg, head);
+        bool cleared = passed || IsReversed(g, leg.Signal);
         if (!cleared && waiting) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
-        hold(held.Cleared, leg.Signal, rank);
+        if (!passed) hold(held.Cleared, leg.Signal, rank);
     }
 }
 
@@ -229,7 +230,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         int head = HeadSection(g, t);
         for (int j = 0; j < route.Count; ++j) {
             const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
-            if (!StillNeeds(leg, head) || IsReversed(g, leg.Signal)) continue;
+            if (!SignalStillNeeded(leg, head) || IsReversed(g, leg.Signal)) continue;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }
