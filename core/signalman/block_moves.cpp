@@ -28,6 +28,12 @@ constexpr std::array<int, 12> NearSectionSignal[BoxCount + 1] = {
 constexpr std::array<int, 8> PastSectionSignal[BoxCount + 1] = {
     {}, {15, 16}, {12, 22, 23, 24, 25, 26, 27}, {35, 36, 37, 38, 39}, {35, 36, 37, 40, 41, 42}};
 
+// Where a train from each box still is until it has passed our home signal: train out of
+// section waits for it even where the sections the block rules look at are clear (a light
+// engine on the approach to the Hollowmer home occupies none of them).
+constexpr std::array<int, 4> BeforeHomeSignal[BoxCount + 1] = {
+    {}, {29, 30, 31}, {27, 26, 25}, {1, 43, 2}, {4, 5}};
+
 std::string BoxWords(const GameState& g, int box) {
     std::string name = g.BoxName[box];
     while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -131,7 +137,8 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         return false;
     int rear = g.BoxOfferedTrain[box];
     if (rear != 0 && g.TrainState[rear] >= TrainRunning &&
-        g.TrainTimes[rear][RegToosSent] == NoTime && ToosAllowed(g, box)) {
+        g.TrainTimes[rear][RegToosSent] == NoTime && ToosAllowed(g, box) &&
+        !ListHolds(BeforeHomeSignal[box], HeadSection(g, rear))) {
         move = Ring(g, box, BellTrainOut, TrainName(g, rear) + " is out of section");
         return true;
     }
