@@ -23,6 +23,10 @@ bool TrainCheckRefuses(const GameState& g, int lever);
 // change nothing).
 void SetRoute(GameState& g, int lever);
 
+// The section at whose end a stop signal stands (the first section of its route); 0 for
+// levers that are not stop signals.
+int SignalSection(int lever);
+
 // A stop signal put back to danger: the first section of its route gets limit 0.
 void ClearRoute(GameState& g, int lever);
 

@@ -223,6 +223,22 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         }
     }
 
+    // A signal cleared for a train still on the line from the box in rear, which stops the
+    // signalman accepting another box's train, goes back for the moment (distant first): the
+    // other offer is taken, then the signal is cleared again.
+    for (int l : {3, 13, 2, 47, 50, 49}) {
+        auto rank = static_cast<std::size_t>(held.Cleared[static_cast<std::size_t>(l)]);
+        if (IsNormal(g, l) || rank >= static_cast<std::size_t>(trains.Count) ||
+            !HoldsUpAnOffer(g, l) || HeadSection(g, trains.Train[rank]) != 0)
+            continue;
+        for (int lever : {1, 51, l}) {
+            if (IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
+                move = LeverMoveOf(g, lever, false, "for the moment, to accept the train offered");
+                return true;
+            }
+        }
+    }
+
     // In front of them: the next leg of each train's route, in the order the trains are worked.
     for (int i = 0; i < trains.Count; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];

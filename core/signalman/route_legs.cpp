@@ -1,5 +1,6 @@
 #include "signalman/route_legs.h"
 
+#include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
@@ -18,11 +19,7 @@ constexpr int C = Coming;
 constexpr Leg DownHome{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {43}};
 constexpr Leg DownHomeForYard{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {48}};
 constexpr Leg DownInnerHome{48, {38}, {C, 1, 43, 2, 3, 7, 8, 9}, {9, 11}};
-// (The starters and the branch homes go back as soon as the train is past them: while they are
-// off the signalman may not accept a train from the branch, or from Pellingford.)
-constexpr Leg DownStarter{47,           {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13},
-                          {12, 13, 14}, 0,    {},
-                          {C, 1, 43, 2, 3, 7, 8, 9, 11}};
+constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13}, {12, 13, 14}};
 constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}, {15, 16}};
 constexpr Leg DownDistant{51, {}, {C, 1, 43}, {}};
 constexpr Leg DownBranchStarter{42,
@@ -53,23 +50,16 @@ constexpr Leg LoopBacking{45, {35, 36, 33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8
 constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8, 9, 17}, {9, 17}};
 
 // Up trains off the branch: the up branch home to the up main or into the down sidings.
-constexpr Leg BranchHome{3,
-                         {24, 15, 14, 21},
-                         {C, 27, 26, 25, 24, 28, 13, 32, 33},
-                         {24, 28, 13, 32, 33, 34},
-                         0,
-                         {},
-                         {C, 27, 26, 25}};
+constexpr Leg BranchHome{
+    3, {24, 15, 14, 21}, {C, 27, 26, 25, 24, 28, 13, 32, 33}, {24, 28, 13, 32, 33, 34}};
 constexpr Leg BranchStarter{
     4, {34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}};
 constexpr Leg BranchStarterLoop{6,
                                  {35, 36, 34},
                                  {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 40},
                                  {35, 36, 37, 40, 41, 42}};
-constexpr Leg BranchToSidingOne{
-    13, {14}, {C, 27, 26, 25, 24, 23, 21}, {24, 23, 21, 20}, 0, {}, {C, 27, 26, 25}};
-constexpr Leg BranchToSidingTwo{
-    13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 23, 44, 19}, 0, {}, {C, 27, 26, 25}};
+constexpr Leg BranchToSidingOne{13, {14}, {C, 27, 26, 25, 24, 23, 21}, {24, 23, 21, 20}};
+constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 23, 44, 19}};
 
 // Departures from the exchange sidings and the down sidings, by the exchange sidings up
 // starter: across the south crossover to Hollowmer or Radlow Rd, or back onto the down main
@@ -170,8 +160,16 @@ bool StillNeeds(const Leg& leg, int head) {
 }
 
 bool SignalStillNeeded(const Leg& leg, int head) {
-    if (leg.SignalBefore[0] == 0) return StillNeeds(leg, head);
-    return ListHolds(leg.SignalBefore, head == 0 ? Coming : head);
+    int place = head == 0 ? Coming : head;
+    // Until the head has run off the end of the section the signal stands at, and no longer:
+    // a train close behind must find it at danger.
+    int at = SignalSection(leg.Signal);
+    for (int s : leg.Before) {
+        if (s == 0) return false;
+        if (s == place) return true;
+        if (s == at) return false;
+    }
+    return false;
 }
 
 bool PreconditionMet(const GameState& g, const Leg& leg) {

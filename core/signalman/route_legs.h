@@ -21,9 +21,6 @@ struct Leg {
     std::array<int, 8> Clear{};    // sections no other train may hold when it is cleared
     int Precondition = 0;          // a block working that must come first (below)
     std::array<int, 3> Normal{};   // levers that must stand normal beyond the locking's demands
-    // Where the signal itself must stay off, when it goes back sooner than its points because it
-    // stops the signalman accepting a train from a box (empty: as long as Before).
-    std::array<int, 10> SignalBefore{};
 };
 
 // Preconditions of a leg.
@@ -43,7 +40,8 @@ Route RouteOf(const GameState& g, int train);
 // The train's head stands at a place from which it still needs the leg's signal.
 bool StillNeeds(const Leg& leg, int head);
 
-// The train has still to pass the leg's signal itself.
+// The train has still to pass the leg's signal itself: the signal goes back to danger as soon as
+// the train is past it, while its points stay held as long as Before says.
 bool SignalStillNeeded(const Leg& leg, int head);
 
 // The leg's precondition is met.
