@@ -90,9 +90,10 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
     }
     if (IsLineClearCode(shown) && AcceptanceAllowed(g, box)) {
         int t = g.BoxOfferedTrain[box];
-        // A train for the sidings whose road is taken by a departure for Pellingford waits at
-        // the box in rear: at our home signal it would stand where that departure must draw out.
-        if (t != 0 && g.TrainTo[t] == YardLine && !ReceptionRoadFree(g, t) &&
+        // A train off the loop for the sidings whose road is taken by a departure for
+        // Pellingford waits at Radlow Rd: at our loop home it would stand where that departure
+        // must draw out.
+        if (t != 0 && box == 4 && g.TrainTo[t] == YardLine && !ReceptionRoadFree(g, t) &&
             DepartureForPellingfordWaiting(g))
             return false;
         move = Bell(g, box, shown, "accept " + (t != 0 ? TrainName(g, t) : "its train"));
@@ -102,12 +103,12 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
 }
 
 // The train that will run off the blocked-back line: a departure for Pellingford that has not
-// yet come back past the down main starter.
+// yet come back off the LMS loop past the inner home.
 bool BlockedBackNeeded(const GameState& g, const TrainsInHand& trains) {
     for (int i = 0; i < trains.Count; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
         if (g.TrainFrom[t] != YardLine || g.TrainTo[t] != 1) continue;
-        if (ListHolds(std::array<int, 10>{18, 19, 20, 17, 9, 8, 7, 3, 2}, HeadSection(g, t)))
+        if (ListHolds(std::array<int, 10>{18, 19, 20, 17, 9, 8, 7, 38, 6, 5}, HeadSection(g, t)))
             return true;
     }
     return false;
@@ -142,7 +143,7 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         move = Ring(g, box, BellTrainOut, TrainName(g, rear) + " is out of section");
         return true;
     }
-    if (box == 3 && g.BoxBlockedBack[3] != 0 && !BlockedBackNeeded(g, trains) &&
+    if (box == 4 && g.BoxBlockedBack[4] != 0 && !BlockedBackNeeded(g, trains) &&
         ToosAllowed(g, box)) {
         move = Ring(g, box, BellTrainOut, "obstruction removed: the departure is clear of the line");
         return true;
@@ -166,10 +167,10 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         move = Ring(g, box, BellShuntForward, "the up train for the sidings must use the LMS loop");
         return true;
     }
-    if (box == 3 && g.BoxBlockedBack[3] == 0 && g.BoxOfferedTrain[3] == 0 &&
-        IncomingBlock(g, 3) == LineBlocked && BlockedBackNeeded(g, trains)) {
+    if (box == 4 && g.BoxBlockedBack[4] == 0 && g.BoxOfferedTrain[4] == 0 &&
+        IncomingBlock(g, 4) == LineBlocked && BlockedBackNeeded(g, trains)) {
         move = Ring(g, box, BellBlockingBack,
-                    "the departure for Pellingford must draw out onto the down main");
+                    "the departure for Pellingford must draw out onto the LMS loop");
         return true;
     }
     return false;

@@ -62,8 +62,9 @@ constexpr Leg BranchToSidingOne{13, {14}, {C, 27, 26, 25, 24, 23, 21}, {24, 23, 
 constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 23, 44, 19}};
 
 // Departures from the exchange sidings and the down sidings, by the exchange sidings up
-// starter: across the south crossover to Hollowmer or Radlow Rd, or back onto the down main
-// (the line from Hollowmer blocked back) and from there down the main to Pellingford.
+// starter: across the south crossover to Hollowmer or Radlow Rd, or out onto the LMS loop (the
+// line from Radlow Rd blocked back, which keeps Hollowmer's line free) and from there back down
+// the main to Pellingford.
 // (The loop points decide which box the exchange sidings starter leads to.)
 constexpr Leg YardToHollowmer{30,
                               {33, 34, 32, 31},
@@ -75,12 +76,14 @@ constexpr Leg YardToRadlow{30,
                            {35, 36, 33, 34, 32, 31},
                            {18, 19, 20, 17, 9, 8, 36, 37, 40, 41},
                            {17, 9, 8, 36, 37, 40, 41, 42}};
-constexpr Leg YardOntoDownMain{30,
-                               {32, 31},
-                               {18, 19, 20, 17, 9, 8, 7, 3},
-                               {17, 9, 8, 7, 3, 2},
-                               NeedsBlockedBack,
-                               {33, 39}};
+constexpr Leg YardOntoLoop{30,
+                           {35, 39, 32, 31},
+                           {18, 19, 20, 17, 9, 8, 7, 38, 6},
+                           {17, 9, 8, 7, 38, 6, 5},
+                           NeedsBlockedBack,
+                           {33}};
+// Back off the loop onto the down main for Pellingford.
+constexpr Leg LoopHomeToMain{49, {35, 39}, {5, 6, 38, 7}, {6, 38, 7, 8}, 0, {43}};
 constexpr Leg SidingOneToBranch{27, {26}, {20, 21, 23, 24, 25, 26}, {21, 23, 24, 25, 26, 27}};
 constexpr Leg SidingTwoToBranch{29, {28}, {19, 44, 23, 24, 25, 26}, {44, 23, 24, 25, 26, 27}};
 
@@ -111,11 +114,13 @@ Route FromYard(const GameState& g, int train, int head) {
     case 2: return Of({head == 19 ? &SidingTwoToBranch : &SidingOneToBranch});
     default: break;
     }
-    // Out onto the down main towards Hollowmer's home signal, then back down the main.
+    // Out onto the loop towards Radlow Rd's home signal, then back down the main.
+    // (Until the loop home is cleared for its return the loop still leads on to section 5.)
     bool outward = head == 18 || head == 19 || head == 20 || head == 17 ||
-                   HeadsFor(g, head, {{9, 8}, {8, 7}, {7, 3}, {3, 2}});
-    if (outward) return Of({&YardOntoDownMain});
-    return DownMain(1);
+                   (g.SectNext[6] == 5 && (head == 9 || head == 8 || head == 7 || head == 38 ||
+                                           head == 6));
+    if (outward) return Of({&YardOntoLoop});
+    return Of({&LoopHomeToMain, &DownInnerHome, &DownStarter, &DownAdvanced});
 }
 
 Route FromBranch(const GameState& g, int train) {
@@ -175,7 +180,7 @@ bool SignalStillNeeded(const Leg& leg, int head) {
 bool PreconditionMet(const GameState& g, const Leg& leg) {
     switch (leg.Precondition) {
     case NeedsShuntForward: return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine;
-    case NeedsBlockedBack: return g.BoxBlockedBack[3] != 0 && IncomingBlock(g, 3) == TrainOnLine;
+    case NeedsBlockedBack: return g.BoxBlockedBack[4] != 0 && IncomingBlock(g, 4) == TrainOnLine;
     default: return true;
     }
 }

@@ -26,7 +26,7 @@ struct Leg {
 // Preconditions of a leg.
 enum : int {
     NeedsShuntForward = 1,  // Radlow Rd Jn has given permission to shunt into the LMS loop
-    NeedsBlockedBack = 2,   // the line from Hollowmer Jn is blocked back to its home signal
+    NeedsBlockedBack = 2,   // the line from Radlow Rd Jn is blocked back to its home signal
 };
 
 struct Route {
