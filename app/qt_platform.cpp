@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTime>
 #include <algorithm>
@@ -126,6 +127,21 @@ void QtPlatform::Report(kv41::Output, const std::string& text) {
 
 std::string QtPlatform::ProgramDirectory() {
     return QCoreApplication::applicationDirPath().toStdString();
+}
+
+// Qt's own answer for the desktop, in the same folders the console uses.
+kv41::StandardPlaces QtPlatform::StandardDirectories() {
+    auto place = [](QStandardPaths::StandardLocation location) {
+        return QStandardPaths::writableLocation(location).toStdString();
+    };
+    kv41::StandardPlaces places;
+    places.Config = place(QStandardPaths::GenericConfigLocation) + "/kv41";
+    places.Data = place(QStandardPaths::GenericDataLocation) + "/kv41";
+    places.Documents = place(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(QString::fromStdString(places.Documents)).isDir()) {
+        places.Documents = place(QStandardPaths::HomeLocation);
+    }
+    return places;
 }
 
 std::string QtPlatform::ProgramDate() {
