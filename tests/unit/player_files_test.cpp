@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "framework/messages.h"
+#include "framework/program_files.h"
 #include "framework/settings.h"
 #include "position_fixture.h"
 #include "session/position_file.h"
@@ -120,6 +121,30 @@ TEST(PlayerFiles, InstalledGameKeepsSettingsLogAndAutosaveInTheHome) {
     EXPECT_TRUE(fs::exists(home.File("data/KV41 log.txt")));
     EXPECT_TRUE(fs::exists(home.File("data/KV41 autosave.sav")));
     EXPECT_FALSE(fs::exists(game.host.Directory));
+}
+
+TEST(ProgramFiles, HelpThenFontMustStandBesideTheProgram) {
+    ScratchDirectory dir;
+    testing::FreshGame game(7, false);
+    game.host.Directory = dir.Path();
+    auto fatal = [&game] {
+        game.host.Transcript.clear();
+        try {
+            CheckProgramFiles(game.g);
+        } catch (const ProgramEnd& end) {
+            EXPECT_EQ(end.ExitCode, 1);
+            return game.Said(Output::Box).at(0);
+        }
+        return std::string();
+    };
+    const std::string ending = " / Please see Error Messages page in Help";
+    EXPECT_EQ(fatal(),
+              "Program cannot continue: / Help file missing  " + dir.File("KV41.qch") + ending);
+    testing::WriteFileText(dir.File("KV41.qch"), "help");
+    EXPECT_EQ(fatal(),
+              "Program cannot continue: / Font file missing  " + dir.File("TOLA.TTF") + ending);
+    testing::WriteFileText(dir.File("TOLA.TTF"), "font");
+    EXPECT_EQ(fatal(), "");
 }
 
 }  // namespace
