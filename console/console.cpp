@@ -3,6 +3,7 @@
 #include <exception>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 #include "command_words.h"
 #include "session/main_loop.h"
@@ -54,7 +55,8 @@ private:
 
 }  // namespace
 
-Console::Console(std::ostream& out, uint32_t seed) : out_(out) {
+Console::Console(std::ostream& out, uint32_t seed, std::string programDirectory)
+    : out_(out), programDirectory_(std::move(programDirectory)) {
     PrepareStart(seed);
 }
 
@@ -62,6 +64,7 @@ void Console::PrepareStart(uint32_t seed) {
     auto game = std::make_unique<GameState>();
     auto host = std::make_unique<HeadlessPlatform>(*game);
     host->Seed = seed;
+    host->Directory = programDirectory_;
     host->OnIdle = [this] { return ReadAndRunOne(); };
     host->OnReport = [this](Output kind, const std::string& text) { Print(kind, text); };
     game_ = std::move(game);

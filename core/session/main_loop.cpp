@@ -57,7 +57,7 @@ void PrepareStartScreen(GameState& g) {
     g.RulesLMR = false;
     g.RulesWR = false;
     StartFramework(g, "KV41");
-    g.LastDirectory = g.ProgramDirectory;
+    g.LastDirectory = g.DocumentsDirectory;
     g.GameTitle = Title;
     g.DifficultyName = "Very easy";
     ResetGameState(g);

@@ -114,8 +114,7 @@ void RestartGame(GameState& g) {
 }
 
 void AutoSavePosition(GameState& g) {
-    std::string directory = g.PositionFileName.empty() ? "" : DirectoryOf(g.PositionFileName);
-    ReplaceFile(FileInDirectory(directory, g.ShortName + " autosave.sav"), PositionText(g));
+    ReplaceFile(FileInDirectory(g.DataDirectory, g.ShortName + " autosave.sav"), PositionText(g));
 }
 
 }  // namespace kv41
