@@ -7,7 +7,7 @@
 
 #include "command_words.h"
 #include "session/main_loop.h"
-#include "signalman/signalman.h"
+#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -28,6 +28,7 @@ const char* Prefix(Output kind) {
     case Output::Box: return "box: ";
     case Output::Sound: return "sound: ";
     case Output::Rating: return "rating: ";
+    case Output::Signalman: return "auto: ";
     }
     return "";
 }
@@ -75,6 +76,7 @@ void Console::PrepareStart(uint32_t seed) {
 
 void Console::Print(Output kind, const std::string& text) {
     if (kind == Output::Sound && !traceSounds_) return;
+    if (kind == Output::Signalman) FlushAutoSteps();
     out_ << Prefix(kind) << text << '\n';
 }
 
@@ -117,12 +119,12 @@ bool Console::ReadAndRunOne() {
     DepthGuard guard(depth_);
     out_.flush();  // what the last command set going has been printed by now
     if (exitRequested_) return false;
-    if (autoOn_ && game_->SessionRunning && depth_ > 1) {
+    if (game_->AutoSignalman && game_->SessionRunning && depth_ > 1) {
         if (autoUntil_ == 0 || game_->ClockNow < autoUntil_) {
             AutoPlayOne();
             return true;
         }
-        autoOn_ = false;
+        SetAutoSignalman(*game_, false);
     }
     FlushAutoSteps();
     // Everything queued has been taken by now, so a bell code still waiting for its list was
@@ -142,21 +144,9 @@ bool Console::ReadAndRunOne() {
 }
 
 void Console::AutoPlayOne() {
-    // Levers and instrument handles take no time: a signalman who kept moving them without end
-    // would stop the clock, so after a run of them the railway moves on regardless.
-    constexpr int MaxMovesInARow = 60;
-    SignalmanMove move = NextSignalmanMove(*game_);
-    if (move.Kind == MoveKind::Wait || autoMovesInARow_ >= MaxMovesInARow) {
-        autoMovesInARow_ = 0;
-        ++autoSteps_;
-        host_->QueueTick();
-        return;
-    }
-    ++autoMovesInARow_;
-    FlushAutoSteps();
-    std::string command = MoveCommand(move);
-    out_ << "auto: " << command << '\n';
-    RunLine(command);
+    // The signalman's moves are queued by the game's own wait; the console is only the clock.
+    ++autoSteps_;
+    game_->Inputs.Events.emplace_back();
 }
 
 void Console::FlushAutoSteps() {

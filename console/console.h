@@ -87,7 +87,7 @@ private:
     void AutoCommand(CommandWords& words);
     void HintCommand(CommandWords& words);
 
-    // The automatic signalman's turn at a wait: his next input, or one tick when he waits.
+    // A wait with the automatic signalman at work and nothing queued: the railway moves on.
     void AutoPlayOne();
     void FlushAutoSteps();
 
@@ -101,10 +101,8 @@ private:
     bool refused_ = false;
     bool exitRequested_ = false;
     bool traceSounds_ = false;
-    bool autoOn_ = false;
-    int autoUntil_ = 0;      // the clock minute at which he hands back, or 0: the session's end
-    long autoSteps_ = 0;     // ticks he has waited since his last move, not yet printed
-    int autoMovesInARow_ = 0;
+    int autoUntil_ = 0;   // the clock minute at which he hands back, or 0: the session's end
+    long autoSteps_ = 0;  // ticks run since his last move, not yet printed
 };
 
 }  // namespace kv41

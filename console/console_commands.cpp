@@ -16,7 +16,7 @@
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
-#include "signalman/signalman.h"
+#include "signalman/auto_play.h"
 #include "windows/info_windows.h"
 #include "windows/wtt_file.h"
 
@@ -314,9 +314,8 @@ void Console::AutoCommand(CommandWords& words) {
     int minutes = 0;
     if (on && !words.AtEnd()) minutes = static_cast<int>(words.Number("minutes", 1, 100000));
     words.End();
-    autoOn_ = on;
     autoUntil_ = on && minutes > 0 ? game_->ClockNow + minutes : 0;
-    autoMovesInARow_ = 0;
+    SetAutoSignalman(*game_, on);
 }
 
 void Console::HintCommand(CommandWords& words) {

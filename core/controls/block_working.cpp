@@ -58,9 +58,8 @@ bool ToosSectionsOccupied(const GameState& g, int box) {
 // A route set across the line of a box's train: the branch home against the up main, the up
 // home or down starter against a branch train for the running lines.
 bool ConflictingRouteCleared(const GameState& g, int box, int train) {
-    return (box == 1 && IsReversed(g, 3)) ||
-           (box == 2 && (train == 0 || g.TrainTo[train] != 3) &&
-            (IsReversed(g, 2) || IsReversed(g, 47)));
+    return (box == 1 && IsReversed(g, 3)) || (box == 2 && (train == 0 || g.TrainTo[train] != 3) &&
+                                              (IsReversed(g, 2) || IsReversed(g, 47)));
 }
 
 // One sent code being judged: the box, the code, and the ways the judgement ends.

@@ -11,6 +11,7 @@
 #include "panel/click_regions.h"
 #include "platform/platform.h"
 #include "session/main_loop.h"
+#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -99,7 +100,7 @@ void WaitForAction(GameState& g) {
     // A key only records its command; a speed change (AwaitingAction cleared) ends the wait
     // without a step.
     while (!g.ClickPending && !g.TimerDue && !g.EndRequested && g.AwaitingAction) {
-        if (!TakeScriptedInput(g)) g.Host->WaitForEvents(PollMs);
+        if (!TakeScriptedInput(g) && !TakeSignalmanTurn(g)) g.Host->WaitForEvents(PollMs);
     }
 
     g.TimerDue = false;

@@ -18,7 +18,7 @@ constexpr int ExchangeDeparture = -6;
 void LockError(GameState* report, int lever, bool mustBeNormal) {
     if (!report) return;
     ShowError(*report, "Interlocking error - lever " + TwoDigits(lever) + " must be " +
-                     (mustBeNormal ? "normal" : "reversed"));
+                           (mustBeNormal ? "normal" : "reversed"));
 }
 
 // One locking entry: +n lever n must stand normal, -n reversed. Entries naming no lever of the
@@ -45,7 +45,9 @@ bool LocksHold(const GameState& g, GameState* report, const std::array<int32_t, 
 
 bool SectionClear(const GameState& g, GameState* report, int section) {
     if (section < 1 || section > MaxSections || !Occupied(g, section)) return true;
-    if (report) LosePoints(*report, 1, "interlocking error - track circuit " + g.SectName[section] + " not clear");
+    if (report)
+        LosePoints(*report, 1,
+                   "interlocking error - track circuit " + g.SectName[section] + " not clear");
     return false;
 }
 

@@ -53,8 +53,8 @@ bool ShownUnanswered(const GameState& g, int box) {
 
 // A code that needs the box's attention goes after call attention, when the rules ask for it.
 SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why) {
-    bool needsAttention = BellCodeOf(code).NeedsCallAttention &&
-                          !(code == BellTrainOut && g.RulesWR);
+    bool needsAttention =
+        BellCodeOf(code).NeedsCallAttention && !(code == BellTrainOut && g.RulesWR);
     if (needsAttention && g.RequireCallAttention && g.BoxAttending[box] == 0)
         return Bell(g, box, BellCallAttention, "first, to " + why);
     return Bell(g, box, code, why);
@@ -133,8 +133,8 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     // The box takes nothing from us while its train entering or out of section waits for us.
     int shown = g.BoxBellShown[box];
     if (g.BoxBellSent[box] != 0) return false;
-    if (ShownUnanswered(g, box) && (shown == BellTrainEntering || shown == BellTrainOut ||
-                                    shown == BellCallAttention))
+    if (ShownUnanswered(g, box) &&
+        (shown == BellTrainEntering || shown == BellTrainOut || shown == BellCallAttention))
         return false;
     int rear = g.BoxOfferedTrain[box];
     if (rear != 0 && g.TrainState[rear] >= TrainRunning &&
@@ -145,7 +145,8 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     }
     if (box == 4 && g.BoxBlockedBack[4] != 0 && !BlockedBackNeeded(g, trains) &&
         ToosAllowed(g, box)) {
-        move = Ring(g, box, BellTrainOut, "obstruction removed: the departure is clear of the line");
+        move =
+            Ring(g, box, BellTrainOut, "obstruction removed: the departure is clear of the line");
         return true;
     }
     if (box == 4 && g.BoxShuntForward[4] != 0 && !ShuntForwardNeeded(g, trains) &&

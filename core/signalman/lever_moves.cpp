@@ -49,7 +49,7 @@ struct Frame {
     int Rank = 0;
     const GameState* G = nullptr;
     std::array<int, 8> LegLevers{};
-    int FirstMove = 0;        // the first lever he would move
+    int FirstMove = 0;  // the first lever he would move
     bool FirstIsPull = false;
 
     void Move(int lever, bool pull) {
@@ -182,7 +182,8 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;
     Frame frame;
-    for (int l = 1; l <= LeverCount; ++l) frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
+    for (int l = 1; l <= LeverCount; ++l)
+        frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
     frame.Held = &held;
     frame.Rank = rank;
     std::size_t n = 0;

@@ -23,9 +23,9 @@ constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13}, {12, 
 constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}, {15, 16}};
 constexpr Leg DownDistant{51, {}, {C, 1, 43}, {}};
 constexpr Leg DownBranchStarter{42,
-                                 {24, 25, 23},
-                                 {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 22, 23, 24, 25},
-                                 {12, 22, 23, 24, 25, 26, 27}};
+                                {24, 25, 23},
+                                {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 22, 23, 24, 25},
+                                {12, 22, 23, 24, 25, 26, 27}};
 constexpr Leg DownToYard{43, {32, 38}, {C, 1, 43, 2, 3, 7, 8, 9, 17}, {9, 17}};
 
 // Down trains from Radlow Rd Jn come off the LMS loop into the exchange sidings.
@@ -42,10 +42,10 @@ constexpr Leg UpDistant{1, {}, {C, 29}, {}};
 // An up train for the exchange sidings runs into the LMS loop by leave of Radlow Rd Jn, and
 // backs from there across the south crossover and into the sidings.
 constexpr Leg UpIntoLoop{6,
-                          {35, 36, 34},
-                          {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40},
-                          {35, 36, 37, 40, 41},
-                          NeedsShuntForward};
+                         {35, 36, 34},
+                         {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40},
+                         {35, 36, 37, 40, 41},
+                         NeedsShuntForward};
 constexpr Leg LoopBacking{45, {35, 36, 33, 44}, {41, 40, 37, 36}, {40, 37, 36, 8}, 0, {48}};
 constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8, 9, 17}, {9, 17}};
 
@@ -55,9 +55,9 @@ constexpr Leg BranchHome{
 constexpr Leg BranchStarter{
     4, {34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}};
 constexpr Leg BranchStarterLoop{6,
-                                 {35, 36, 34},
-                                 {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 40},
-                                 {35, 36, 37, 40, 41, 42}};
+                                {35, 36, 34},
+                                {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 40},
+                                {35, 36, 37, 40, 41, 42}};
 constexpr Leg BranchToSidingOne{13, {14}, {C, 27, 26, 25, 24, 23, 21}, {24, 23, 21, 20}};
 constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 23, 44, 19}};
 
@@ -66,12 +66,8 @@ constexpr Leg BranchToSidingTwo{13, {28, 14}, {C, 27, 26, 25, 24, 23, 44}, {24, 
 // line from Radlow Rd blocked back, which keeps Hollowmer's line free) and from there back down
 // the main to Pellingford.
 // (The loop points decide which box the exchange sidings starter leads to.)
-constexpr Leg YardToHollowmer{30,
-                              {33, 34, 32, 31},
-                              {18, 19, 20, 17, 9, 8, 36, 37, 38},
-                              {17, 9, 8, 36, 37, 38, 39},
-                              0,
-                              {35}};
+constexpr Leg YardToHollowmer{
+    30, {33, 34, 32, 31}, {18, 19, 20, 17, 9, 8, 36, 37, 38}, {17, 9, 8, 36, 37, 38, 39}, 0, {35}};
 constexpr Leg YardToRadlow{30,
                            {35, 36, 33, 34, 32, 31},
                            {18, 19, 20, 17, 9, 8, 36, 37, 40, 41},
@@ -116,9 +112,9 @@ Route FromYard(const GameState& g, int train, int head) {
     }
     // Out onto the loop towards Radlow Rd's home signal, then back down the main.
     // (Until the loop home is cleared for its return the loop still leads on to section 5.)
-    bool outward = head == 18 || head == 19 || head == 20 || head == 17 ||
-                   (g.SectNext[6] == 5 && (head == 9 || head == 8 || head == 7 || head == 38 ||
-                                           head == 6));
+    bool outward =
+        head == 18 || head == 19 || head == 20 || head == 17 ||
+        (g.SectNext[6] == 5 && (head == 9 || head == 8 || head == 7 || head == 38 || head == 6));
     if (outward) return Of({&YardOntoLoop});
     return Of({&LoopHomeToMain, &DownInnerHome, &DownStarter, &DownAdvanced});
 }

@@ -14,13 +14,13 @@ constexpr int Coming = 99;
 
 struct Leg {
     int Signal = 0;
-    std::array<int, 6> Points{};   // reversed first, in this order (0 ends the list)
+    std::array<int, 6> Points{};  // reversed first, in this order (0 ends the list)
     // Head sections from which the train still needs the signal: up to the next signal, so that
     // the leg is held, and nothing crosses it, until the train has run through it.
     std::array<int, 16> Before{};
-    std::array<int, 8> Clear{};    // sections no other train may hold when it is cleared
-    int Precondition = 0;          // a block working that must come first (below)
-    std::array<int, 3> Normal{};   // levers that must stand normal beyond the locking's demands
+    std::array<int, 8> Clear{};   // sections no other train may hold when it is cleared
+    int Precondition = 0;         // a block working that must come first (below)
+    std::array<int, 3> Normal{};  // levers that must stand normal beyond the locking's demands
 };
 
 // Preconditions of a leg.

@@ -77,7 +77,8 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
         for (int i = 0; i < trains.Count; ++i) {
             int t = trains.Train[static_cast<std::size_t>(i)];
             if (BoxAhead(g, t) != box) continue;
-            if (pass == 0 && (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
+            if (pass == 0 &&
+                (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
                 continue;
             int legs = LegsToGo(g, t);
             if (best == 0 || legs < bestLegs) {
