@@ -27,7 +27,7 @@ enum class Output {
     Box,
     Sound,
     Rating,
-    Signalman  // a move of the automatic signalman, as the console command that gives it
+    Signalman  // a move of the automatic signalman: the console command that gives it, " - ", why
 };
 
 struct FileChoice {

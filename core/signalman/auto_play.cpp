@@ -36,7 +36,7 @@ void QueueSignalmanMove(GameState& g, const SignalmanMove& move) {
     case MoveKind::Instrument: Click(g, InstrumentHandleCell(move.Number)); break;
     case MoveKind::Wait: return;
     }
-    g.Host->Report(Output::Signalman, MoveCommand(move));
+    g.Host->Report(Output::Signalman, MoveHint(g, move));
 }
 
 bool TakeSignalmanTurn(GameState& g) {

@@ -60,6 +60,17 @@ SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why
     return Bell(g, box, code, why);
 }
 
+// Some train in hand answers the code the box accepted.
+bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (BoxAhead(g, t) == box &&
+            LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
+            return true;
+    }
+    return false;
+}
+
 // A departure for Pellingford stands in the sidings.
 bool DepartureForPellingfordWaiting(const GameState& g) {
     for (int s : {18, 19, 20}) {
@@ -156,6 +167,13 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     }
     int ahead = NextTrainFor(g, trains, box);
     int outgoing = OutgoingBlock(g, box);
+    // A line clear given for a train no longer coming (a departure taken back into the yard):
+    // cancelled, so that the next train is offered under its own code.
+    if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
+        !IsReversed(g, SectionSignal[box]) && !AnyTrainAnswers(g, trains, box)) {
+        move = Ring(g, box, BellCancel, "the train it gave line clear for is not coming now");
+        return true;
+    }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
     // While the box's own offer stands unanswered, a line clear code sent to it would be taken
     // as the answer to that offer.

@@ -176,8 +176,15 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int train = trains.Train[static_cast<std::size_t>(rank)];
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
-    // A train for the sidings is not brought on while the road it will run into is taken.
+    // A train for the sidings is not brought on while the road it will run into is taken; and
+    // nothing else crosses the entry to the sidings while a departure waits on the yard road
+    // (a train there makes the yard busy, and a departure still waiting when the yard is done
+    // is taken back into the yard).
     if (g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train)) return false;
+    int onYardRoad = g.SectTrain[18];
+    if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
+        g.TrainFrom[onYardRoad] == YardLine)
+        return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;
