@@ -20,6 +20,9 @@ void OnMouseDown(GameState& g, int x, int y) {
         g.ClickRow = (y - g.StatusHeight) / g.CellHeight + 1;
     }
     g.ClickWasTap = false;
+    // Every press is timed, the ones that end a code included: a press that ends one code may
+    // start the next, which is then timed from this press and not from the old code's first.
+    g.ClickTime = g.Host->TimeOfDayMs();
     if (g.BellTapping) {
         // While a code is tapped, a click on the same plunger is a beat; any other click ends
         // the code and is then taken as an ordinary click.
@@ -28,11 +31,10 @@ void OnMouseDown(GameState& g, int x, int y) {
             RecordTap(g);
         } else {
             DecodeTaps(g);
+            g.TapTimes[1] = g.ClickTime;
         }
         return;
     }
-    // The time of every click, as the first beat of a code should the click start one.
-    g.ClickTime = g.Host->TimeOfDayMs();
     g.TapTimes[1] = g.ClickTime;
     if (live) g.Host->Sleep(100);
 }
