@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTime>
 #include <algorithm>
@@ -104,6 +105,8 @@ int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
 }
 
 void QtPlatform::ShowBox(const std::string& text, kv41::BoxType type, int helpContext) {
+    // Also for a player who started the program from a terminal, or a script that did.
+    if (type == kv41::BoxType::Error) std::cerr << "kv41: " << BoxText(text).toStdString() << '\n';
     const QMessageBox::Icon icon = type == kv41::BoxType::Error     ? QMessageBox::Critical
                                    : type == kv41::BoxType::Warning ? QMessageBox::Warning
                                                                     : QMessageBox::Information;
@@ -128,6 +131,21 @@ std::string QtPlatform::ProgramDirectory() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
+// Qt's own answer for the desktop, in the same folders the console uses.
+kv41::StandardPlaces QtPlatform::StandardDirectories() {
+    auto place = [](QStandardPaths::StandardLocation location) {
+        return QStandardPaths::writableLocation(location).toStdString();
+    };
+    kv41::StandardPlaces places;
+    places.Config = place(QStandardPaths::GenericConfigLocation) + "/kv41";
+    places.Data = place(QStandardPaths::GenericDataLocation) + "/kv41";
+    places.Documents = place(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(QString::fromStdString(places.Documents)).isDir()) {
+        places.Documents = place(QStandardPaths::HomeLocation);
+    }
+    return places;
+}
+
 std::string QtPlatform::ProgramDate() {
     const QFileInfo info(QCoreApplication::applicationFilePath());
     return QLocale().toString(info.lastModified().date(), QLocale::ShortFormat).toStdString();
@@ -143,7 +161,12 @@ void QtPlatform::RequestExit(int exitCode) {
     QCoreApplication::exit(exitCode);
 }
 
+// Without its own font the panel cannot be drawn: metrics of 0 make the game end the program.
 void QtPlatform::FontMetrics(int pointSize, int& cellWidth, int& textHeight) {
+    if (!PanelFontAvailable()) {
+        cellWidth = textHeight = 0;
+        return;
+    }
     const QFont font = PanelFont(pointSize);
     window_.Panel().SetPanelFont(font);
     const QFontMetrics metrics(font);
@@ -163,8 +186,7 @@ void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv4
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto code = static_cast<unsigned char>(text[i]);
         if (code == ' ') continue;
-        DrawCellCharacter(painter, x + static_cast<int>(i) * g.CellWidth, y, code, metrics,
-                          g.CellWidth);
+        DrawCellCharacter(painter, x + static_cast<int>(i) * g.CellWidth, y, code, metrics);
     }
 }
 
@@ -178,7 +200,7 @@ bool QtPlatform::DrawLabel(int x, int y, std::string_view text, int pointSize, k
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto code = static_cast<unsigned char>(text[i]);
         if (code == ' ') continue;
-        DrawCellCharacter(painter, x + static_cast<int>(i) * cell, y, code, metrics, cell);
+        DrawCellCharacter(painter, x + static_cast<int>(i) * cell, y, code, metrics);
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
@@ -99,7 +100,7 @@ void WaitForAction(GameState& g) {
     // legend; a speed change (AwaitingAction cleared) ends it without a step as well.
     while (!g.ClickPending && !g.KeyActionPending && !g.TimerDue && !g.EndRequested &&
            g.AwaitingAction) {
-        g.Host->WaitForEvents(PollMs);
+        if (!TakeScriptedInput(g)) g.Host->WaitForEvents(PollMs);
     }
 
     const bool stepDue = g.TimerDue;

@@ -489,15 +489,16 @@ TEST(PositionFile, RestartLoadsIntoTheRunningGameAndSetsTheCaption) {
     EXPECT_EQ(early.host.Asked.size(), asked);
 }
 
-TEST(PositionFile, AutoSaveWritesBesideThePositionFileWithoutAWord) {
-    ScratchDirectory dir;
+TEST(PositionFile, AutoSaveWritesInTheDataDirectoryWithoutAWord) {
+    ScratchDirectory dir, elsewhere;
     PlayedGame played;
     GameState& g = played.g;
-    g.PositionFileName = dir.File("mine.sav");
+    g.DataDirectory = dir.Path();
+    g.PositionFileName = elsewhere.File("mine.sav");
     AutoSavePosition(g);
     EXPECT_TRUE(played.host.Transcript.empty());
     EXPECT_EQ(ReadFileText(dir.File("KV41 autosave.sav")), PositionText(g));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("mine.sav")));
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.File("KV41 autosave.sav")));
 }
 
 }  // namespace
