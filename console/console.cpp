@@ -119,7 +119,7 @@ bool Console::ReadAndRunOne() {
     // Everything queued has been taken by now, so a bell code still waiting for its list was
     // not wanted by the click meant for it (the click went elsewhere, say to a lever prompt);
     // it must not answer a later, unrelated click.
-    host_->BellChoices.clear();
+    game_->Inputs.BellCodes.clear();
     std::string line;
     bool overlong = false;
     if (!ReadLine(line, overlong)) return false;
@@ -183,15 +183,6 @@ void Console::CheckAllowed(Allowed when) const {
         }
         return;
     }
-}
-
-bool Console::WithFileChosen(const std::string& file, void (*action)(GameState&)) {
-    host_->FileChoices.clear();
-    host_->FileChoices.push_back(file);
-    action(*game_);
-    bool asked = host_->FileChoices.empty();
-    host_->FileChoices.clear();
-    return asked;
 }
 
 void Console::PrintWindow(const InfoWindow& window) {

@@ -58,9 +58,6 @@ private:
     void PrepareStart(uint32_t seed);
     void Print(Output kind, const std::string& text);
     void PrintWindow(const InfoWindow& window);
-    // Hands FILE to the next file dialog and runs the action; false when the action did not
-    // ask for a file (the core cannot do it yet).
-    bool WithFileChosen(const std::string& file, void (*action)(GameState&));
 
     // The commands.
     void SeedCommand(CommandWords& words);

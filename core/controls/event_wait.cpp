@@ -6,6 +6,7 @@
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
@@ -98,7 +99,7 @@ void WaitForAction(GameState& g) {
     // A key only records its command; a speed change (AwaitingAction cleared) ends the wait
     // without a step.
     while (!g.ClickPending && !g.TimerDue && !g.EndRequested && g.AwaitingAction) {
-        g.Host->WaitForEvents(PollMs);
+        if (!TakeScriptedInput(g)) g.Host->WaitForEvents(PollMs);
     }
 
     g.TimerDue = false;

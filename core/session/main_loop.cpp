@@ -10,6 +10,7 @@
 #include "framework/settings.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "model/clock.h"
 #include "model/layout.h"
 #include "model/timetable.h"
@@ -90,7 +91,9 @@ void RunSession(GameState& g) {
         PaintWindow(g);
         do {
             g.HelpContext = 410;
-            while (!g.AppActive || g.Paused) g.Host->WaitForEvents(200);
+            while (!g.AppActive || g.Paused) {
+                if (!TakeScriptedInput(g)) g.Host->WaitForEvents(200);
+            }
             WaitForAction(g);
             if (!g.AwaitingAction) PaintWindow(g);
         } while (!g.AwaitingAction);
