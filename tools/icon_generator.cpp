@@ -37,8 +37,8 @@ const std::vector<Shape>& Shapes() {
         {Shape::Polygon, {{132, 208}, {180, 208}, {184, 218}, {128, 218}}, "#5b5b5b"},
         {Shape::Polygon, {{40, 62}, {148, 62}, {148, 92}, {40, 92}}, "#c8102e"},  // the arm
         {Shape::Polygon, {{58, 62}, {74, 62}, {74, 92}, {58, 92}}, "#f2f2f2"},    // its stripe
-        {Shape::Circle, {{182, 77}, {182, 61}}, "#202020"},                        // spectacle
-        {Shape::Circle, {{182, 77}, {182, 67}}, "#ff3b30"},                        // red lamp
+        {Shape::Circle, {{182, 77}, {182, 61}}, "#202020"},                       // spectacle
+        {Shape::Circle, {{182, 77}, {182, 67}}, "#ff3b30"},                       // red lamp
         {Shape::Polygon, {{164, 74}, {182, 74}, {182, 80}, {164, 80}}, "#202020"},
         {Shape::Polygon, {{100, 150}, {112, 150}, {112, 196}, {100, 196}}, "#d9a441"},  // lever
         {Shape::Circle, {{106, 146}, {106, 138}}, "#d9a441"},
@@ -70,7 +70,8 @@ QString Svg(const Shape& shape) {
     switch (shape.Kind) {
     case Shape::RoundedBox: {
         const QPointF b = shape.Points[1];
-        return QString("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"%6\"/>")
+        return QString(
+                   "  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"%6\"/>")
             .arg(a.x())
             .arg(a.y())
             .arg(b.x() - a.x())
