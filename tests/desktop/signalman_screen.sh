@@ -43,12 +43,12 @@ sleep 0.5
 xdotool key u
 grep -q . "$work/trace" || true
 
-# The first hour: the 6.58 from Radlow is given its clear road at about 6.56.
-for _ in $(seq 240); do
-    grep -q "giving down  6.58 passenger a clear road" "$work/trace" && break
+# The first hour: the trace notes each minute of the clock.
+for _ in $(seq 400); do
+    grep -q "^time:  7.00" "$work/trace" && break
     sleep 0.5
 done
-grep -q "giving down  6.58 passenger a clear road" "$work/trace" || fail "an hour did not pass"
+grep -q "^time:  7.00" "$work/trace" || fail "an hour did not pass"
 grep -q " - pull Down Main Home" "$work/trace" || fail "the signalman made no moves"
 if grep -q "You lose" "$work/trace"; then fail "points lost"; fi
 
