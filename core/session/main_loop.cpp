@@ -90,7 +90,8 @@ void RunSession(GameState& g) {
         PaintWindow(g);
         do {
             g.HelpContext = 410;
-            while (!g.AppActive || g.Paused) g.Host->WaitForEvents(200);
+            // A wish to quit (the window's close button) is answered even while paused.
+            while ((!g.AppActive || g.Paused) && !g.EndRequested) g.Host->WaitForEvents(200);
             WaitForAction(g);
             if (!g.AwaitingAction) PaintWindow(g);
         } while (!g.AwaitingAction);
