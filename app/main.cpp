@@ -20,6 +20,7 @@
 #include <iostream>
 
 #include "dialog_picture.h"
+#include "framework/program_files.h"
 #include "main_window.h"
 #include "panel/click_regions.h"
 #include "qt_platform.h"
@@ -138,6 +139,18 @@ int main(int argc, char** argv) {
     MainWindow window;
     window.Host().TraceOutput = trace;
     window.Host().TickOverrideMs = tickMs;
+    if (exitAfter > 0) {
+        QTimer::singleShot(exitAfter, [&] {
+            if (!screenshot.isEmpty()) SaveScreen(screenshot);
+            window.Host().RequestExit(0);
+        });
+    }
+    // The help and the font must stand beside the program; without them it ends at once.
+    try {
+        kv41::CheckProgramFiles(window.Game());
+    } catch (const kv41::ProgramEnd& end) {
+        return end.ExitCode;
+    }
     // Laid out and placed before it is shown, so that the window manager frames it where it
     // belongs.
     window.PrepareStart();
@@ -147,12 +160,6 @@ int main(int argc, char** argv) {
             std::cerr << "kv41: unknown --at action " << action.toStdString() << '\n';
             return 2;
         }
-    }
-    if (exitAfter > 0) {
-        QTimer::singleShot(exitAfter, [&] {
-            if (!screenshot.isEmpty()) SaveScreen(screenshot);
-            window.Host().RequestExit(0);
-        });
     }
     if (newShift > 0) {
         QTimer::singleShot(0, [&] { window.StartGame(newShift - 1, newLevel - 1); });

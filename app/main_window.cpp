@@ -17,6 +17,7 @@
 #include "bell_code_dialog.h"
 #include "end_dialog.h"
 #include "framework/options.h"
+#include "framework/program_files.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "help_window.h"
@@ -214,7 +215,10 @@ void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
 }
 
 void MainWindow::ShowHelp(int topic) {
-    if (!help_) help_ = std::make_unique<HelpWindow>(Text(host_->ProgramDirectory()) + "/help");
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>(Text(host_->ProgramDirectory()) + "/" +
+                                             kv41::HelpFileName);
+    }
     help_->ShowTopic(topic);
 }
 

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTime>
 #include <algorithm>
@@ -32,11 +33,6 @@ QString ToQt(const std::string& text) {
 }
 
 // Texts from the core use CR LF for line breaks, as the message boxes expect.
-// The diagram's arrows are drawn, not taken from the font.
-bool IsDrawnCharacter(unsigned char code) {
-    return code > 126;
-}
-
 QString BoxText(const std::string& text) {
     QString s = ToQt(text);
     s.remove(QChar('\r'));
@@ -122,6 +118,8 @@ int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
 }
 
 void QtPlatform::ShowBox(const std::string& text, kv41::BoxType type, int helpContext) {
+    // Also for a player who started the program from a terminal, or a script that did.
+    if (type == kv41::BoxType::Error) std::cerr << "kv41: " << BoxText(text).toStdString() << '\n';
     const QMessageBox::Icon icon = type == kv41::BoxType::Error     ? QMessageBox::Critical
                                    : type == kv41::BoxType::Warning ? QMessageBox::Warning
                                                                     : QMessageBox::Information;
@@ -146,6 +144,21 @@ std::string QtPlatform::ProgramDirectory() {
     return QCoreApplication::applicationDirPath().toStdString();
 }
 
+// Qt's own answer for the desktop, in the same folders the console uses.
+kv41::StandardPlaces QtPlatform::StandardDirectories() {
+    auto place = [](QStandardPaths::StandardLocation location) {
+        return QStandardPaths::writableLocation(location).toStdString();
+    };
+    kv41::StandardPlaces places;
+    places.Config = place(QStandardPaths::GenericConfigLocation) + "/kv41";
+    places.Data = place(QStandardPaths::GenericDataLocation) + "/kv41";
+    places.Documents = place(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(QString::fromStdString(places.Documents)).isDir()) {
+        places.Documents = place(QStandardPaths::HomeLocation);
+    }
+    return places;
+}
+
 std::string QtPlatform::ProgramDate() {
     const QFileInfo info(QCoreApplication::applicationFilePath());
     return QLocale().toString(info.lastModified().date(), QLocale::ShortFormat).toStdString();
@@ -161,7 +174,12 @@ void QtPlatform::RequestExit(int exitCode) {
     QCoreApplication::exit(exitCode);
 }
 
+// Without its own font the panel cannot be drawn: metrics of 0 make the game end the program.
 void QtPlatform::FontMetrics(int pointSize, int& cellWidth, int& textHeight) {
+    if (!PanelFontAvailable()) {
+        cellWidth = textHeight = 0;
+        return;
+    }
     const QFont font = PanelFont(pointSize);
     window_.Panel().SetPanelFont(font);
     const QFontMetrics metrics(font);
@@ -199,22 +217,21 @@ void QtPlatform::DrawCells(QPainter& painter, int x, int y, std::string_view tex
     const bool wholeRuns = QFontMetricsF(font).horizontalAdvance(QChar('W')) == cell;
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        const int left = x + static_cast<int>(i) * cell;
-        if (code == ' ') {
+        if (text[i] == ' ') {
             ++i;
-        } else if (!wholeRuns || IsDrawnCharacter(code)) {
-            DrawCellCharacter(painter, left, y, code, metrics, cell);
-            ++i;
-        } else {
-            std::size_t end = i + 1;
-            while (end < text.size() && !IsDrawnCharacter(static_cast<unsigned char>(text[end])))
-                ++end;
-            while (end > i && text[end - 1] == ' ') --end;
-            painter.drawText(QPoint(left, y + metrics.ascent()),
-                             QString::fromLatin1(text.data() + i, static_cast<qsizetype>(end - i)));
-            i = end;
+            continue;
         }
+        const int left = x + static_cast<int>(i) * cell;
+        if (!wholeRuns) {
+            DrawCellCharacter(painter, left, y, static_cast<unsigned char>(text[i]), metrics);
+            ++i;
+            continue;
+        }
+        // The rest in one go, without the blanks at its end: the background is filled already.
+        const std::size_t end = text.find_last_not_of(' ') + 1;
+        painter.drawText(QPoint(left, y + metrics.ascent()),
+                         QString::fromLatin1(text.data() + i, static_cast<qsizetype>(end - i)));
+        return;
     }
 }
 

@@ -25,6 +25,7 @@ public:
                           const std::string& perCent) override;
     void Report(kv41::Output kind, const std::string& text) override;
     std::string ProgramDirectory() override;
+    kv41::StandardPlaces StandardDirectories() override;
     std::string ProgramDate() override;
     void Terminate() override;
     void FontMetrics(int pointSize, int& cellWidth, int& textHeight) override;

@@ -3,6 +3,7 @@
 #include <exception>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 #include "command_words.h"
 #include "session/main_loop.h"
@@ -54,7 +55,8 @@ private:
 
 }  // namespace
 
-Console::Console(std::ostream& out, uint32_t seed) : out_(out) {
+Console::Console(std::ostream& out, uint32_t seed, std::string programDirectory)
+    : out_(out), programDirectory_(std::move(programDirectory)) {
     PrepareStart(seed);
 }
 
@@ -62,6 +64,7 @@ void Console::PrepareStart(uint32_t seed) {
     auto game = std::make_unique<GameState>();
     auto host = std::make_unique<HeadlessPlatform>(*game);
     host->Seed = seed;
+    host->Directory = programDirectory_;
     host->OnIdle = [this] { return ReadAndRunOne(); };
     host->OnReport = [this](Output kind, const std::string& text) { Print(kind, text); };
     game_ = std::move(game);
@@ -116,7 +119,7 @@ bool Console::ReadAndRunOne() {
     // Everything queued has been taken by now, so a bell code still waiting for its list was
     // not wanted by the click meant for it (the click went elsewhere, say to a lever prompt);
     // it must not answer a later, unrelated click.
-    host_->BellChoices.clear();
+    game_->Inputs.BellCodes.clear();
     std::string line;
     bool overlong = false;
     if (!ReadLine(line, overlong)) return false;
@@ -180,15 +183,6 @@ void Console::CheckAllowed(Allowed when) const {
         }
         return;
     }
-}
-
-bool Console::WithFileChosen(const std::string& file, void (*action)(GameState&)) {
-    host_->FileChoices.clear();
-    host_->FileChoices.push_back(file);
-    action(*game_);
-    bool asked = host_->FileChoices.empty();
-    host_->FileChoices.clear();
-    return asked;
 }
 
 void Console::PrintWindow(const InfoWindow& window) {

@@ -20,7 +20,9 @@ class CommandWords;
 
 class Console {
 public:
-    Console(std::ostream& out, uint32_t seed);
+    // The program directory decides where the player's files go, as the desktop program's does
+    // (its default, the current directory, keeps them there).
+    Console(std::ostream& out, uint32_t seed, std::string programDirectory = ".");
 
     // Reads and runs commands from these streams in turn until they end or "exit".
     // Returns the exit status: 0, or 1 when any command was refused as malformed.
@@ -56,9 +58,6 @@ private:
     void PrepareStart(uint32_t seed);
     void Print(Output kind, const std::string& text);
     void PrintWindow(const InfoWindow& window);
-    // Hands FILE to the next file dialog and runs the action; false when the action did not
-    // ask for a file (the core cannot do it yet).
-    bool WithFileChosen(const std::string& file, void (*action)(GameState&));
 
     // The commands.
     void SeedCommand(CommandWords& words);
@@ -89,6 +88,7 @@ private:
     std::ostream& out_;
     std::unique_ptr<GameState> game_;
     std::unique_ptr<HeadlessPlatform> host_;
+    std::string programDirectory_;
     std::vector<std::istream*> inputs_;
     std::size_t current_ = 0;
     int depth_ = 0;  // how many command reads are under way, one inside the other

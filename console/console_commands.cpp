@@ -104,27 +104,27 @@ void Console::NewCommand(CommandWords& words) {
     int shift = static_cast<int>(words.Number("shift", 1, 5));
     int level = static_cast<int>(words.Number("level", 1, 5));
     words.End();
-    host_->FileChoices.clear();  // the timetable file offer is cancelled
+    game_->Inputs.Files.clear();  // the timetable file offer is cancelled
     StartNewGame(*game_, shift - 1, level - 1);
 }
 
 void Console::ResumeCommand(CommandWords& words) {
     std::string file = words.Text("file name");
     words.End();
-    if (!WithFileChosen(file, [](GameState& g) { ResumeSavedGame(g); })) throw NotOffered;
+    if (!WithFileChosen(*game_, file, [](GameState& g) { ResumeSavedGame(g); })) throw NotOffered;
 }
 
 void Console::StepCommand(CommandWords& words) {
     long long count = words.AtEnd() ? 1 : words.Number("count", 1, MaxSteps);
     words.End();
-    for (long long i = 0; i < count; ++i) host_->QueueTick();
+    for (long long i = 0; i < count; ++i) game_->Inputs.Events.emplace_back();
 }
 
 void Console::ClickCommand(CommandWords& words) {
     int column = static_cast<int>(words.Number("column", 1, GridColumns));
     int row = static_cast<int>(words.Number("row", 1, GridRows));
     words.End();
-    host_->QueueClick(column, row);
+    game_->Inputs.Events.push_back(PlayerInput::Click(column, row));
 }
 
 void Console::KeyCommand(CommandWords& words) {
@@ -135,27 +135,30 @@ void Console::KeyCommand(CommandWords& words) {
     if (key.size() != 1 || !(letter || c == '+' || c == '-')) {
         throw CommandRefused{"key must be +, - or a letter, not " + key};
     }
-    host_->QueueKey(c);
+    game_->Inputs.Events.push_back(PlayerInput::Typed(c));
 }
 
 void Console::LeverCommand(CommandWords& words) {
     int lever = static_cast<int>(words.Number("lever", 1, LeverCount));
     words.End();
     PanelCell cell = LeverCell(lever);
-    host_->QueueClick(cell.Column, cell.Row);
+    auto& events = game_->Inputs.Events;
+    events.push_back(PlayerInput::Click(cell.Column, cell.Row));
     // A spare lever or a gap in the frame is answered at once, with no prompt to confirm.
     uint8_t kind = game_->LeverKind[lever];
-    if (kind != LeverSpare && kind != LeverGap) host_->QueueClick(cell.Column, cell.Row);
+    if (kind != LeverSpare && kind != LeverGap) {
+        events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+    }
 }
 
 void Console::BellCommand(CommandWords& words) {
     int box = BoxArgument(words);
     int code = static_cast<int>(words.Number("code", 0, 26));
     words.End();
-    host_->BellChoices.clear();
-    host_->BellChoices.push_back(code);
+    game_->Inputs.BellCodes.clear();
+    game_->Inputs.BellCodes.push_back(code);
     PanelCell cell = BoxNameCell(box);
-    host_->QueueClick(cell.Column, cell.Row);
+    game_->Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
 }
 
 void Console::TapCommand(CommandWords& words) {
@@ -168,9 +171,10 @@ void Console::TapCommand(CommandWords& words) {
         gaps.push_back(static_cast<int>(words.Number("gap", 0, MaxGapMs)));
     }
     PanelCell tapper = TapperCell(box);
-    host_->QueueClick(tapper.Column, tapper.Row);
-    for (int gap : gaps) host_->QueueClick(tapper.Column, tapper.Row, gap);
-    host_->QueueClick(NeutralCell.Column, NeutralCell.Row);
+    auto& events = game_->Inputs.Events;
+    events.push_back(PlayerInput::Click(tapper.Column, tapper.Row));
+    for (int gap : gaps) events.push_back(PlayerInput::Click(tapper.Column, tapper.Row, gap));
+    events.push_back(PlayerInput::Click(NeutralCell.Column, NeutralCell.Row, 0));
 }
 
 void Console::InstrumentCommand(CommandWords& words) {
@@ -180,13 +184,13 @@ void Console::InstrumentCommand(CommandWords& words) {
     if (cell.Column == 0) {
         throw CommandRefused{"box " + std::to_string(box) + " has no commutator"};
     }
-    host_->QueueClick(cell.Column, cell.Row);
+    game_->Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
 }
 
 void Console::AnswerCommand(CommandWords& words) {
     bool yes = OnOff(words, "answer", "yes", "no");
     words.End();
-    host_->Answers.push_back(yes);
+    game_->Inputs.Answers.push_back(yes);
 }
 
 void Console::OptionCommand(CommandWords& words) {
@@ -220,7 +224,7 @@ void Console::UnpauseCommand(CommandWords& words) {
 void Console::SaveCommand(CommandWords& words) {
     std::string file = words.Text("file name");
     words.End();
-    if (!WithFileChosen(file, SaveGameAs)) throw NotOffered;
+    if (!WithFileChosen(*game_, file, SaveGameAs)) throw NotOffered;
 }
 
 void Console::RestartCommand(CommandWords& words) {
@@ -228,7 +232,7 @@ void Console::RestartCommand(CommandWords& words) {
     words.End();
     // Restart acts only while the game runs; the menu item does nothing while paused.
     if (game_->Paused) throw CommandRefused{"the game is paused", false};
-    if (!WithFileChosen(file, RestartGame)) throw NotOffered;
+    if (!WithFileChosen(*game_, file, RestartGame)) throw NotOffered;
 }
 
 void Console::WttFileCommand(CommandWords& words) {

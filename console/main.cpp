@@ -1,5 +1,6 @@
 // kv41-console: the game played from commands on standard input or in files.
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -10,7 +11,22 @@
 #include "command_words.h"
 #include "console.h"
 
+namespace {
+
+// The directory of the running program file, as the desktop program takes its own; the current
+// directory when the system cannot say.
+std::string OwnDirectory(const char* argv0) {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) self = std::filesystem::absolute(argv0, error);
+    if (error || !self.has_parent_path()) return ".";
+    return self.parent_path().string();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    std::string programDirectory = OwnDirectory(argv[0]);
     auto seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count() &
                                       0xffffffffu);
     std::vector<std::unique_ptr<std::ifstream>> files;
@@ -24,6 +40,14 @@ int main(int argc, char** argv) {
             seed = static_cast<uint32_t>(*value);
             continue;
         }
+        if (std::string_view(argv[i]) == "--dir") {
+            if (i + 1 >= argc) {
+                std::cerr << "kv41-console: --dir takes a directory\n";
+                return 2;
+            }
+            programDirectory = argv[++i];
+            continue;
+        }
         auto file = std::make_unique<std::ifstream>(argv[i], std::ios::binary);
         if (!*file) {
             std::cerr << "kv41-console: cannot read " << argv[i] << '\n';
@@ -34,6 +58,6 @@ int main(int argc, char** argv) {
     std::vector<std::istream*> inputs;
     for (auto& f : files) inputs.push_back(f.get());
     if (inputs.empty()) inputs.push_back(&std::cin);
-    kv41::Console console(std::cout, seed);
+    kv41::Console console(std::cout, seed, programDirectory);
     return console.Run(inputs);
 }

@@ -5,6 +5,7 @@
 #include "controls/block_state.h"
 #include "controls/controls_state.h"
 #include "framework/framework_state.h"
+#include "input/player_input.h"
 #include "model/railway_tables.h"
 #include "model/random.h"
 #include "model/train_tables.h"
@@ -30,6 +31,7 @@ struct GameState : RailwayTables,
                    WindowsState {
     RandomGenerator Random;
     Platform* Host = nullptr;  // the front end's window, sounds, files and clock
+    PlayerInputs Inputs;       // scripted input, taken by the waits as the window's is
 };
 
 }  // namespace kv41

@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+  qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite python3-fonttools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang clang-format libclang-rt-14-dev
   xvfb xauth
   fonts-dejavu-core
+  lintian desktop-file-utils appstream mmdebstrap
 )
 
 missing=()

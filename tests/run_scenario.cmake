@@ -15,7 +15,7 @@ foreach(line ${header})
 endforeach()
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
-execute_process(COMMAND ${CONSOLE} ${args} ${SCRIPT}
+execute_process(COMMAND ${CONSOLE} --dir ${WORKDIR} ${args} ${SCRIPT}
                 WORKING_DIRECTORY ${WORKDIR}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(WRITE ${WORKDIR}/actual.txt "${out}")

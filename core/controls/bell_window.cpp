@@ -7,6 +7,7 @@
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "platform/platform.h"
 
 namespace kv41 {
@@ -40,7 +41,7 @@ void ChooseBell(GameState& g, int box) {
     g.HelpContext = 414;
     g.PendingBellBox = box;
     g.PendingBellCode = 0;
-    std::optional<int> chosen = g.Host->ChooseBellCode(box, BellNone);
+    std::optional<int> chosen = ChooseBellCodeFor(g, box);
     if (chosen && *chosen > BellNone && *chosen <= BellCodeLast) {
         g.PendingBellCode = *chosen;
         PlayBell(g, box, *chosen);

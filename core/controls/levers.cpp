@@ -8,6 +8,8 @@
 #include "framework/messages.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
+#include "game_state.h"
+#include "input/player_input.h"
 #include "platform/platform.h"
 
 namespace kv41 {
@@ -28,7 +30,9 @@ void ShowLeverPrompt(GameState& g, int lever) {
 // are not acted on, so the railway stands still while the signalman makes up his mind.
 void WaitForConfirmingClick(GameState& g) {
     g.ClickPending = false;
-    while (!g.ClickPending) g.Host->WaitForEvents(100);
+    while (!g.ClickPending) {
+        if (!TakeScriptedInput(g)) g.Host->WaitForEvents(100);
+    }
 }
 
 bool PullLever(GameState& g, int lever) {

@@ -122,6 +122,10 @@ void StartTapping(GameState& g, int box) {
 }
 
 void RecordTap(GameState& g) {
+    RecordTap(g, g.Host->TimeOfDayMs());
+}
+
+void RecordTap(GameState& g, int t) {
     if (!g.BellTapping) return;
     // The table has room for the longest code and some; a tap beyond it ends the code rather
     // than being stored past its end.
@@ -129,7 +133,6 @@ void RecordTap(GameState& g) {
         DecodeTaps(g);
         return;
     }
-    const int t = g.Host->TimeOfDayMs();
     const auto slot = static_cast<std::size_t>(g.TapCount);
     g.TapTimes[slot] = t;
     if (ElapsedMs(g.TapTimes[slot - 1], t) <= TapPauseLimitMs) {

@@ -12,6 +12,8 @@ void StartTapping(GameState& g, int box);
 // A further click on the same plunger. A pause of more than two seconds before it ends the
 // code, and that late tap does not count.
 void RecordTap(GameState& g);
+// The same tap pressed at time of day t (ms).
+void RecordTap(GameState& g, int t);
 // Any other click ends the code: decode it, confirm it if need be, and play and pass it on.
 void DecodeTaps(GameState& g);
 

@@ -19,6 +19,10 @@ void StartFramework(GameState& g, std::string_view identity) {
     g.ProgramDate = g.Host->ProgramDate();
     // Kept whole: a path cut to fit a fixed field would name another directory.
     g.ProgramDirectory = g.Host->ProgramDirectory();
+    const PlayerDirectories player = g.Host->PlayerFiles();
+    g.SettingsDirectory = player.Settings;
+    g.DataDirectory = player.Data;
+    g.DocumentsDirectory = player.Documents;
 }
 
 }  // namespace kv41

@@ -40,6 +40,11 @@ struct FrameworkState {
 
     // Program identity and files.
     std::string ProgramDirectory;
+    // The player's files (see platform/player_files.h): the settings file, the score log with
+    // the autosave, and where the save dialogs start.
+    std::string SettingsDirectory;
+    std::string DataDirectory;
+    std::string DocumentsDirectory;
     BoundedText<12> ProgramDate{};
     std::string PositionFileName;
     std::string LastDirectory;

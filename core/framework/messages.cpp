@@ -6,6 +6,7 @@
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "platform/platform.h"
 
 namespace kv41 {
@@ -123,7 +124,7 @@ void ClearMessages(GameState& g) {
 }
 
 bool AskYesNo(GameState& g, std::string_view text) {
-    return g.Host->AskYesNo(std::string(text), g.HelpContext);
+    return AskPlayer(g, std::string(text));
 }
 
 void FatalError(GameState& g, std::string_view reason) {

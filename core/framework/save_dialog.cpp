@@ -2,13 +2,14 @@
 
 #include "framework/file_replace.h"
 #include "game_state.h"
+#include "input/player_input.h"
 
 namespace kv41 {
 
 std::optional<std::string> ChooseFileToWrite(GameState& g, FileChoice choice) {
     choice.Save = true;
     choice.InitialDir = g.LastDirectory;
-    std::optional<std::string> name = g.Host->ChooseFile(choice);
+    std::optional<std::string> name = ChooseFileFor(g, choice);
     if (!name || name->empty()) return std::nullopt;
     std::string directory = DirectoryOf(*name);
     if (!directory.empty()) g.LastDirectory = directory;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "framework/file_replace.h"
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
@@ -46,7 +47,7 @@ bool OpenForAppend(const GameState& g, std::ofstream& out) {
 }  // namespace
 
 std::string ScoreLogName(const GameState& g) {
-    return g.ShortName.str() + " log.txt";
+    return FileInDirectory(g.DataDirectory, g.ShortName.str() + " log.txt");
 }
 
 std::string LogTime(int time) {

@@ -1,6 +1,6 @@
 #pragma once
-// The plain-text score log in the current directory: one line per gain or loss while score
-// logging is on.
+// The plain-text score log in the player's data directory (beside the program unless it is
+// installed): one line per gain or loss while score logging is on.
 #include <string>
 #include <string_view>
 
@@ -8,7 +8,7 @@ namespace kv41 {
 
 struct GameState;
 
-// "KV41 log.txt": the one name for creating and appending.
+// "KV41 log.txt" in the data directory: the one name for creating and appending.
 std::string ScoreLogName(const GameState& g);
 // The time of an entry: two-digit 12-hour clock hour, "." before noon or "p" from noon, minutes.
 std::string LogTime(int time);

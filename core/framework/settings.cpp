@@ -48,7 +48,7 @@ private:
 }  // namespace
 
 std::string SettingsPath(const GameState& g) {
-    return FileInDirectory(g.ProgramDirectory, SettingsFile);
+    return FileInDirectory(g.SettingsDirectory, SettingsFile);
 }
 
 void LoadSettings(GameState& g) {

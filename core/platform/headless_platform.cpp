@@ -32,10 +32,7 @@ void HeadlessPlatform::QueueTick() {
 void HeadlessPlatform::Deliver(const Event& event) {
     switch (event.Kind) {
     case EventKind::Click: {
-        // The middle of the cell, in the pixels the window would report.
-        int x = (event.Column - 1) * game_.CellWidth + game_.CellWidth / 2;
-        int y = (event.Row - 1) * game_.CellHeight + game_.StatusHeight + game_.CellHeight / 2;
-        OnMouseDown(game_, x, y);
+        ClickCell(game_, event.Column, event.Row, VirtualMs);
         break;
     }
     case EventKind::Key: OnKeyPress(game_, event.Key); break;
@@ -56,6 +53,8 @@ void HeadlessPlatform::ProcessEvents() {
 
 void HeadlessPlatform::WaitForEvents(int /*maxMs*/) {
     while (events_.empty()) {
+        // Scripted input is the game's to take, in the wait that called.
+        if (game_.Inputs.Pending()) return;
         if (!OnIdle || !OnIdle()) throw ProgramEnd{0};
     }
     Event event = events_.front();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/framework_state.h"
+#include "platform/player_files.h"
 
 namespace kv41 {
 
@@ -89,6 +90,15 @@ public:
 
     // --- Program ----------------------------------------------------------------------------
     virtual std::string ProgramDirectory() = 0;
+    // The standard places of the player's files on this machine.
+    virtual StandardPlaces StandardDirectories() { return FreedesktopPlaces(); }
+    // Where the player's files go: beside the program when its directory can be written, else
+    // the standard places. The one rule for every file the player keeps.
+    PlayerDirectories PlayerFiles() {
+        const std::string directory = ProgramDirectory();
+        return ChoosePlayerDirectories(directory, DirectoryWritable(directory),
+                                       StandardDirectories());
+    }
     virtual std::string ProgramDate() = 0;  // short date of the program file
     // Ask the platform to end the program once control returns to it.
     virtual void Terminate() = 0;

@@ -10,6 +10,7 @@
 #include "framework/settings.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "model/clock.h"
 #include "model/layout.h"
 #include "model/timetable.h"
@@ -56,7 +57,7 @@ void PrepareStartScreen(GameState& g) {
     g.RulesLMR = false;
     g.RulesWR = false;
     StartFramework(g, "KV41");
-    g.LastDirectory = g.ProgramDirectory;
+    g.LastDirectory = g.DocumentsDirectory;
     g.GameTitle = Title;
     g.DifficultyName = "Very easy";
     ResetGameState(g);
@@ -91,7 +92,9 @@ void RunSession(GameState& g) {
         do {
             g.HelpContext = 410;
             // A wish to quit (the window's close button) is answered even while paused.
-            while ((!g.AppActive || g.Paused) && !g.EndRequested) g.Host->WaitForEvents(200);
+            while ((!g.AppActive || g.Paused) && !g.EndRequested) {
+                if (!TakeScriptedInput(g)) g.Host->WaitForEvents(200);
+            }
             WaitForAction(g);
             if (!g.AwaitingAction) PaintWindow(g);
         } while (!g.AwaitingAction);

@@ -11,6 +11,7 @@
 #include "framework/save_dialog.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "input/player_input.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
 #include "session/main_loop.h"
@@ -73,7 +74,7 @@ bool LoadPositionDialog(GameState& g) {
     choice.DefaultName = "KV41";
     choice.DefaultExt = "sav";
     choice.Filter = PositionFilter;
-    std::optional<std::string> name = g.Host->ChooseFile(choice);
+    std::optional<std::string> name = ChooseFileFor(g, choice);
     if (!name) return false;
 
     std::string text;
@@ -113,8 +114,7 @@ void RestartGame(GameState& g) {
 }
 
 void AutoSavePosition(GameState& g) {
-    std::string directory = g.PositionFileName.empty() ? "" : DirectoryOf(g.PositionFileName);
-    ReplaceFile(FileInDirectory(directory, g.ShortName + " autosave.sav"), PositionText(g));
+    ReplaceFile(FileInDirectory(g.DataDirectory, g.ShortName + " autosave.sav"), PositionText(g));
 }
 
 }  // namespace kv41

@@ -15,8 +15,8 @@ void SaveGameAs(GameState& g);  // "Save &As": asks for the file name
 // succeeded, runs the session. Returns false when nothing was loaded.
 bool ResumeSavedGame(GameState& g);
 void RestartGame(GameState& g);  // "Restart" during a session
-// The autosave hook of the simulation step: "KV41 autosave.sav" beside the current position
-// file (in the current directory when there is none), written without a word to the player.
+// The autosave hook of the simulation step: "KV41 autosave.sav" in the player's data directory
+// (beside the program unless it is installed), written without a word to the player.
 void AutoSavePosition(GameState& g);
 
 // --- The file itself ------------------------------------------------------------------------

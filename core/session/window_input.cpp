@@ -12,6 +12,15 @@
 namespace kv41 {
 
 void OnMouseDown(GameState& g, int x, int y) {
+    OnMouseDown(g, x, y, g.Host->TimeOfDayMs());
+}
+
+void ClickCell(GameState& g, int column, int row, int timeMs) {
+    OnMouseDown(g, (column - 1) * g.CellWidth + g.CellWidth / 2,
+                (row - 1) * g.CellHeight + g.StatusHeight + g.CellHeight / 2, timeMs);
+}
+
+void OnMouseDown(GameState& g, int x, int y, int timeMs) {
     if (g.InputBlocked || g.Paused) return;
     const bool live = g.SessionRunning || g.StartScreen || g.SessionOver;
     if (live && g.CellWidth > 0 && g.CellHeight > 0) {
@@ -20,19 +29,22 @@ void OnMouseDown(GameState& g, int x, int y) {
         g.ClickRow = (y - g.StatusHeight) / g.CellHeight + 1;
     }
     g.ClickWasTap = false;
+    // Every press is timed, the ones that end a code included: a press that ends one code may
+    // start the next, which is then timed from this press and not from the old code's first.
+    g.ClickTime = timeMs;
     if (g.BellTapping) {
         // While a code is tapped, a click on the same plunger is a beat; any other click ends
         // the code and is then taken as an ordinary click.
         if (HitTest(g, g.ClickColumn, g.ClickRow) == ActionTapperFirst - 1 + g.TapBox) {
             g.ClickWasTap = true;
-            RecordTap(g);
+            RecordTap(g, g.ClickTime);
         } else {
             DecodeTaps(g);
+            g.TapTimes[1] = g.ClickTime;
         }
         return;
     }
     // The time of every click, as the first beat of a code should the click start one.
-    g.ClickTime = g.Host->TimeOfDayMs();
     g.TapTimes[1] = g.ClickTime;
     if (live) g.Host->Sleep(100);
 }

@@ -6,6 +6,10 @@ namespace kv41 {
 struct GameState;
 
 void OnMouseDown(GameState& g, int x, int y);  // pixels of the client area
+// The same press at a given time of day (ms), as scripted input gives it.
+void OnMouseDown(GameState& g, int x, int y, int timeMs);
+// A press in the middle of a panel cell (1-based), in the pixels the window would report.
+void ClickCell(GameState& g, int column, int row, int timeMs);
 void OnKeyPress(GameState& g, char key);
 void OnTimer(GameState& g);
 

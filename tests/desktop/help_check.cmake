@@ -1,5 +1,5 @@
-# Every help topic the program can open has a page beside it, and every link between the pages
-# leads to a page that is there.
+# Every help topic the program can open has a page in the help file's contents, and every link
+# between the pages leads to a page that is there.
 file(GLOB_RECURSE sources ${SOURCE}/core/*.cpp ${SOURCE}/app/*.cpp)
 set(topics 100 110 125 261 410 414 416 421 422 423 424 425 426 610 620 710)
 foreach(source ${sources})
@@ -11,9 +11,14 @@ foreach(source ${sources})
   endforeach()
 endforeach()
 list(REMOVE_DUPLICATES topics)
+file(READ ${HELP}/kv41.qhp project)
 foreach(topic ${topics})
   if(NOT EXISTS ${HELP}/${topic}.html)
     message(FATAL_ERROR "no help page for topic ${topic}")
+  endif()
+  string(REGEX MATCH "<section title=\"[^\"]*\" ref=\"${topic}.html\"" listed "${project}")
+  if(NOT listed)
+    message(FATAL_ERROR "topic ${topic} is not in the help file's contents (kv41.qhp)")
   endif()
 endforeach()
 file(GLOB pages ${HELP}/*.html)

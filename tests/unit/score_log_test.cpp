@@ -30,6 +30,7 @@ protected:
         InTemporaryDirectory::SetUp();
         g.ScoreLogging = true;
         g.ClockNow = 365;
+        g.DataDirectory = "";  // the temporary current directory
     }
     testing::RecordingGame game;
     GameState& g = game.g;

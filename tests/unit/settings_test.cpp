@@ -18,7 +18,7 @@ using testing::WriteFileText;
 struct SettingsGame : StartedProgram {
     ScratchDirectory dir;
     SettingsGame() {
-        g.ProgramDirectory = dir.Path();
+        g.SettingsDirectory = dir.Path();
         g.FontSize = 12;
         g.MaxFontSize = 16;
     }
@@ -108,7 +108,8 @@ TEST(Settings, LongProgramDirectoryIsUsedWhole) {
     SettingsGame game;
     std::string deep = game.dir.File(std::string(70, 'd') + "/" + std::string(40, 'e'));
     std::filesystem::create_directories(deep);
-    game.g.ProgramDirectory = deep;
+    game.host.Directory = deep;
+    PrepareStartScreen(game.g);
     StoreSettings(game.g);
     EXPECT_TRUE(std::filesystem::exists(deep + "/TOLA.INI"));
 }

@@ -1,0 +1,130 @@
+#include "input/player_input.h"
+
+#include "framework/options.h"
+#include "game_state.h"
+#include "model/clock.h"
+#include "platform/platform.h"
+#include "session/main_loop.h"
+#include "session/position_file.h"
+#include "session/window_input.h"
+
+namespace kv41 {
+
+namespace {
+
+constexpr int DayMs = 24 * 3600 * 1000;
+
+int ClickTimeOf(GameState& g, const PlayerInput& input) {
+    if (input.AfterMs < 0) return g.Host->TimeOfDayMs();
+    return (g.Inputs.LastClickMs + input.AfterMs) % DayMs;
+}
+
+}  // namespace
+
+PlayerInput PlayerInput::Click(int column, int row, int afterMs) {
+    PlayerInput input;
+    input.Kind = InputKind::Click;
+    input.Column = column;
+    input.Row = row;
+    input.AfterMs = afterMs;
+    return input;
+}
+
+PlayerInput PlayerInput::Typed(char key) {
+    PlayerInput input;
+    input.Kind = InputKind::Key;
+    input.Key = key;
+    return input;
+}
+
+PlayerInput PlayerInput::Menu(InputKind kind, std::string name, bool on) {
+    PlayerInput input;
+    input.Kind = kind;
+    input.Name = std::move(name);
+    input.On = on;
+    return input;
+}
+
+void PlayerInputs::Clear() {
+    Events.clear();
+    Answers.clear();
+    BellCodes.clear();
+    Files.clear();
+}
+
+bool WithFileChosen(GameState& g, const std::string& file, void (*command)(GameState&)) {
+    g.Inputs.Files.clear();
+    g.Inputs.Files.emplace_back(file);
+    command(g);
+    bool asked = g.Inputs.Files.empty();
+    g.Inputs.Files.clear();
+    return asked;
+}
+
+bool TakeScriptedInput(GameState& g) {
+    if (g.Inputs.Events.empty()) return false;
+    PlayerInput input = std::move(g.Inputs.Events.front());
+    g.Inputs.Events.pop_front();
+    switch (input.Kind) {
+    case InputKind::Tick: OnTimer(g); break;
+    case InputKind::Click: {
+        int time = ClickTimeOf(g, input);
+        g.Inputs.LastClickMs = time;
+        ClickCell(g, input.Column, input.Row, time);
+        break;
+    }
+    case InputKind::Key: OnKeyPress(g, input.Key); break;
+    default: RunMenuCommand(g, input); break;
+    }
+    return true;
+}
+
+bool RunMenuCommand(GameState& g, const PlayerInput& input) {
+    switch (input.Kind) {
+    case InputKind::Fast:
+        // Fast running belongs to a session; on the start screen there is nothing to hurry.
+        if (!g.SessionRunning) return false;
+        FastClick(g);
+        return true;
+    case InputKind::Option: return SetOption(g, input.Name, input.On);
+    case InputKind::Rules: return SetBellRules(g, input.Name);
+    case InputKind::Pause:
+        if (g.Paused == input.On) return false;
+        TogglePause(g);
+        return true;
+    case InputKind::Save: return WithFileChosen(g, input.Name, SaveGameAs);
+    case InputKind::Restart:
+        // The menu item does nothing while the game is paused.
+        if (g.Paused) return false;
+        return WithFileChosen(g, input.Name, RestartGame);
+    case InputKind::Quit:
+        if (!g.SessionRunning || g.InputBlocked) return false;
+        RequestQuit(g);
+        return true;
+    default: return false;
+    }
+}
+
+bool AskPlayer(GameState& g, const std::string& text) {
+    if (g.Inputs.Answers.empty()) return g.Host->AskYesNo(text, g.HelpContext);
+    bool answer = g.Inputs.Answers.front();
+    g.Inputs.Answers.pop_front();
+    g.Host->Report(Output::Ask, text + (answer ? " -> yes" : " -> no"));
+    return answer;
+}
+
+std::optional<int> ChooseBellCodeFor(GameState& g, int box) {
+    if (g.Inputs.BellCodes.empty()) return g.Host->ChooseBellCode(box, 0);
+    int code = g.Inputs.BellCodes.front();
+    g.Inputs.BellCodes.pop_front();
+    return code;
+}
+
+std::optional<std::string> ChooseFileFor(GameState& g, const FileChoice& choice) {
+    if (g.Inputs.Files.empty()) return g.Host->ChooseFile(choice);
+    std::optional<std::string> name = g.Inputs.Files.front();
+    g.Inputs.Files.pop_front();
+    return name;
+}
+
+}  // namespace kv41
