@@ -102,6 +102,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName("Tarrock Junction Signal Box, Summer 1954");
     app.setWindowIcon(QIcon(SignalBoxPicture()));
+    app.setDesktopFileName("org.kv41.kv41");  // the menu entry, for the desktop's icon
     int newShift = 0, newLevel = 0, exitAfter = 0, tickMs = 0;
     QString screenshot;
     bool trace = false;

@@ -32,6 +32,7 @@
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
+#include "signalman/auto_play.h"
 #include "status_bar.h"
 
 namespace {
@@ -149,6 +150,18 @@ void MainWindow::BuildMenus() {
         if (!game_->Paused) kv41::RestartGame(*game_);
     });
     gameMenu->addSeparator();
+    // The automatic signalman works the box at the chosen speed until switched off here or
+    // until the player clicks on the panel; the hint shows his next move on the message line.
+    QAction* automatic = add(gameMenu, "Automatic signalman", [this] {
+        kv41::SetAutoSignalman(*game_, !game_->AutoSignalman);
+        NoteInput();
+    });
+    automatic->setCheckable(true);
+    QAction* hint = add(gameMenu, "Hint", [this] {
+        if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
+    });
+    hint->setShortcut(QKeySequence(Qt::Key_N));
+    gameMenu->addSeparator();
     add(gameMenu, "Quit", [this] {
         kv41::RequestQuit(*game_);
         NoteInput();
@@ -163,13 +176,15 @@ void MainWindow::BuildMenus() {
         host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str(),
                        kv41::BoxType::Information, 0);
     });
-    for (const char* item : {"&Save", "Save &As", "Restart", "&Options"}) {
+    for (const char* item :
+         {"&Save", "Save &As", "Restart", "&Options", "Automatic signalman", "Hint"}) {
         actions_[item]->setEnabled(false);
     }
 }
 
 void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
     statusBar_->SetTexts(status);
+    actions_["Automatic signalman"]->setChecked(!status.Signalman.empty());
 }
 
 void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {

@@ -83,6 +83,7 @@ void RunSession(GameState& g) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
     g.Host->SetMenuEnabled("&Options", true);
+    SetMenuItems(g, {"Automatic signalman", "Hint"}, true);
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
@@ -107,7 +108,8 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart"}, false);
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "Automatic signalman", "Hint"},
+                 false);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
     ShowRating(g);
