@@ -92,7 +92,8 @@ void RunSession(GameState& g) {
         PaintWindow(g);
         do {
             g.HelpContext = 410;
-            while (!g.AppActive || g.Paused) {
+            // A wish to quit (the window's close button) is answered even while paused.
+            while ((!g.AppActive || g.Paused) && !g.EndRequested) {
                 if (!TakeScriptedInput(g)) g.Host->WaitForEvents(200);
             }
             WaitForAction(g);
