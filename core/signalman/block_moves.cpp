@@ -16,6 +16,7 @@ namespace kv41 {
 namespace {
 
 constexpr int SectionSignal[BoxCount + 1] = {0, 46, 42, 4, 6};
+constexpr int SectionSignalSection[BoxCount + 1] = {0, 14, 11, 34, 34};
 
 // Where our train's head is once it is at or past our section signal towards each box (or, from
 // the sidings, on its way out to it).
@@ -172,6 +173,17 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
         !IsReversed(g, SectionSignal[box]) && !AnyTrainAnswers(g, trains, box)) {
         move = Ring(g, box, BellCancel, "the train it gave line clear for is not coming now");
+        return true;
+    }
+    // A train of another kind standing at our starter while the one the line clear was asked
+    // for is still behind it: the line clear is cancelled and the train that is there offered
+    // instead.
+    int standing = g.SectTrain[SectionSignalSection[box]];
+    if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
+        !IsReversed(g, SectionSignal[box]) && standing != 0 && BoxAhead(g, standing) == box &&
+        LineClearCode(g.TrainClass[standing], g.TrainTo[standing]) != g.BoxAcceptedCode[box] &&
+        standing != ahead) {
+        move = Ring(g, box, BellCancel, TrainName(g, standing) + " is at the starter first");
         return true;
     }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;

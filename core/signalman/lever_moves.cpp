@@ -27,9 +27,17 @@ constexpr int Free = 1000;
 struct Holds {
     std::array<int, LeverCount + 1> Cleared;  // by the train of a cleared leg
     std::array<int, LeverCount + 1> Waiting;  // by a point of a train's next leg
+    // Kept normal by the train of a cleared leg whose way they would cross (the route locking
+    // of a real frame): no other train's route may reverse them until it is through.
+    std::array<int, LeverCount + 1> KeptNormal;
     Holds() {
         Cleared.fill(Free);
         Waiting.fill(Free);
+        KeptNormal.fill(Free);
+    }
+    bool MayPull(int lever, int rank) const {
+        int by = KeptNormal[static_cast<std::size_t>(lever)];
+        return by == Free || by == rank;
     }
     bool Any(int lever) const {
         auto l = static_cast<std::size_t>(lever);
@@ -84,6 +92,7 @@ struct Frame {
 
     bool PullTo(int lever, int depth) {
         if (!IsNormal(lever)) return true;
+        if (!Held->MayPull(lever, Rank)) return false;
         if (!ListHolds(LegLevers, lever)) return false;  // only the leg's own levers
         if (!LocksAllow(G->LeverPullLock[lever], depth)) return false;
         Move(lever, true);
@@ -114,6 +123,8 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
         if (!passed) hold(held.Cleared, leg.Signal, rank);
+        for (int n : leg.Normal)
+            if (n != 0) hold(held.KeptNormal, n, rank);
     }
 }
 
@@ -255,6 +266,9 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         for (int j = 0; j < route.Count; ++j) {
             const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
             if (!SignalStillNeeded(leg, head) || IsReversed(g, leg.Signal)) continue;
+            // The up home and the branch homes, where trains from Pellingford and Brenley meet,
+            // are not given to a train still on the line from its box: the other may come first.
+            if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }
