@@ -1,6 +1,8 @@
 // The wait between steps: polls the flags the window's handlers set, and takes one action.
 #include "controls/event_wait.h"
 
+#include <string_view>
+
 #include "controls/block_working.h"
 #include "controls/dispatch.h"
 #include "framework/messages.h"
@@ -10,6 +12,7 @@
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 
 namespace kv41 {
@@ -67,6 +70,14 @@ void FinishWait(GameState& g) {
     g.ActionCode = 0;
 }
 
+// The letter key whose command the wait dispatches.
+void RecordKey(GameState& g) {
+    constexpr std::string_view Letters = "HRTWMLQ";
+    if (g.ActionCode >= ActionHeld && g.ActionCode <= ActionQuit) {
+        g.Recorder->KeyTaken(Letters[static_cast<std::size_t>(g.ActionCode - ActionHeld)]);
+    }
+}
+
 }  // namespace
 
 bool PlayerNeeded(GameState& g) {
@@ -102,10 +113,15 @@ void WaitForAction(GameState& g) {
         if (!TakeScriptedInput(g)) g.Host->WaitForEvents(PollMs);
     }
 
+    // A tick that a step follows is recorded, and so is one taken with a key that it brought
+    // into action; one lost to a click, a speed change or a wish to end is not.
+    const bool tickTaken = g.TimerDue && g.AwaitingAction && !g.ClickPending && !g.EndRequested;
     g.TimerDue = false;
     if (g.ClickPending || g.KeyActionPending) {
         DisableGameMenu(g);
         g.KeyActionPending = false;
+        if (g.Recorder && g.ClickPending) g.Recorder->ClickTaken(g);
+        if (g.Recorder && !g.ClickPending) RecordKey(g);
         if (g.ClickPending) {
             // A click replaces a key command typed in the same wait.
             g.ActionCode = HitTest(g, g.ClickColumn, g.ClickRow);
@@ -115,6 +131,7 @@ void WaitForAction(GameState& g) {
         }
         DispatchAction(g, g.ActionCode);
     }
+    if (g.Recorder && tickTaken) g.Recorder->TickTaken();
     FinishWait(g);
 }
 

@@ -8,6 +8,7 @@
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -37,6 +38,7 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
         if (HitTest(g, g.ClickColumn, g.ClickRow) == ActionTapperFirst - 1 + g.TapBox) {
             g.ClickWasTap = true;
             RecordTap(g, g.ClickTime);
+            if (g.Recorder) g.Recorder->TapTaken(g);
         } else {
             DecodeTaps(g);
         }
@@ -53,8 +55,15 @@ void OnKeyPress(GameState& g, char key) {
     if (!g.SessionRunning) return;
     g.ActionCode = 0;
     switch (key) {
-    case '+': SpeedUp(g); break;
-    case '-': SlowDown(g); break;
+    case '+':
+    case '-':
+        if (key == '+') {
+            SpeedUp(g);
+        } else {
+            SlowDown(g);
+        }
+        if (g.Recorder) g.Recorder->KeyTaken(key);
+        break;
     case 'H': g.ActionCode = 101; break;
     case 'R': g.ActionCode = 102; break;
     case 'T': g.ActionCode = 103; break;
