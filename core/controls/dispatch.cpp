@@ -36,14 +36,7 @@ void DispatchAction(GameState& g, int code) {
     case 81:
     case 82:
     case 83:
-    case 84:
-        // A code tapped just before (this click ended the tapping) is judged before the list
-        // can take its place; it has been played and recorded as sent already.
-        if (g.PendingBellBox != 0 && g.PendingBellCode != 0) {
-            SendBell(g, g.PendingBellBox, g.PendingBellCode);
-        }
-        ChooseBell(g, code - 80);
-        break;
+    case 84: ChooseBell(g, code - 80); break;
     case 91:
     case 93:
     case 94: TurnInstrument(g, code - 90); break;

@@ -107,31 +107,38 @@ void WaitForAction(GameState& g) {
     ShowSpeedUpNotice(g);
     ArmTimer(g);
 
-    // A key only records its command; a speed change (AwaitingAction cleared) ends the wait
-    // without a step.
-    while (!g.ClickPending && !g.TimerDue && !g.EndRequested && g.AwaitingAction) {
+    // A key ends the wait as a click does, so that the letter keys answer as quickly as the
+    // legend; a speed change (AwaitingAction cleared) ends it without a step as well.
+    while (!g.ClickPending && !g.KeyActionPending && !g.TimerDue && !g.EndRequested &&
+           g.AwaitingAction) {
         if (!TakeScriptedInput(g)) g.Host->WaitForEvents(PollMs);
     }
 
-    // A tick that a step follows is recorded, and so is one taken with a key that it brought
-    // into action; one lost to a click, a speed change or a wish to end is not.
-    const bool tickTaken = g.TimerDue && g.AwaitingAction && !g.ClickPending && !g.EndRequested;
+    const bool stepDue = g.TimerDue;
     g.TimerDue = false;
     if (g.ClickPending || g.KeyActionPending) {
         DisableGameMenu(g);
+        // A key typed in the wait that the timer ended anyway is taken before that step.
+        if (g.ClickPending || !stepDue) g.AwaitingAction = false;
         g.KeyActionPending = false;
         if (g.Recorder && g.ClickPending) g.Recorder->ClickTaken(g);
         if (g.Recorder && !g.ClickPending) RecordKey(g);
         if (g.ClickPending) {
             // A click replaces a key command typed in the same wait.
             g.ActionCode = HitTest(g, g.ClickColumn, g.ClickRow);
-            g.AwaitingAction = false;
             ClearMessageLine(g);
             g.ClickPending = false;
         }
+        // A code whose tapping this click ended was meant before the click: it is judged
+        // first, so that turning an instrument or pulling a lever after it cannot spoil it.
+        if (g.PendingBellBox != 0 && g.PendingBellCode != 0) {
+            SendBell(g, g.PendingBellBox, g.PendingBellCode);
+        }
         DispatchAction(g, g.ActionCode);
     }
-    if (g.Recorder && tickTaken) g.Recorder->TickTaken();
+    // A tick is recorded where a step follows it: one lost to a click, a speed change or a
+    // wish to end is lost in the replay too.
+    if (g.Recorder && stepDue && g.AwaitingAction && !g.EndRequested) g.Recorder->TickTaken();
     FinishWait(g);
 }
 

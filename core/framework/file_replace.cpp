@@ -18,8 +18,42 @@ bool WriteFileWhole(const std::string& path, const std::string& text) {
     return written && !out.fail();
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HasWriteBit(fs::perms perms) {
+    return (perms & (fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write)) !=
+           fs::perms::none;
+}
+
+// Whether the file at path, which exists, may be written over. A file marked read-only is
+// refused even where the system would let this user write it (the superuser may write
+// anything): the player marked it so to keep it.
+bool MayOverwrite(const std::string& path, const fs::file_status& status) {
+    if (!fs::is_regular_file(status) || !HasWriteBit(status.permissions())) return false;
+    // Opened for appending and closed at once, the file is not changed at all.
+    std::ofstream probe(path, std::ios::binary | std::ios::app);
+    return static_cast<bool>(probe);
+}
+
+// The same for the folder in which the file is to be made.
+bool FolderWritable(const std::string& path) {
+    fs::path folder = fs::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    fs::file_status status = fs::status(folder, error);
+    return !error && fs::is_directory(status) && HasWriteBit(status.permissions());
+}
+
+}  // namespace
+
 bool ReplaceFile(const std::string& path, const std::string& text, const FileWriter& writer) {
-    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status old = fs::status(path, error);
+    const bool replacing = !error && fs::exists(old);
+    if (replacing && !MayOverwrite(path, old)) return false;
+    if (!FolderWritable(path)) return false;
     // Named afresh each time, so that two programs saving the same file at once never write
     // into one another's temporary file.
     std::string temporary = path + ".kv41new" + std::to_string(std::random_device{}() % 1000000);
@@ -28,7 +62,8 @@ bool ReplaceFile(const std::string& path, const std::string& text, const FileWri
         fs::remove(temporary, ignored);
         return false;
     }
-    std::error_code error;
+    // The new file keeps the old one's permissions, not those a fresh file gets.
+    if (replacing) fs::permissions(temporary, old.permissions(), ignored);
     fs::rename(temporary, path, error);
     if (error) {
         fs::remove(temporary, ignored);

@@ -12,8 +12,10 @@ using FileWriter = std::function<bool(const std::string& path, const std::string
 
 bool WriteFileWhole(const std::string& path, const std::string& text);
 
-// Writes text to a temporary file beside path with writer, then renames it over path. On any
-// failure the temporary file is removed and path is left untouched.
+// Writes text to a temporary file beside path with writer, then renames it over path, which
+// keeps its permissions. A path that may not be written (a read-only file, a folder missing or
+// read-only) is refused before anything is written. On any failure the temporary file is
+// removed and path is left untouched.
 bool ReplaceFile(const std::string& path, const std::string& text,
                  const FileWriter& writer = WriteFileWhole);
 

@@ -19,14 +19,14 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
+}  // namespace
+
 bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
-
-}  // namespace
 
 void IniFile::Parse(std::string_view text) {
     lines_.clear();

@@ -9,6 +9,9 @@
 
 namespace kv41 {
 
+// Whether two names are the same letters without regard to case.
+bool SameName(std::string_view a, std::string_view b);
+
 class IniFile {
 public:
     // Parses a file's text (any of CR LF, LF or CR line ends).

@@ -203,17 +203,33 @@ void DelayCheck(GameState& g, int train) {
     }
 }
 
-void OvertakingCheck(GameState& g, int train) {
+bool Overtaking(const GameState& g, int train) {
     int slower = g.SectTrain[DownSidingOneSect];
-    if (!IsTrain(g, slower) || slower == train) return;
-    if (g.TrainTo[slower] != g.TrainTo[train] || g.TrainFrom[slower] == YardLine) return;
+    if (!IsTrain(g, train) || !IsTrain(g, slower) || slower == train) return false;
+    if (g.TrainTo[slower] != g.TrainTo[train] || g.TrainFrom[slower] == YardLine) return false;
     int fast = g.TrainClass[train];
     int slow = g.TrainClass[slower];
-    bool faster = (fast <= 4 && slow > 4) || (fast < 9 && slow >= 9);
-    if (!faster) return;
+    return (fast <= 4 && slow > 4) || (fast < 9 && slow >= 9);
+}
+
+bool OvertakingCheck(GameState& g, int train) {
+    if (!Overtaking(g, train)) return false;
+    int slower = g.SectTrain[DownSidingOneSect];
     GainPoints(g, OvertakingPoints,
                BookedMinutes(g, train) + "overtaking slower " + BookedMinutes(g, slower) +
                    " train in siding");
+    return true;
+}
+
+void DeriveOvertakingPaid(GameState& g) {
+    g.OvertakingPaidAt.fill(0);
+    for (int t = 1; t <= g.TrainCount; ++t) {
+        const int sect = g.TrainSect[t];
+        const bool atPlatformEnd =
+            (sect == DownPlatformSect || sect == UpPlatformSect) && g.TrainToGo[t] == 0 &&
+            (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding);
+        if (atPlatformEnd && Overtaking(g, t)) g.OvertakingPaidAt[t] = sect;
+    }
 }
 
 }  // namespace kv41

@@ -21,8 +21,14 @@ int DelayAllowance(const GameState& g, int train);
 // minute lost beyond the allowance costs a point.
 void DelayCheck(GameState& g, int train);
 
-// At the end of a platform section: a faster train passing a slower one for the same line that
-// stands in Down Siding No. 1 earns 3 points.
-void OvertakingCheck(GameState& g, int train);
+// Whether the train, at the end of a platform section, is passing a slower train for the same
+// line that stands in Down Siding No. 1.
+bool Overtaking(const GameState& g, int train);
+// At the end of a platform section: overtaking earns 3 points. True when they were paid.
+bool OvertakingCheck(GameState& g, int train);
+// After a position is loaded: the bonus counts as paid for a train standing at a platform end
+// while it overtakes, since the check has run there with the same train in the siding. Every
+// other train's passage starts unpaid; nothing carries over from the game the load replaced.
+void DeriveOvertakingPaid(GameState& g);
 
 }  // namespace kv41

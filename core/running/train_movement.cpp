@@ -60,12 +60,12 @@ bool IsPlatform(int sect) {
     return sect == DownPlatformSect || sect == UpPlatformSect;
 }
 
-// The overtaking of a slower train is judged once per visit to a platform end: as the head
-// reaches it, or passes it without having stopped there.
-void JudgeOvertakingOnce(GameState& g, int train, int sect) {
-    if (!IsPlatform(sect) || g.OvertakingJudgedAt[train] == sect) return;
-    g.OvertakingJudgedAt[train] = sect;
-    OvertakingCheck(g, train);
+// The overtaking of a slower train is judged at a platform end on every tick the head stands
+// there and as it leaves, and paid at most once per passage: the first time it holds, which
+// may be when the slower train draws into the siding while the faster one stands.
+void JudgeOvertaking(GameState& g, int train, int sect) {
+    if (!IsPlatform(sect) || g.OvertakingPaidAt[train] == sect) return;
+    if (OvertakingCheck(g, train)) g.OvertakingPaidAt[train] = sect;
 }
 
 bool AtTimingPoint(const GameState& g, int sect, int train) {
@@ -75,13 +75,13 @@ bool AtTimingPoint(const GameState& g, int sect, int train) {
 }
 
 void EnterNextSection(GameState& g, int train, int sect, int next, int distance) {
-    JudgeOvertakingOnce(g, train, sect);
+    JudgeOvertaking(g, train, sect);
     SectionEntryRules(g, next, train);
     if (AtTimingPoint(g, next, train)) DelayCheck(g, train);
     g.SectBehind[next] = sect;
     g.TrainToGo[train] = std::max(g.SectLength[next] + g.TrainToGo[train] - distance, 0);
     g.TrainSect[train] = next;
-    g.OvertakingJudgedAt[train] = 0;
+    g.OvertakingPaidAt[train] = 0;
 }
 
 // The train's run ends with its head in sect: it is finished with, out of the area, and holds
@@ -228,7 +228,7 @@ void MoveTrain(GameState& g, int train) {
         g.TrainToGo[train] = toGo - distance;
         if (g.TrainToGo[train] <= 0) {
             g.TrainToGo[train] = 0;
-            JudgeOvertakingOnce(g, train, sect);
+            JudgeOvertaking(g, train, sect);
             if (sect == YardRoadSect && g.TrainTo[train] == YardLine) {
                 ArriveInYard(g, train, sect);
                 return;

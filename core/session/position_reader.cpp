@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "framework/ini_file.h"
 #include "game_state.h"
 #include "running/invariants.h"
+#include "running/section_entry.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
 
@@ -105,14 +107,16 @@ bool ReadClockAndShift(LineReader& in, GameState& s) {
     in.Rest(s.ShiftName);
     if (!in.Next()) return false;
     s.DifficultyName = in.Line();
-    // Penalties follow the difficulty, which the file keeps only by name.
-    for (int level = 0; level < 5; ++level) {
-        if (s.DifficultyName == DifficultyNames[level]) {
+    // Penalties follow the difficulty, which the file keeps only by name. A name that is none
+    // of the five (a file edited by hand) is kept as text, and the game runs on at the level
+    // it has.
+    for (int level = 0; level < DifficultyCount; ++level) {
+        if (SameName(s.DifficultyName.view(), DifficultyNames[level])) {
             s.Difficulty = 5 * (level + 1);
-            return true;
+            break;
         }
     }
-    return false;
+    return true;
 }
 
 bool ReadLinesAndTrains(LineReader& in, GameState& s) {
@@ -222,6 +226,7 @@ LoadOutcome ReadPosition(GameState& g, std::string_view text) {
     // would leave the running rules with a railway that cannot be.
     if (!ok || !CheckInvariants(staged).empty()) return LoadOutcome::ReadError;
     ForgetBoxExchanges(staged);
+    DeriveOvertakingPaid(staged);
     g = staged;
     g.FullRedraw = true;
     return LoadOutcome::Loaded;

@@ -30,7 +30,8 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
         g.ClickRow = (y - g.StatusHeight) / g.CellHeight + 1;
     }
     g.ClickWasTap = false;
-    // Every press is timed: a beat of a code is measured from the press before it.
+    // Every press is timed, the ones that end a code included: a press that ends one code may
+    // start the next, which is then timed from this press and not from the old code's first.
     g.ClickTime = timeMs;
     if (g.BellTapping) {
         // While a code is tapped, a click on the same plunger is a beat; any other click ends
@@ -41,6 +42,7 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
             if (g.Recorder) g.Recorder->TapTaken(g);
         } else {
             DecodeTaps(g);
+            g.TapTimes[1] = g.ClickTime;
         }
         return;
     }

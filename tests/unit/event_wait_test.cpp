@@ -4,6 +4,7 @@
 
 #include "controls/event_wait.h"
 #include "panel/click_regions.h"
+#include "session/window_input.h"
 #include "test_support.h"
 
 namespace kv41 {
@@ -33,22 +34,25 @@ TEST_F(EventWait, AClickEndsTheWaitWithoutAStepAndATickWithOne) {
     EXPECT_FALSE(g.TimerDue);
 }
 
-TEST_F(EventWait, AKeyWaitsForTheTickAndIsDispatchedBeforeTheStep) {
+TEST_F(EventWait, AKeyEndsTheWaitAsAClickDoesAndBothAreTaken) {
     host.QueueKey('l');
-    host.QueueTick();
     WaitForAction(g);
-    EXPECT_TRUE(g.AwaitingAction);
+    EXPECT_FALSE(g.AwaitingAction);  // no step for a key
     EXPECT_TRUE(g.LearningMode);
     EXPECT_FALSE(g.KeyActionPending);
-    host.QueueKey('L');
-    host.QueueTick();
+    // A key typed just before a click is not lost to it.
+    host.QueueKey('W');
+    host.QueueClick(20, 29);  // "R Register"
     WaitForAction(g);
-    EXPECT_FALSE(g.LearningMode);
+    WaitForAction(g);
+    ASSERT_EQ(host.Windows.size(), 2u);
+    EXPECT_EQ(host.Windows[0].Caption.substr(0, 17), "Working Timetable");
 }
 
 TEST_F(EventWait, AClickReplacesAKeyTypedInTheSameWait) {
-    host.QueueKey('L');
-    host.QueueClick(90, 29);  // "Q Quit"
+    // Both come in one pass of the window's events.
+    OnKeyPress(g, 'L');
+    OnMouseDown(g, 89 * g.CellWidth + 1, g.StatusHeight + 28 * g.CellHeight + 1);  // "Q Quit"
     WaitForAction(g);
     EXPECT_FALSE(g.LearningMode);
     EXPECT_TRUE(g.EndRequested);
@@ -68,16 +72,6 @@ TEST_F(EventWait, ASpeedChangeEndsTheWaitWithoutAStep) {
     WaitForAction(g);
     EXPECT_FALSE(g.AwaitingAction);
     EXPECT_EQ(g.TickSeconds, 5);
-}
-
-TEST_F(EventWait, ClickOnTheLegendOpensItsWindow) {
-    host.QueueClick(20, 29);  // "R Register"
-    host.QueueKey('W');       // dispatched at the tick of the next wait
-    WaitForAction(g);
-    EXPECT_EQ(host.Windows.size(), 1u);
-    host.QueueTick();
-    WaitForAction(g);
-    EXPECT_EQ(host.Windows.size(), 2u);
 }
 
 TEST_F(EventWait, MenuIsEnabledForTheWaitAndDisabledForTheAction) {
@@ -125,7 +119,7 @@ TEST_F(EventWait, TrainsInTheAreaStopFastRunningAndANegativeCountIsMended) {
     EXPECT_TRUE(PlayerNeeded(g));
 }
 
-TEST_F(EventWait, TappedCodeIsLeftForTheNextWait) {
+TEST_F(EventWait, TappedCodeIsJudgedByTheClickThatEndsIt) {
     PanelCell plunger = TapperCell(3);
     Click(plunger);
     Click(plunger, 400);
@@ -136,19 +130,43 @@ TEST_F(EventWait, TappedCodeIsLeftForTheNextWait) {
         EXPECT_FALSE(g.AwaitingAction);
     }
     EXPECT_FALSE(g.BellTapping);
-    EXPECT_EQ(g.PendingBellBox, 3);
-    EXPECT_EQ(g.PendingBellCode, 14);
-    EXPECT_EQ(g.BoxBellSent[3], 14);
+    EXPECT_EQ(g.PendingBellBox, 0);
+    EXPECT_EQ(g.PendingBellCode, 0);
 }
 
-TEST_F(EventWait, ALateTapDoesNotStartAnotherCode) {
+// A click that ends one code and starts another on a second plunger is the new code's first
+// beat, not the old code's first click. Learning mode asks about each code as it is read.
+TEST_F(EventWait, EachCodeIsTimedFromItsOwnFirstBeat) {
+    g.LearningMode = true;
+    Click(TapperCell(1));
+    Click(TapperCell(3), 400);   // ends "1" to box 1 and starts a code to box 3
+    Click(TapperCell(3), 1950);  // its second beat, within the pause allowed
+    host.QueueClick(100, 1, 100);
+    for (int i = 0; i < 4; ++i) WaitForAction(g);
+    // 2-1 to box 2, its first beat ending a one-beat code to box 4.
+    g.BoxBlock[2][1] = LineClear;
+    Click(TapperCell(4));
+    Click(TapperCell(2), 500);
+    Click(TapperCell(2), 200);
+    Click(TapperCell(2), 900);
+    host.QueueClick(100, 1, 100);
+    for (int i = 0; i < 5; ++i) WaitForAction(g);
+    auto codes = Said(Output::Ask);
+    for (std::string& code : codes) code = code.substr(0, code.find("  "));
+    EXPECT_EQ(codes,
+              (std::vector<std::string>{"Tap code 1", "Tap code 2", "Tap code 1", "Tap code 2-1"}));
+}
+
+TEST_F(EventWait, ALateTapEndsTheCodeAndDoesNotStartAnother) {
+    g.LearningMode = true;
     PanelCell plunger = TapperCell(1);
     Click(plunger);
     Click(plunger, 500);
     Click(plunger, 2500);
     for (int i = 0; i < 3; ++i) WaitForAction(g);
     EXPECT_FALSE(g.BellTapping);
-    EXPECT_EQ(g.PendingBellCode, 16);
+    ASSERT_EQ(Said(Output::Ask).size(), 1u);
+    EXPECT_EQ(Said(Output::Ask)[0].substr(0, 11), "Tap code 2 ");
 }
 
 TEST_F(EventWait, TicksAreIgnoredWhileTapping) {
@@ -187,6 +205,36 @@ TEST_F(EventWait, TappedCodeIsJudgedBeforeTheListReplacesIt) {
     EXPECT_EQ(host.Transcript.back().first, Output::Error);
     EXPECT_EQ(g.PendingBellBox, 1);
     EXPECT_EQ(g.PendingBellCode, 1);
+}
+
+// Repeating an offer and then working the instrument or the home signal for the train, as a
+// signalman working by hand does: the code is judged before the click that ended it acts.
+TEST_F(EventWait, ATappedCodeIsJudgedBeforeTheActionOfTheClickThatEndsIt) {
+    g.AutoBlockInstruments = false;
+    g.ClockNow = 600;
+    for (int lever : {0, 50}) {
+        const int train = testing::BookTrain(g, 30, 610, 4, 1, 2);  // 3-1 for Pellingford
+        g.TrainTimes[train].fill(NoTime);
+        g.BoxBlock[3][1] = LineBlocked;
+        g.LeverNormal[50] = 1;
+        g.BoxOfferedTrain[3] = train;
+        g.BoxBellShown[3] = g.BoxRingPending[3] = 3;
+        g.BoxBellAnswered[3] = 0;
+        g.Points = 0;
+        PanelCell plunger = TapperCell(3);
+        Click(plunger);
+        Click(plunger, 300);
+        Click(plunger, 300);
+        Click(plunger, 1200);
+        PanelCell next = lever == 0 ? InstrumentHandleCell(3) : LeverCell(lever);
+        Click(next, 100);
+        if (lever != 0) Click(next, 1000);  // the confirming click
+        for (int i = 0; i < 5; ++i) WaitForAction(g);
+        EXPECT_EQ(g.TrainState[train], TrainAccepted) << "lever " << lever;
+        EXPECT_EQ(g.Points, 0) << (Said(Output::Error).empty() ? "" : Said(Output::Error).back());
+    }
+    EXPECT_EQ(g.BoxBlock[3][1], LineBlocked);  // the lever case left it for the player
+    EXPECT_EQ(g.LeverNormal[50], 0);
 }
 
 TEST_F(EventWait, CancelledBellListSendsNothing) {

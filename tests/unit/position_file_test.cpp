@@ -5,7 +5,9 @@
 #include <sstream>
 
 #include "auto_signalman.h"
+#include "framework/ini_file.h"
 #include "position_fixture.h"
+#include "windows/wtt_file.h"
 
 namespace kv41 {
 namespace {
@@ -261,6 +263,46 @@ TEST(PositionFile, FailedSaveKeepsTheOldFileAndWithdrawsTheEnd) {
     EXPECT_TRUE(played.Said(Output::Line).empty());
 }
 
+// A file marked read-only, or one in a folder that is read-only or missing, is never written:
+// the position, the timetable file and the settings file alike. The old file keeps its bytes
+// and its permissions; a file that may be written keeps its permissions when replaced.
+TEST(PositionFile, ReadOnlyTargetsAreRefusedAndLeftAsTheyWere) {
+    namespace fs = std::filesystem;
+    ScratchDirectory dir;
+    PlayedGame played;
+    GameState& g = played.g;
+    const std::string unable = "Unable to write file - disk may be full or write-protected";
+    const std::string kept = dir.File("kept.sav");
+    WriteFileText(kept, "old bytes\r\n");
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(kept, readOnly);
+    fs::create_directory(dir.File("locked"));
+    fs::permissions(dir.File("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+
+    for (const std::string& target : {kept, dir.File("locked/new.sav"), dir.File("gone/new.sav")}) {
+        SCOPED_TRACE(target);
+        played.host.Transcript.clear();
+        g.EndRequested = true;
+        EXPECT_FALSE(WritePosition(g, target));
+        EXPECT_EQ(played.Said(Output::Error), std::vector<std::string>{unable});
+        EXPECT_FALSE(g.EndRequested);
+        played.host.Transcript.clear();
+        EXPECT_FALSE(WriteWttFile(g, target));
+        EXPECT_EQ(played.Said(Output::Error), std::vector<std::string>{unable});
+        EXPECT_FALSE(WriteIniValue(target, "KV41", "Speed", "3"));
+    }
+    EXPECT_EQ(ReadFileText(kept), "old bytes\r\n");
+    EXPECT_EQ(fs::status(kept).permissions(), readOnly);
+    EXPECT_TRUE(fs::is_empty(dir.File("locked")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);  // nothing left beside
+
+    fs::permissions(kept, readOnly | fs::perms::owner_write);
+    EXPECT_TRUE(WritePosition(g, kept));
+    EXPECT_EQ(fs::status(kept).permissions(), readOnly | fs::perms::owner_write);
+    EXPECT_EQ(ReadFileText(kept), PositionText(g));
+    fs::permissions(dir.File("locked"), fs::perms::owner_all);
+}
+
 // A position that cannot be loaded: the messages, then the game exactly as it was.
 struct RefusedLoad {
     std::string Name;
@@ -401,11 +443,23 @@ TEST(PositionFile, NumbersOutsideTheirTablesAreRefused) {
                 << changed;
         }
     }
-    // A difficulty the game does not know.
-    std::vector<std::string> edited = lines;
-    edited[3] = "Impossible";
-    EXPECT_EQ(ReadPosition(target.g, Join(edited, edited.size())), LoadOutcome::ReadError);
-    EXPECT_TRUE(TakeSnapshot(target.g) == before);
+}
+
+// The file keeps the difficulty by name only: one of the five in any capitals gives its level,
+// any other name is kept as text and the game keeps the level it runs at.
+TEST(PositionFile, DifficultyNameIsKeptAndItsLevelDerivedWhereKnown) {
+    PlayedGame played;  // Moderate
+    std::vector<std::string> lines = Lines(PositionText(played.g));
+    StartedProgram target;
+    target.g.Difficulty = 10;
+    for (const auto& [name, level] : std::vector<std::pair<std::string, int>>{
+             {"VERY HARD", 25}, {"very easy", 5}, {"Impossible", 5}, {"", 5}, {"hard", 20}}) {
+        std::vector<std::string> edited = lines;
+        edited[3] = name;
+        ASSERT_EQ(ReadPosition(target.g, Join(edited, edited.size())), LoadOutcome::Loaded) << name;
+        EXPECT_EQ(target.g.DifficultyName.str(), name);
+        EXPECT_EQ(target.g.Difficulty, level) << name;
+    }
 }
 
 TEST(PositionFile, RestartLoadsIntoTheRunningGameAndSetsTheCaption) {

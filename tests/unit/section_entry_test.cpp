@@ -6,6 +6,7 @@
 #include "running/train_movement.h"
 #include "running/yard.h"
 #include "running_fixture.h"
+#include "session/position_file.h"
 
 namespace kv41::testing {
 namespace {
@@ -171,21 +172,62 @@ TEST_F(SectionEntry, OvertakingASlowerTrainInTheSidingEarnsThreePointsOncePerPas
     g.TrainFrom[2] = YardLine;
     OvertakingCheck(g, 1);
     EXPECT_EQ(g.Points, 3);
+}
 
-    // A train standing at the platform end is judged once, however long it stands.
-    g.TrainFrom[2] = 4;
-    g.SectLimit[DownPlatformSect] = 0;
-    g.SectTrain[DownSidingOneSect] = 0;
-    AddTrain(4, 615, 4, 1, 1);
-    g.TrainSect[2] = DownSidingOneSect;
-    g.TrainState[2] = TrainStanding;
-    Place(4, DownPlatformSect, 0, 0);
-    Place(2, DownSidingOneSect, 0, 0);
-    for (int i = 0; i < 10; ++i) MoveTrain(g, 4);
-    EXPECT_EQ(g.Points, 6);
+// An express for Pellingford standing at the end of the down platform, and a slow goods for
+// the same line that can be put into Down Siding No. 1 beside it.
+struct PlatformEnd : RunningGame {
+    static constexpr int Express = 4, Goods = 2;
+    PlatformEnd() {
+        g.ShiftNumber = 5;
+        AddTrain(Goods, 590, 4, 1, 10);
+        AddTrain(Express, 615, 4, 1, 1);
+        g.SectLimit[DownPlatformSect] = 0;
+        Place(Express, DownPlatformSect, 0, 0);
+    }
+    void GoodsIntoSiding() { Place(Goods, DownSidingOneSect, 0, 0); }
+    void Stand(int ticks) {
+        for (int i = 0; i < ticks; ++i) MoveTrain(g, Express);
+    }
+};
+
+struct Overtaking : ::testing::Test, PlatformEnd {};
+
+TEST_F(Overtaking, PaidTheFirstTimeItHoldsAndOncePerPassage) {
+    Stand(5);
+    EXPECT_EQ(g.Points, 0);
+    GoodsIntoSiding();  // the goods draws in while the express stands
+    Stand(10);
+    EXPECT_EQ(g.Points, 3);
     g.SectLimit[DownPlatformSect] = 40;
-    for (int i = 0; i < 10; ++i) MoveTrain(g, 4);
-    EXPECT_NE(g.TrainSect[4], DownPlatformSect);
+    Stand(10);
+    EXPECT_NE(g.TrainSect[Express], DownPlatformSect);
+    EXPECT_EQ(g.Points, 3);
+    ExpectConsistent();
+}
+
+// The mark that the bonus was paid belongs to the game: a load replaces it with what the
+// loaded position shows, so a resumed game does not pay again and a Restart does not carry
+// the abandoned game's mark into the game it loads.
+TEST_F(Overtaking, ALoadDerivesWhetherThePassageWasPaid) {
+    GoodsIntoSiding();
+    Stand(3);
+    ASSERT_EQ(g.Points, 3);
+    const std::string overtaking = PositionText(g);
+    PlatformEnd resumed;
+    ASSERT_EQ(ReadPosition(resumed.g, overtaking), LoadOutcome::Loaded);
+    resumed.Stand(10);
+    EXPECT_EQ(resumed.g.Points, 3);
+
+    g.SectTrain[DownSidingOneSect] = 0;
+    g.TrainSect[Goods] = 0;
+    g.TrainState[Goods] = TrainBooked;
+    --g.TrainsInArea;
+    const std::string waiting = PositionText(g);
+    GoodsIntoSiding();
+    ASSERT_EQ(ReadPosition(g, waiting), LoadOutcome::Loaded);  // Restart
+    GoodsIntoSiding();
+    Stand(3);
     EXPECT_EQ(g.Points, 6);
 }
 

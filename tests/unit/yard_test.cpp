@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "boxes_fixture.h"
+#include "controls/routes.h"
+#include "running/train_movement.h"
 
 namespace kv41 {
 namespace {
@@ -82,6 +84,15 @@ TEST(Yard, DepartureNotClearedAwayIsHeldAndPutOutAfterTheNextArrival) {
     EXPECT_EQ(g.TrainState[t], TrainRunning);
     EXPECT_EQ(game.Said(Output::Call).back(),
               "Call from Yard: Departure 10.00 Hollowmer ready in Yard");
+
+    // It stands until its route is set, then leaves as a first put-out does.
+    for (int i = 0; i < 10; ++i) MoveTrain(g, t);
+    EXPECT_EQ(g.TrainSect[t], YardRoadSect);
+    g.LeverNormal[33] = 0;  // out across the south crossover
+    SetRoute(g, 30);        // Exchange Sidings Up Starter
+    for (int i = 0; i < 60 && g.TrainSect[t] == YardRoadSect; ++i) MoveTrain(g, t);
+    EXPECT_EQ(g.TrainSect[t], 17);
+    EXPECT_EQ(g.TrainState[t], TrainRunning);
 }
 
 TEST(Yard, ArrivalStillOnTheYardRoadKeepsTheYardBusy) {
