@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build (unit tests, console
 # scenarios, the desktop program offscreen and under Xvfb, format check), then the core and
-# console again under AddressSanitizer and UndefinedBehaviorSanitizer, and last a bounded run
-# of the saved-position loader under libFuzzer.
+# console again under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded run of the
+# saved-position loader under libFuzzer, and last the Debian package, built, checked and
+# installed into a fresh Debian 12 root (scripts/check-package.sh, about four minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -27,3 +28,6 @@ echo "== fuzzing the saved-position loader (libFuzzer, 30 seconds)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer
 ctest --preset fuzz -R position_fuzzer
+
+echo "== the Debian package: built, linted, installed into a fresh Debian 12 root and played"
+scripts/check-package.sh

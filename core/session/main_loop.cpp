@@ -84,6 +84,7 @@ void RunSession(GameState& g) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
     g.Host->SetMenuEnabled("&Options", true);
+    SetMenuItems(g, {"Automatic signalman", "Hint"}, true);
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
@@ -93,7 +94,8 @@ void RunSession(GameState& g) {
         PaintWindow(g);
         do {
             g.HelpContext = 410;
-            while (!g.AppActive || g.Paused) {
+            // A wish to quit (the window's close button) is answered even while paused.
+            while ((!g.AppActive || g.Paused) && !g.EndRequested) {
                 if (!TakeScriptedInput(g)) g.Host->WaitForEvents(200);
             }
             WaitForAction(g);
@@ -108,7 +110,8 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart"}, false);
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "Automatic signalman", "Hint"},
+                 false);
     if (g.Recorder) g.Recorder->Finish(g);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
