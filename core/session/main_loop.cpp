@@ -84,7 +84,7 @@ void RunSession(GameState& g) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
     g.Host->SetMenuEnabled("&Options", true);
-    SetMenuItems(g, {"Automatic signalman", "Hint"}, true);
+    SetMenuItems(g, {"A&utomatic signalman", "&Hint"}, true);
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
@@ -110,7 +110,7 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "Automatic signalman", "Hint"},
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "A&utomatic signalman", "&Hint"},
                  false);
     if (g.Recorder) g.Recorder->Finish(g);
     g.SavedSpeed = g.TickSeconds;
