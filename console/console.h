@@ -117,8 +117,8 @@ private:
     std::unique_ptr<ReplayRecorder> recorder_;
     std::string heldPosition_;  // lines given by "position", for the next resume or restart
     std::string positionsDir_;  // where held positions are written, made when first needed
-    int autoUntil_ = 0;   // the clock minute at which he hands back, or 0: the session's end
-    long autoSteps_ = 0;  // ticks run since his last move, not yet printed
+    int autoUntil_ = 0;         // the clock minute at which he hands back, or 0: the session's end
+    long autoSteps_ = 0;        // ticks run since his last move, not yet printed
 };
 
 }  // namespace kv41
