@@ -33,9 +33,6 @@ cp "$program" "$from/TOLA.TTF" "$from"/*.wav "$work/bin/"
 cp -r "$from/help" "$work/bin/" 2>/dev/null || true
 cp "$from"/*.qch "$work/bin/" 2>/dev/null || true
 kv41="$work/bin/$(basename "$program")"
-# No sound: a machine without an audio server can hold the first wave up for seconds, and the
-# presses queued meanwhile would come as one.
-printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
