@@ -200,6 +200,9 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     // (a train there makes the yard busy, and a departure still waiting when the yard is done
     // is taken back into the yard).
     if (g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train)) return false;
+    // The exchange sidings starter sets its route for the departure due first on the sidings'
+    // roads: it is pulled only when that is this train.
+    if (leg.Signal == 30 && DepartingYardTrain(g) != train) return false;
     int onYardRoad = g.SectTrain[18];
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine)
