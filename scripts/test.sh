@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build (unit tests, console
 # scenarios, the desktop program offscreen and under Xvfb, format check), then the core and
-# console again under AddressSanitizer and UndefinedBehaviorSanitizer, and last a bounded run
-# of the saved-position loader under libFuzzer.
+# console again under AddressSanitizer and UndefinedBehaviorSanitizer with a bounded soak (a
+# million ticks of random play), and last bounded runs of the saved-position loader's and the
+# console's fuzzers under libFuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -23,7 +24,7 @@ cmake --build --preset sanitize -j "$jobs"
 echo "== sanitizer tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j "$jobs"
 
-echo "== fuzzing the saved-position loader (libFuzzer, 30 seconds)"
+echo "== fuzzing the saved-position loader and the console's command lines (libFuzzer)"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer
-ctest --preset fuzz -R position_fuzzer
+cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer kv41_console_fuzzer
+ctest --preset fuzz -R "position_fuzzer|console_fuzzer"

@@ -125,6 +125,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     kv41::SoakFigures figures;
     int games = 0;
+    long long nextReport = 1'000'000;
     std::cout << "kv41-soak: seed " << seed << ", " << ticks << " ticks" << std::endl;
     while (figures.Ticks < ticks) {
         const uint64_t mixed = Mix(static_cast<uint64_t>(seed) * 1'000'003ULL + games);
@@ -140,6 +141,11 @@ int main(int argc, char** argv) {
         currentGame = nullptr;
         fs::remove_all(directory);
         ++games;
+        if (figures.Ticks >= nextReport && figures.Ticks < ticks) {
+            std::cout << "kv41-soak: " << figures.Ticks << " ticks, " << figures.Sessions
+                      << " sessions so far" << std::endl;
+            nextReport += 1'000'000;
+        }
         if (!passed) {
             const fs::path saved = home / ("soak-failure-" + std::to_string(consoleSeed) + ".kv41");
             std::ofstream(saved) << game.Script();
