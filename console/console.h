@@ -84,6 +84,12 @@ private:
     void TraceCommand(CommandWords& words);
     void CheckCommand(CommandWords& words);
     void SetCommand(CommandWords& words);
+    void AutoCommand(CommandWords& words);
+    void HintCommand(CommandWords& words);
+
+    // A wait with the automatic signalman at work and nothing queued: the railway moves on.
+    void AutoPlayOne();
+    void FlushAutoSteps();
 
     std::ostream& out_;
     std::unique_ptr<GameState> game_;
@@ -95,6 +101,8 @@ private:
     bool refused_ = false;
     bool exitRequested_ = false;
     bool traceSounds_ = false;
+    int autoUntil_ = 0;   // the clock minute at which he hands back, or 0: the session's end
+    long autoSteps_ = 0;  // ticks run since his last move, not yet printed
 };
 
 }  // namespace kv41

@@ -16,6 +16,7 @@
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
+#include "signalman/auto_play.h"
 #include "windows/info_windows.h"
 #include "windows/wtt_file.h"
 
@@ -85,6 +86,8 @@ const Console::Command Console::Commands[] = {
     {"trace", Allowed::Always, &Console::TraceCommand},
     {"check", Allowed::Always, &Console::CheckCommand},
     {"set", Allowed::Always, &Console::SetCommand},
+    {"auto", Allowed::InSession, &Console::AutoCommand},
+    {"hint", Allowed::InSession, &Console::HintCommand},
 };
 
 const Console::Command* Console::FindCommand(std::string_view name) {
@@ -304,6 +307,20 @@ void Console::CheckCommand(CommandWords& words) {
 
 void Console::SetCommand(CommandWords& words) {
     SetField(*game_, words.Rest());
+}
+
+void Console::AutoCommand(CommandWords& words) {
+    bool on = OnOff(words, "auto", "on", "off");
+    int minutes = 0;
+    if (on && !words.AtEnd()) minutes = static_cast<int>(words.Number("minutes", 1, 100000));
+    words.End();
+    autoUntil_ = on && minutes > 0 ? game_->ClockNow + minutes : 0;
+    SetAutoSignalman(*game_, on);
+}
+
+void Console::HintCommand(CommandWords& words) {
+    words.End();
+    out_ << "hint: " << MoveHint(*game_, NextSignalmanMove(*game_)) << '\n';
 }
 
 }  // namespace kv41

@@ -13,6 +13,7 @@
 #include "running/movement_state.h"
 #include "running/running_state.h"
 #include "session/session_state.h"
+#include "signalman/signalman_state.h"
 #include "windows/windows_state.h"
 
 namespace kv41 {
@@ -28,6 +29,7 @@ struct GameState : RailwayTables,
                    BlockState,
                    FrameworkState,
                    PanelState,
+                   SignalmanState,
                    WindowsState {
     RandomGenerator Random;
     Platform* Host = nullptr;  // the front end's window, sounds, files and clock

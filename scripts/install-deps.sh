@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   fonts-dejavu-core
   lintian desktop-file-utils appstream mmdebstrap
+  openbox imagemagick
 )
 
 missing=()

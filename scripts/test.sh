@@ -2,8 +2,9 @@
 # Installs what is missing, builds, and runs every test: the normal build (unit tests, console
 # scenarios, the desktop program offscreen and under Xvfb, format check), then the core and
 # console again under AddressSanitizer and UndefinedBehaviorSanitizer with a bounded soak (a
-# million ticks of random play), and last bounded runs of the saved-position loader's and the
-# console's fuzzers under libFuzzer.
+# million ticks of random play), bounded runs of the saved-position loader's and the console's
+# fuzzers under libFuzzer, and last the Debian package, built, checked and installed into a
+# fresh Debian 12 root (scripts/check-package.sh, about four minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -28,3 +29,6 @@ echo "== fuzzing the saved-position loader and the console's command lines (libF
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer kv41_console_fuzzer
 ctest --preset fuzz -R "position_fuzzer|console_fuzzer"
+
+echo "== the Debian package: built, linted, installed into a fresh Debian 12 root and played"
+scripts/check-package.sh

@@ -11,6 +11,7 @@
 #include "panel/click_regions.h"
 #include "platform/platform.h"
 #include "session/main_loop.h"
+#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -100,7 +101,7 @@ void WaitForAction(GameState& g) {
     // legend; a speed change (AwaitingAction cleared) ends it without a step as well.
     while (!g.ClickPending && !g.KeyActionPending && !g.TimerDue && !g.EndRequested &&
            g.AwaitingAction) {
-        if (!TakeScriptedInput(g)) g.Host->WaitForEvents(PollMs);
+        if (!TakeScriptedInput(g) && !TakeSignalmanTurn(g)) g.Host->WaitForEvents(PollMs);
     }
 
     const bool stepDue = g.TimerDue;

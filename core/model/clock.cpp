@@ -78,6 +78,7 @@ StatusTexts ComputeStatus(const GameState& g) {
     std::string value = std::to_string(std::abs(static_cast<long long>(g.Points)));
     if (value.size() < 3) value.insert(0, 3 - value.size(), ' ');
     status.PointsValue = value;
+    if (g.AutoSignalman) status.Signalman = "Automatic signalman";
     return status;
 }
 

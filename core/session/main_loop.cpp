@@ -83,6 +83,7 @@ void RunSession(GameState& g) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
     g.Host->SetMenuEnabled("&Options", true);
+    SetMenuItems(g, {"A&utomatic signalman", "&Hint"}, true);
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
@@ -91,7 +92,8 @@ void RunSession(GameState& g) {
         PaintWindow(g);
         do {
             g.HelpContext = 410;
-            while (!g.AppActive || g.Paused) {
+            // A wish to quit (the window's close button) is answered even while paused.
+            while ((!g.AppActive || g.Paused) && !g.EndRequested) {
                 if (!TakeScriptedInput(g)) g.Host->WaitForEvents(200);
             }
             WaitForAction(g);
@@ -106,7 +108,8 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart"}, false);
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "A&utomatic signalman", "&Hint"},
+                 false);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
     ShowRating(g);

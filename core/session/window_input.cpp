@@ -8,10 +8,17 @@
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
+#include "signalman/auto_play.h"
 
 namespace kv41 {
 
 void OnMouseDown(GameState& g, int x, int y) {
+    // The player's own click on the panel takes the box back from the automatic signalman,
+    // and what he had queued is dropped.
+    if (g.AutoSignalman && g.SessionRunning && !g.InputBlocked && !g.Paused) {
+        g.Inputs.Clear();
+        SetAutoSignalman(g, false);
+    }
     OnMouseDown(g, x, y, g.Host->TimeOfDayMs());
 }
 
