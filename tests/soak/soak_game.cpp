@@ -3,6 +3,7 @@
 #include <deque>
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 #include <streambuf>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "line_source.h"
 #include "running/invariants.h"
 #include "soak_player.h"
+#include "state_compare.h"
 
 namespace kv41 {
 
@@ -127,8 +129,23 @@ bool SoakGame::Play(SoakFigures& figures) {
     }
     figures.Ticks += ticks;
     figures.Sessions += player.SessionsBegun();
+    final_ = std::make_shared<const GameState>(console.Game());
     fs::current_path(before);
     return failure_.empty();
+}
+
+std::string SoakGame::ReplayDifference(const std::string& directory) const {
+    namespace fs = std::filesystem;
+    if (!final_) return "the game was not played";
+    const fs::path before = fs::current_path();
+    fs::current_path(directory);
+    std::ostringstream ignored;
+    Console console(ignored, consoleSeed_, ".");
+    std::istringstream script(Script());
+    console.Run({&script});
+    std::string difference = testing::FirstDifference(*final_, console.Game());
+    fs::current_path(before);
+    return difference;
 }
 
 }  // namespace kv41

@@ -4,6 +4,7 @@
 // action. Every line given is kept as a script (runs of single steps written as one "step N")
 // that plays the same game again in kv41-console, from an empty directory, with the same seed.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct SoakFigures {
     int ShiftsCompleted = 0;  // sessions that ran to the end of their shift
 };
 
+struct GameState;
+
 class SoakGame {
 public:
     // Plays in directory (made empty by the caller) until tickBudget steps have run or the
@@ -26,6 +29,11 @@ public:
     // Plays; false when the check broke, a command was refused or the program ended on its
     // own, with the reason in Failure().
     bool Play(SoakFigures& figures);
+
+    // Plays the script again in a fresh console in directory (made empty by the caller) and
+    // tells whether it ends in the very game that Play ended in: "" when it does, else the
+    // first value that differs.
+    std::string ReplayDifference(const std::string& directory) const;
 
     const std::string& Failure() const { return failure_; }
     uint32_t ConsoleSeed() const { return consoleSeed_; }
@@ -45,7 +53,8 @@ private:
     std::string directory_;
     std::string failure_;
     std::vector<std::string> lines_;
-    long long steps_ = 0;  // single steps given since the last line kept
+    long long steps_ = 0;                     // single steps given since the last line kept
+    std::shared_ptr<const GameState> final_;  // the game as Play left it
 };
 
 }  // namespace kv41

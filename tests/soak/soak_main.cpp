@@ -2,7 +2,7 @@
 // every tick. A failure (a broken consistency rule, a refused command, a crash or a sanitizer's
 // report) prints the seed and the console script that plays the failing game again.
 //
-//     kv41-soak [--ticks N] [--seed S]
+//     kv41-soak [--ticks N] [--seed S] [--check-replay]
 //     kv41-soak --corpus DIRECTORY    (writes the saved positions kept with the tests)
 #include <unistd.h>
 
@@ -109,12 +109,18 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string_view(argv[1]) == "--corpus") {
         return kv41::MakePositionCorpus(argv[2]) == 15 ? 0 : 1;
     }
+    bool checkReplay = false;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
+        if (arg == "--check-replay") {
+            checkReplay = true;
+            continue;
+        }
         bool ok = i + 1 < argc && (arg == "--ticks" || arg == "--seed") &&
                   ParseCount(argv[i + 1], arg == "--ticks" ? ticks : seed);
         if (!ok) {
-            std::cerr << "usage: kv41-soak [--ticks N] [--seed S] | --corpus DIRECTORY\n";
+            std::cerr << "usage: kv41-soak [--ticks N] [--seed S] [--check-replay] | --corpus "
+                         "DIRECTORY\n";
             return 2;
         }
         ++i;
@@ -140,6 +146,17 @@ int main(int argc, char** argv) {
         bool passed = game.Play(figures);
         currentGame = nullptr;
         fs::remove_all(directory);
+        if (passed && checkReplay) {
+            fs::create_directories(directory);
+            std::string difference = game.ReplayDifference(directory.string());
+            fs::remove_all(directory);
+            if (!difference.empty()) {
+                std::cerr << "kv41-soak: game " << games + 1 << " (seed " << consoleSeed
+                          << ") played again from its script differs in " << difference << ":\n"
+                          << game.Script();
+                return 1;
+            }
+        }
         ++games;
         if (figures.Ticks >= nextReport && figures.Ticks < ticks) {
             std::cout << "kv41-soak: " << figures.Ticks << " ticks, " << figures.Sessions
