@@ -1,11 +1,16 @@
 #include "end_dialog.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 #include "dialog_picture.h"
+#include "panel_font.h"
 
 namespace {
+
+constexpr int SmallestNameSize = 9;
 
 QLabel* Line(QDialog* dialog, const QString& text, int x, int y, int pixelSize, bool bold) {
     auto* label = new QLabel(text, dialog);
@@ -30,14 +35,25 @@ EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QSt
     picture->setPixmap(SignalBoxPicture());
     picture->setGeometry(16, 16, 121, 129);
     QLabel* name = Line(this, "Tarrock Junction Signal Box Summer 1954", 160, 24, 13, true);
-    // The name may be wider than the space beside the picture in the system's font.
-    name->setWordWrap(true);
-    name->setFixedWidth(width() - 160 - 12);
+    // The name stands on one line beside the picture: a system font wider than the dialog
+    // was drawn for is set smaller until it fits.
+    QFont nameFont = name->font();
+    const int room = width() - 160 - 8;
+    while (nameFont.pixelSize() > SmallestNameSize &&
+           QFontMetrics(nameFont).horizontalAdvance(name->text()) > room) {
+        nameFont.setPixelSize(nameFont.pixelSize() - 1);
+    }
+    name->setFont(nameFont);
     name->adjustSize();
-    // The score lines keep their blanks: the numbers are right-aligned in their fields.
-    Line(this, rating, 16, 160, 13, false);
-    Line(this, pointScore, 16, 200, 13, false);
-    Line(this, perCent, 16, 240, 13, false);
+    // The score lines keep their blanks, so that the numbers, right-aligned in their fields,
+    // line up in a fixed-width face.
+    for (const auto& [text, top] : {std::pair{rating, 160}, {pointScore, 200}, {perCent, 240}}) {
+        QLabel* line = Line(this, text, 16, top, 13, false);
+        QFont fixed = TypewriterFont(10);
+        fixed.setPixelSize(13);
+        line->setFont(fixed);
+        line->adjustSize();
+    }
     auto* ok = new QPushButton("OK", this);
     QFont font = ok->font();
     font.setPixelSize(16);

@@ -117,6 +117,9 @@ void HelpWindow::ShowTopic(int topic) {
     if (!HasTopic(IntroductionTopic)) {
         browser_->setHtml("<h2>Help</h2><p>The help file could not be read.</p>");
     }
+    // The page's title in the caption, so that the player sees at once which page opened.
+    const QString title = browser_->documentTitle();
+    setWindowTitle(title.isEmpty() ? "Tarrock Junction Help" : "Tarrock Junction Help: " + title);
     show();
     raise();
     activateWindow();

@@ -30,14 +30,14 @@ namespace {
 
 constexpr int SelfCheckFailed = 3;
 
-// The whole screen where the window system can give it, else the main window alone.
-void SaveScreen(MainWindow& window, const QString& file) {
+// The whole screen as it stands, read back from the window system: never the widgets' own
+// drawing, which would show what the screen may not.
+void SaveScreen(const QString& file) {
     QPixmap picture;
     if (QScreen* screen = QGuiApplication::primaryScreen()) picture = screen->grabWindow(0);
-    if (picture.isNull() || QGuiApplication::platformName() == "offscreen") {
-        picture = window.grab();
+    if (picture.isNull() || !picture.save(file)) {
+        std::cerr << "kv41: no picture of the screen saved in " << file.toStdString() << '\n';
     }
-    picture.save(file);
 }
 
 void ClickCell(MainWindow& window, int column, int row) {
@@ -88,7 +88,7 @@ bool Schedule(MainWindow& window, int ms, const QString& action) {
     } else if (what == "help") {
         run = [&window, arg] { window.ShowHelp(arg.toInt()); };
     } else if (what == "shot" && !arg.isEmpty()) {
-        run = [&window, arg] { SaveScreen(window, arg); };
+        run = [arg] { SaveScreen(arg); };
     } else {
         return false;
     }
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
     window.Host().TickOverrideMs = tickMs;
     if (exitAfter > 0) {
         QTimer::singleShot(exitAfter, [&] {
-            if (!screenshot.isEmpty()) window.grab().save(screenshot);
+            if (!screenshot.isEmpty()) SaveScreen(screenshot);
             window.Host().RequestExit(0);
         });
     }
@@ -152,6 +152,9 @@ int main(int argc, char** argv) {
     } catch (const kv41::ProgramEnd& end) {
         return end.ExitCode;
     }
+    // Laid out and placed before it is shown, so that the window manager frames it where it
+    // belongs.
+    window.PrepareStart();
     window.show();
     for (const auto& [ms, action] : actions) {
         if (!Schedule(window, ms, action)) {
@@ -159,10 +162,9 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    QTimer::singleShot(0, [&] {
-        window.PrepareStart();
-        if (newShift > 0) window.StartGame(newShift - 1, newLevel - 1);
-    });
+    if (newShift > 0) {
+        QTimer::singleShot(0, [&] { window.StartGame(newShift - 1, newLevel - 1); });
+    }
     const int result = app.exec();
     if (selfCheck && !window.PanelDrawn()) {
         std::cerr << "kv41: self-check failed: the panel shows nothing\n";

@@ -8,7 +8,11 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <iostream>
 
 #include "bell_code_dialog.h"
 #include "end_dialog.h"
@@ -28,6 +32,7 @@
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
+#include "signalman/auto_play.h"
 #include "status_bar.h"
 
 namespace {
@@ -35,12 +40,18 @@ namespace {
 constexpr int SmallestFontSize = 6;
 constexpr int LargestFontSize = 26;
 // Rows of the grid plus room for the caption, menu and status bar.
-constexpr int RowsWithFrame = kv41::GridRows + 3;
+// A frame not yet known is taken as this caption and border.
+constexpr int EstimatedCaption = 30;
+constexpr int EstimatedBorder = 4;
 constexpr int IntroductionTopic = 100;
 constexpr int PenaltiesTopic = 610;
 constexpr int BonusesTopic = 620;
 constexpr int OptionsTopic = 710;
 constexpr int BellListTopic = 425;
+constexpr int NewGameTopic = 110;
+constexpr int RatingTopic = 630;
+
+constexpr const char* HelpTopicProperty = "helpTopic";
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -131,12 +142,25 @@ void MainWindow::BuildMenus() {
     QAction* pause = add(gameMenu, "&Pause", [this] {
         kv41::TogglePause(*game_);
         actions_["&Pause"]->setChecked(game_->Paused);
+        ShowCaption();
         NoteInput();
     });
     pause->setCheckable(true);
     add(gameMenu, "Restart", [this] {
         if (!game_->Paused) kv41::RestartGame(*game_);
     });
+    gameMenu->addSeparator();
+    // The automatic signalman works the box at the chosen speed until switched off here or
+    // until the player clicks on the panel; the hint shows his next move on the message line.
+    QAction* automatic = add(gameMenu, "A&utomatic signalman", [this] {
+        kv41::SetAutoSignalman(*game_, !game_->AutoSignalman);
+        NoteInput();
+    });
+    automatic->setCheckable(true);
+    QAction* hint = add(gameMenu, "&Hint", [this] {
+        if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
+    });
+    hint->setShortcut(QKeySequence(Qt::Key_N));
     gameMenu->addSeparator();
     add(gameMenu, "Quit", [this] {
         kv41::RequestQuit(*game_);
@@ -152,13 +176,15 @@ void MainWindow::BuildMenus() {
         host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str(),
                        kv41::BoxType::Information, 0);
     });
-    for (const char* item : {"&Save", "Save &As", "Restart", "&Options"}) {
+    for (const char* item :
+         {"&Save", "Save &As", "Restart", "&Options", "A&utomatic signalman", "&Hint"}) {
         actions_[item]->setEnabled(false);
     }
 }
 
 void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
     statusBar_->SetTexts(status);
+    actions_["A&utomatic signalman"]->setChecked(!status.Signalman.empty());
 }
 
 void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {
@@ -166,10 +192,21 @@ void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {
     if (item == "&Pause") actions_["&Pause"]->setChecked(game_->Paused);
 }
 
+void MainWindow::SetGameCaption(const QString& caption) {
+    caption_ = caption;
+    ShowCaption();
+}
+
+// A paused game says so in the caption, where the player looks when nothing moves.
+void MainWindow::ShowCaption() {
+    setWindowTitle(game_->Paused ? caption_ + "     (Paused)" : caption_);
+}
+
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     const QString key = Text(info.Name);
     InfoWindowDialog*& dialog = infoWindows_[key];
     if (!dialog) dialog = new InfoWindowDialog(this);
+    SetHelpTopic(dialog, info.HelpContext);
     // The messages window follows the panel's size, the others their own size.
     const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
     dialog->ShowSnapshot(info, info.Panes, size);
@@ -178,6 +215,7 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
 std::optional<int> MainWindow::ChooseBellCode(int suggested) {
     game_->HelpContext = BellListTopic;
     BellCodeDialog dialog(game_->FontSize, suggested, this);
+    SetHelpTopic(&dialog, BellListTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
     return dialog.Chosen();
@@ -186,6 +224,7 @@ std::optional<int> MainWindow::ChooseBellCode(int suggested) {
 void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
                             const QString& perCent) {
     EndDialog dialog(rating, pointScore, perCent, this);
+    SetHelpTopic(&dialog, RatingTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }
@@ -210,6 +249,7 @@ void MainWindow::OptionsClick() {
     g.HelpContext = OptionsTopic;
     OptionsDialog dialog(
         kv41::CurrentOptions(g), g.MaxFontSize, [this] { ShowHelp(OptionsTopic); }, this);
+    SetHelpTopic(&dialog, OptionsTopic);
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() == QDialog::Accepted) ApplyChosenOptions(dialog.Chosen());
     g.HelpContext = helpBefore;
@@ -228,24 +268,37 @@ void MainWindow::ApplyChosenOptions(const kv41::OptionValues& chosen) {
     }
 }
 
+// The largest panel font for which the whole window, frame, caption and menu bar included,
+// fits the screen.
 void MainWindow::ComputeMaxFontSize() {
     auto& g = *game_;
     QRect screen(0, 0, 1280, 1024);
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screen = primary->availableGeometry();
     }
+    const QMargins frame = FrameMargins();
+    const int chromeHeight = menuBar()->sizeHint().height() + frame.top() + frame.bottom();
     int fitted = SmallestFontSize;
     for (int size = SmallestFontSize; size <= LargestFontSize; ++size) {
         const QFontMetrics metrics(PanelFont(size));
         const int w = metrics.horizontalAdvance('W');
         const int h = metrics.height() + 1;
-        if (screen.height() < h * RowsWithFrame + 6 || screen.width() < w * kv41::GridColumns + 6) {
-            break;
-        }
+        // The grid's rows, the status bar's two and the panel's margin of 5 pixels.
+        const int height = h * (kv41::GridRows + 2) + 5 + chromeHeight;
+        const int width = w * kv41::GridColumns + 5 + frame.left() + frame.right();
+        if (screen.height() < height || screen.width() < width) break;
         fitted = size;
     }
     g.FontSize = fitted;
     g.MaxFontSize = fitted;
+}
+
+// What the window manager's frame adds to the window: known once the window is framed, else
+// a caption and thin borders as most window managers draw them.
+QMargins MainWindow::FrameMargins() const {
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (!frame.isNull()) return frame;
+    return {EstimatedBorder, EstimatedCaption + EstimatedBorder, EstimatedBorder, EstimatedBorder};
 }
 
 void MainWindow::LayoutForGrid() {
@@ -266,19 +319,49 @@ void MainWindow::LayoutForGrid() {
     centralWidget()->setFixedSize(width, height);
     adjustSize();
     setFixedSize(size());
-    // Centred on the screen, as the panel's size changes.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    PlaceOnScreen();
+    TraceLayout();
+}
+
+// For tests that drive the program from outside: where the panel's grid lies in the window.
+void MainWindow::TraceLayout() {
+    if (!host_->TraceOutput || !isVisible()) return;
+    const auto& g = *game_;
+    const QPoint origin = panel_->mapTo(this, QPoint(0, -g.StatusHeight));
+    std::cerr << "layout: window " << winId() << " panel " << origin.x() << ',' << origin.y()
+              << " cell " << g.CellWidth << 'x' << g.CellHeight << '\n';
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    TraceLayout();
+}
+
+// Centred on the screen by its frame, caption included, and wholly on it when it fits.
+void MainWindow::PlaceOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
+    const QMargins margins = FrameMargins();
+    QRect frame(QPoint(0, 0), size().grownBy(margins));
+    frame.moveCenter(area.center());
+    frame.moveTop(std::max(frame.top(), area.top()));
+    frame.moveLeft(std::max(frame.left(), area.left()));
+    // Once the window is framed, Qt on X11 adds the frame to a position it is given while the
+    // window manager takes that position as the frame's already: the frame is then asked for
+    // where its client area should stand.
+    move(framed ? frame.topLeft() - QPoint(margins.left(), margins.top()) : frame.topLeft());
 }
 
 void MainWindow::PrepareStart() {
+    // The first activation: from now on closing the window is a question during a session.
+    game_->FirstActivation = false;
     ComputeMaxFontSize();
     Guarded([this] {
         kv41::PrepareStartScreen(*game_);
         LayoutForGrid();
-        setWindowTitle(Text(game_->GameTitle.str()));
+        SetGameCaption(Text(game_->GameTitle.str()));
         DrawStartScreen();
     });
 }
@@ -336,19 +419,23 @@ void MainWindow::StartGame(int shiftIndex, int difficultyIndex) {
 }
 
 void MainWindow::NewClick() {
-    game_->HelpContext = 110;
+    game_->HelpContext = NewGameTopic;
     NewGameDialog dialog(this);
+    SetHelpTopic(&dialog, NewGameTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
     HideStartScreen();
     Guarded([&] { kv41::StartNewGame(*game_, dialog.ShiftIndex(), dialog.DifficultyIndex()); });
 }
 
+// The start screen stays as it was until a position has been loaded: a cancelled or failed
+// load leaves it to the player again.
 void MainWindow::ResumeClick() {
-    HideStartScreen();
-    bool resumed = false;
-    Guarded([&] { resumed = kv41::ResumeSavedGame(*game_); });
-    if (!resumed && game_->StartScreen) startButtons_->show();
+    Guarded([this] {
+        if (!kv41::LoadPositionDialog(*game_)) return;
+        HideStartScreen();
+        kv41::RunSession(*game_);
+    });
 }
 
 bool MainWindow::PanelDrawn() const {
@@ -374,10 +461,18 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// F1 anywhere opens the help topic of what is in front of the player.
+void MainWindow::SetHelpTopic(QWidget* window, int topic) {
+    window->setProperty(HelpTopicProperty, topic);
+}
+
+// F1 opens the help topic of the window that has the keyboard: its own topic, else that of a
+// message box being shown, else the game's topic of the moment.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        ShowHelp(boxHelp_ != 0 ? boxHelp_ : game_->HelpContext);
+        const QWidget* active = QApplication::activeWindow();
+        int topic = active ? active->property(HelpTopicProperty).toInt() : 0;
+        if (topic == 0) topic = boxHelp_ != 0 ? boxHelp_ : game_->HelpContext;
+        ShowHelp(topic);
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -393,5 +488,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    QCoreApplication::quit();
+    // Whatever loop the game is in leaves it: the program ends with its window.
+    host_->RequestExit(0);
 }

@@ -35,8 +35,14 @@ public:
     void ShowRating(const QString& rating, const QString& pointScore, const QString& perCent);
     // Opens a help topic by number.
     void ShowHelp(int topic);
+    // The topic that F1 opens while this window has the keyboard.
+    static void SetHelpTopic(QWidget* window, int topic);
     // Lays the window out for the current cell size, if it changed.
     void LayoutForGrid();
+    void PlaceOnScreen();
+    // The caption the game sets; a paused game adds a word to it.
+    void SetGameCaption(const QString& caption);
+    void ShowCaption();
     // Prepares the start screen, as at the window's first activation.
     void PrepareStart();
     // Starts a game without asking (tests and --new): shift and level as dialog positions.
@@ -57,6 +63,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,6 +71,8 @@ private:
     void BuildStartScreen();
     void DrawStartScreen();
     void ComputeMaxFontSize();
+    QMargins FrameMargins() const;
+    void TraceLayout();
     void ResumeClick();
     void HideStartScreen();
     // Runs a core operation that may end the program.
@@ -78,6 +87,7 @@ private:
     QWidget* startButtons_ = nullptr;
     QMap<QString, QAction*> actions_;
     QMap<QString, InfoWindowDialog*> infoWindows_;
+    QString caption_;
     bool inputWaiting_ = false;
     int boxHelp_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "panel_widget.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 #include "game_state.h"
 #include "session/window_input.h"
@@ -13,20 +12,53 @@ PanelWidget::PanelWidget(kv41::GameState& game, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+PanelWidget::~PanelWidget() {
+    EndPainting();
+}
+
+QImage& PanelWidget::Image() {
+    EndPainting();
+    return image_;
+}
+
+QPainter& PanelWidget::Canvas(const QRect& touched) {
+    dirty_ |= touched;
+    if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
+    return *painter_;
+}
+
+void PanelWidget::EndPainting() {
+    painter_.reset();
+}
+
+void PanelWidget::PresentChanges() {
+    EndPainting();
+    if (dirty_.isEmpty()) return;
+    // The image counts the status band above the panel; the widget starts below it.
+    const QRect area = dirty_.translated(0, -game_.StatusHeight) & rect();
+    dirty_ = QRect();
+    if (!area.isEmpty() && isVisible()) repaint(area);
+}
+
 void PanelWidget::ResizeImage(int width, int height) {
     if (image_.width() == width && image_.height() == height) return;
+    EndPainting();
     QImage larger(width, height, QImage::Format_RGB32);
     larger.fill(Qt::black);
     QPainter painter(&larger);
     painter.drawImage(0, 0, image_);
+    painter.end();
     image_ = larger;
     setFixedSize(width, height - game_.StatusHeight);
+    dirty_ = image_.rect();
 }
 
-void PanelWidget::paintEvent(QPaintEvent*) {
+void PanelWidget::paintEvent(QPaintEvent* event) {
+    EndPainting();
     // The image covers the whole client area; the status bar band above is Qt's own widgets.
     QPainter painter(this);
-    painter.drawImage(0, 0, image_, 0, game_.StatusHeight);
+    const QRect area = event->rect();
+    painter.drawImage(area, image_, area.translated(0, game_.StatusHeight));
 }
 
 // The core counts rows from the top of the client area, status bar included.

@@ -1,7 +1,10 @@
 #pragma once
-// The panel: an off-screen image that the core draws on through the canvas calls, shown as is.
+// The panel: an off-screen image that the core draws on through the canvas calls. What has been
+// drawn reaches the screen when it is presented, and then only the part that changed.
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <memory>
 
 namespace kv41 {
 struct GameState;
@@ -11,8 +14,18 @@ class PanelWidget : public QWidget {
     Q_OBJECT
 public:
     explicit PanelWidget(kv41::GameState& game, QWidget* parent = nullptr);
+    ~PanelWidget() override;
 
-    QImage& Image() { return image_; }
+    // The image for reading or for drawing by other means than Canvas.
+    QImage& Image();
+    // A painter on the image, kept open between presents; touched is the area (image pixels,
+    // status band included) that the caller is about to draw on.
+    QPainter& Canvas(const QRect& touched);
+    // Marks an area of the image as changed, for drawing done on Image() directly.
+    void Touch(const QRect& touched) { dirty_ |= touched; }
+    // Puts on the screen, at once, whatever changed since the last present.
+    void PresentChanges();
+    bool HasChanges() const { return !dirty_.isEmpty(); }
     void ResizeImage(int width, int height);
     void SetPanelFont(const QFont& font) { font_ = font; }
     const QFont& PanelFont() const { return font_; }
@@ -25,7 +38,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void EndPainting();
+
     kv41::GameState& game_;
     QImage image_;
     QFont font_;
+    std::unique_ptr<QPainter> painter_;
+    QRect dirty_;
 };

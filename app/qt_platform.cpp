@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
@@ -41,6 +42,12 @@ QString BoxText(const std::string& text) {
 }  // namespace
 
 QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
+    // Modal boxes and dialogs run event loops of their own: what stands drawn goes on the
+    // screen before any of them sleeps.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &window_,
+                         [this] { PresentChanges(); });
+    }
     QObject::connect(&gameTimer_, &QTimer::timeout, [this] {
         kv41::OnTimer(window_.Game());
         window_.NoteInput();
@@ -48,12 +55,15 @@ QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
 }
 
 void QtPlatform::ProcessEvents() {
+    if (exiting_) throw kv41::ProgramEnd{exitCode_};
+    PresentChanges();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 // Sleeps until something arrives (input, the game timer, a paint) or maxMs have passed.
 void QtPlatform::WaitForEvents(int maxMs) {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
+    PresentChanges();
     if (window_.InputWaiting()) {
         window_.ClearInputWaiting();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -90,6 +100,7 @@ void QtPlatform::SetTimerInterval(int ms) {
 // Plays to the end before returning, so that the beats of a bell code keep their rhythm.
 void QtPlatform::PlayWave(const std::string& fileName) {
     if (TraceOutput) std::cerr << "sound: " << fileName << '\n';
+    PresentChanges();
     player_.PlaySync(ToQt(ProgramDirectory()) + "/" + ToQt(fileName));
 }
 
@@ -98,6 +109,8 @@ int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
                        QMessageBox::StandardButtons buttons, int helpContext) {
     QMessageBox box(icon, ToQt(window_.Game().GameTitle.str()), BoxText(text), buttons, &window_);
     box.setWindowModality(Qt::WindowModal);
+    // The first button answers Enter, as in the game's boxes everywhere: Yes, or OK.
+    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
     window_.SetBoxHelp(helpContext);
     const int answer = box.exec();
     window_.SetBoxHelp(0);
@@ -176,55 +189,82 @@ void QtPlatform::FontMetrics(int pointSize, int& cellWidth, int& textHeight) {
 
 void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv41::Rgb bg) {
     const auto& g = window_.Game();
-    QPainter painter(&window_.Panel().Image());
-    painter.setFont(window_.Panel().PanelFont());
     const int width = static_cast<int>(text.size()) * g.CellWidth;
+    QPainter& painter = window_.Panel().Canvas(QRect(x, y, width, g.CellHeight));
     painter.fillRect(x, y, width, g.CellHeight, ToQt(bg));
-    painter.setPen(ToQt(fg));
-    const QFontMetrics metrics(window_.Panel().PanelFont());
-    // Each character in its own cell, whatever the font's own advance.
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (code == ' ') continue;
-        DrawCellCharacter(painter, x + static_cast<int>(i) * g.CellWidth, y, code, metrics);
-    }
+    DrawCells(painter, x, y, text, window_.Panel().PanelFont(), ToQt(fg));
 }
 
 bool QtPlatform::DrawLabel(int x, int y, std::string_view text, int pointSize, kv41::Rgb colour) {
     const QFont font = PanelFont(pointSize);
     const QFontMetrics metrics(font);
-    const int cell = metrics.horizontalAdvance(QChar('W'));
-    QPainter painter(&window_.Panel().Image());
-    painter.setFont(font);
-    painter.setPen(ToQt(colour));
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (code == ' ') continue;
-        DrawCellCharacter(painter, x + static_cast<int>(i) * cell, y, code, metrics);
-    }
+    const QRect area(x, y, static_cast<int>(text.size()) * metrics.horizontalAdvance(QChar('W')),
+                     metrics.height());
+    DrawCells(window_.Panel().Canvas(area), x, y, text, font, ToQt(colour));
     return true;
 }
 
+// Each character in its own cell, whatever the font's own advance. A run of plain characters
+// goes in one call when the font's advance is exactly the cell's width, which puts every glyph
+// where a call of its own would.
+void QtPlatform::DrawCells(QPainter& painter, int x, int y, std::string_view text,
+                           const QFont& font, const QColor& colour) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QFontMetrics metrics(font);
+    const int cell = metrics.horizontalAdvance(QChar('W'));
+    const bool wholeRuns = QFontMetricsF(font).horizontalAdvance(QChar('W')) == cell;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const int left = x + static_cast<int>(i) * cell;
+        if (!wholeRuns) {
+            DrawCellCharacter(painter, left, y, static_cast<unsigned char>(text[i]), metrics);
+            ++i;
+            continue;
+        }
+        // The rest in one go, without the blanks at its end: the background is filled already.
+        const std::size_t end = text.find_last_not_of(' ') + 1;
+        painter.drawText(QPoint(left, y + metrics.ascent()),
+                         QString::fromLatin1(text.data() + i, static_cast<qsizetype>(end - i)));
+        return;
+    }
+}
+
 void QtPlatform::FillRect(int x1, int y1, int x2, int y2, kv41::Rgb colour) {
-    QPainter painter(&window_.Panel().Image());
-    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), ToQt(colour));
+    const QRect area(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    window_.Panel().Canvas(area).fillRect(area, ToQt(colour));
+}
+
+// The area a shape drawn in the box (x1,y1)-(x2,y2) with a pen of this width may touch.
+QRect QtPlatform::ShapeArea(int x1, int y1, int x2, int y2, int penWidth) {
+    const int margin = penWidth + 1;
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2), std::max(y1, y2)))
+        .adjusted(-margin, -margin, margin, margin);
 }
 
 void QtPlatform::DrawLine(int x1, int y1, int x2, int y2, kv41::Rgb colour, int width) {
-    QPainter painter(&window_.Panel().Image());
+    QPainter& painter = window_.Panel().Canvas(ShapeArea(x1, y1, x2, y2, width));
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(ToQt(colour), width));
     painter.drawLine(x1, y1, x2, y2);
 }
 
 void QtPlatform::DrawRect(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
-    QPainter painter(&window_.Panel().Image());
+    QPainter& painter = window_.Panel().Canvas(ShapeArea(x1, y1, x2, y2, 1));
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ToQt(pen));
     painter.setBrush(ToQt(fill));
     painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 }
 
 void QtPlatform::DrawEllipse(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
-    QPainter painter(&window_.Panel().Image());
+    QPainter& painter = window_.Panel().Canvas(ShapeArea(x1, y1, x2, y2, 1));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(ToQt(pen));
     painter.setBrush(ToQt(fill));
@@ -243,7 +283,7 @@ void QtPlatform::DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
     const double start = angle(x3, y3);
     double span = angle(x4, y4) - start;
     if (span <= 0) span += 360.0;
-    QPainter painter(&window_.Panel().Image());
+    QPainter& painter = window_.Panel().Canvas(ShapeArea(x1, y1, x2, y2, 1));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(ToQt(pen));
     painter.setBrush(ToQt(fill));
@@ -253,15 +293,27 @@ void QtPlatform::DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 void QtPlatform::Present() {
     // A font size taken from the settings or the options changes the panel's size.
     window_.LayoutForGrid();
-    window_.Panel().update();
+    PresentChanges();
+}
+
+// Whatever the game has drawn goes on the screen before control passes to the event loop, so
+// that a prompt, a flash or a ringing bell stands on the screen while the game waits.
+void QtPlatform::PresentChanges() {
+    window_.Panel().PresentChanges();
+    // The status bar and the other widgets whose texts changed: their repaints are waiting.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 void QtPlatform::SetCaption(const std::string& caption) {
-    window_.setWindowTitle(ToQt(caption));
+    window_.SetGameCaption(ToQt(caption));
 }
 
 void QtPlatform::SetStatus(const kv41::StatusTexts& status) {
     window_.SetStatusTexts(status);
+    // The trace notes each new minute of the clock, so that a watcher knows how far play is.
+    const std::string minute = status.Time.substr(0, 6);
+    if (TraceOutput && minute != tracedMinute_) std::cerr << "time: " << minute << '\n';
+    tracedMinute_ = minute;
 }
 
 void QtPlatform::SetMenuEnabled(const std::string& item, bool enabled) {

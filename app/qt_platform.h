@@ -51,6 +51,9 @@ public:
 
     // Ends the program: the next wait inside the game's loop leaves it.
     void RequestExit(int exitCode);
+    bool Exiting() const { return exiting_; }
+    // Puts what changed on the panel and in the window on the screen now.
+    void PresentChanges();
 
     bool TraceOutput = false;  // echo the transcript on standard error (--trace)
     int TickOverrideMs = 0;    // when set, every game timer interval (--tick-ms)
@@ -58,6 +61,9 @@ public:
 private:
     // A bare settings file name stands in the program directory.
     std::string SettingsFilePath(const std::string& file);
+    static QRect ShapeArea(int x1, int y1, int x2, int y2, int penWidth);
+    static void DrawCells(QPainter& painter, int x, int y, std::string_view text, const QFont& font,
+                          const QColor& colour);
     int RunBox(QMessageBox::Icon icon, const std::string& text,
                QMessageBox::StandardButtons buttons, int helpContext);
 
@@ -66,4 +72,5 @@ private:
     WavePlayer player_;
     bool exiting_ = false;
     int exitCode_ = 0;
+    std::string tracedMinute_;  // the clock minute the trace last noted
 };

@@ -31,6 +31,8 @@ StatusBar::StatusBar(std::function<void()> slower, std::function<void()> faster,
     slower_ = new QPushButton(" - ", this);
     faster_ = new QPushButton("+", this);
     fast_ = new QPushButton("Fast", this);
+    signalman_ = new QLabel(this);
+    signalman_->setWordWrap(true);
     timeCaption_ = new QLabel("Time is", this);
     timeValue_ = new QLabel(" 8.00", this);
     speedCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -53,6 +55,7 @@ void StatusBar::SetTexts(const kv41::StatusTexts& status) {
     fast_->setText(QString::fromStdString(status.Fast));
     pointsCaption_->setText(QString::fromStdString(status.PointsCaption));
     pointsValue_->setText(QString::fromStdString(status.PointsValue));
+    signalman_->setText(QString::fromStdString(status.Signalman));
 }
 
 void StatusBar::Layout(int fontSize, int w, int h, int width) {
@@ -65,6 +68,9 @@ void StatusBar::Layout(int fontSize, int w, int h, int width) {
     const QFont numbers = TypewriterFont(std::max(5, fontSize - 2));
     // An anchor 12 cells wide at the left edge; the points follow it.
     const int anchorRight = 12 * w;
+    // The anchor holds the word that the automatic signalman is at work.
+    signalman_->setFont(SansFont(std::max(5, fontSize - 3)));
+    signalman_->setGeometry(4, 1, anchorRight - 6, height - 2);
     pointsCaption_->setFont(small);
     pointsCaption_->setGeometry(anchorRight + 5, half + 1, 15 * w - 30, h);
     pointsValue_->setFont(numbers);

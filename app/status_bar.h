@@ -28,4 +28,5 @@ private:
     QLabel* timeValue_;
     QLabel* pointsCaption_;
     QLabel* pointsValue_;
+    QLabel* signalman_;
 };

@@ -7,6 +7,7 @@
 
 #include "command_words.h"
 #include "session/main_loop.h"
+#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -27,6 +28,7 @@ const char* Prefix(Output kind) {
     case Output::Box: return "box: ";
     case Output::Sound: return "sound: ";
     case Output::Rating: return "rating: ";
+    case Output::Signalman: return "auto: ";
     }
     return "";
 }
@@ -69,11 +71,14 @@ void Console::PrepareStart(uint32_t seed) {
     host->OnReport = [this](Output kind, const std::string& text) { Print(kind, text); };
     game_ = std::move(game);
     host_ = std::move(host);
+    game_->Recorder = recorder_.get();
+    if (recorder_) recorder_->StartScreenPrepared();
     PrepareStartScreen(*game_);
 }
 
 void Console::Print(Output kind, const std::string& text) {
     if (kind == Output::Sound && !traceSounds_) return;
+    if (kind == Output::Signalman) FlushAutoSteps();
     out_ << Prefix(kind) << text << '\n';
 }
 
@@ -87,6 +92,7 @@ int Console::Run(std::vector<std::istream*> inputs) {
     } catch (const ProgramEnd& end) {
         exitCode = end.ExitCode;
     }
+    if (recorder_) recorder_->Finish(*game_);
     out_.flush();
     return exitCode != 0 ? exitCode : refused_ ? 1 : 0;
 }
@@ -116,6 +122,14 @@ bool Console::ReadAndRunOne() {
     DepthGuard guard(depth_);
     out_.flush();  // what the last command set going has been printed by now
     if (exitRequested_) return false;
+    if (game_->AutoSignalman && game_->SessionRunning && depth_ > 1) {
+        if (autoUntil_ == 0 || game_->ClockNow < autoUntil_) {
+            AutoPlayOne();
+            return true;
+        }
+        SetAutoSignalman(*game_, false);
+    }
+    FlushAutoSteps();
     // Everything queued has been taken by now, so a bell code still waiting for its list was
     // not wanted by the click meant for it (the click went elsewhere, say to a lever prompt);
     // it must not answer a later, unrelated click.
@@ -130,6 +144,18 @@ bool Console::ReadAndRunOne() {
     }
     out_.flush();
     return !exitRequested_;
+}
+
+void Console::AutoPlayOne() {
+    // The signalman's moves are queued by the game's own wait; the console is only the clock.
+    ++autoSteps_;
+    game_->Inputs.Events.emplace_back();
+}
+
+void Console::FlushAutoSteps() {
+    if (autoSteps_ == 0) return;
+    out_ << "auto: step " << autoSteps_ << '\n';
+    autoSteps_ = 0;
 }
 
 void Console::Refuse(const std::string& reason, bool malformed) {

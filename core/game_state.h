@@ -13,11 +13,13 @@
 #include "running/movement_state.h"
 #include "running/running_state.h"
 #include "session/session_state.h"
+#include "signalman/signalman_state.h"
 #include "windows/windows_state.h"
 
 namespace kv41 {
 
 class Platform;
+class ReplayRecorder;
 
 struct GameState : RailwayTables,
                    TrainTables,
@@ -28,10 +30,12 @@ struct GameState : RailwayTables,
                    BlockState,
                    FrameworkState,
                    PanelState,
+                   SignalmanState,
                    WindowsState {
     RandomGenerator Random;
-    Platform* Host = nullptr;  // the front end's window, sounds, files and clock
-    PlayerInputs Inputs;       // scripted input, taken by the waits as the window's is
+    Platform* Host = nullptr;            // the front end's window, sounds, files and clock
+    PlayerInputs Inputs;                 // scripted input, taken by the waits as the window's is
+    ReplayRecorder* Recorder = nullptr;  // told of every input taken, when one records
 };
 
 }  // namespace kv41

@@ -55,6 +55,13 @@ bool ToosSectionsOccupied(const GameState& g, int box) {
     }
 }
 
+// A route set across the line of a box's train: the branch home against the up main, the up
+// home or down starter against a branch train for the running lines.
+bool ConflictingRouteCleared(const GameState& g, int box, int train) {
+    return (box == 1 && IsReversed(g, 3)) || (box == 2 && (train == 0 || g.TrainTo[train] != 3) &&
+                                              (IsReversed(g, 2) || IsReversed(g, 47)));
+}
+
 // One sent code being judged: the box, the code, and the ways the judgement ends.
 struct Bell {
     GameState& g;
@@ -101,10 +108,8 @@ void AcceptOffer(const Bell& b) {
     if (IncomingBlock(g, b.Box) != LineBlocked) return b.RefuseInstrument("Blocked");
     if (HomeSignalClear(g, b.Box))
         return b.Refuse(1, "accepting train with home signal still at clear");
-    bool conflicting =
-        (b.Box == 1 && IsReversed(g, 3)) ||
-        (b.Box == 2 && (t == 0 || g.TrainTo[t] != 3) && (IsReversed(g, 2) || IsReversed(g, 47)));
-    if (conflicting) return b.Refuse(1, "accepting train with conflicting route cleared");
+    if (ConflictingRouteCleared(g, b.Box, t))
+        return b.Refuse(1, "accepting train with conflicting route cleared");
     if (ClearingPointOccupied(g, b.Box, t))
         return b.Refuse(2, "accepting train with clearing point obstructed");
     b.SetIncoming(LineClear);
@@ -114,6 +119,11 @@ void AcceptOffer(const Bell& b) {
     g.TrainTimes[t][RegLineClearGiven] = g.ClockNow;
     g.TrainState[t] = TrainAccepted;
     SetApproachSpeed(g, b.Box, t, Acceptance::Plain);
+}
+
+bool ToosAlreadySent(const GameState& g, int box) {
+    int t = g.BoxOfferedTrain[box];
+    return (t == 0 || g.TrainTimes[t][RegToosSent] != NoTime) && g.BoxBlockedBack[box] == 0;
 }
 
 void OfferTrain(const Bell& b) {
@@ -153,8 +163,7 @@ void TrainOutOfSection(const Bell& b) {
         return b.Refuse(1, "sending TOOS before section is cleared");
     // Once sent, the box no longer holds a train for us: a second one has nothing to report.
     int t = g.BoxOfferedTrain[b.Box];
-    bool alreadySent = t == 0 || g.TrainTimes[t][RegToosSent] != NoTime;
-    if (alreadySent && g.BoxBlockedBack[b.Box] == 0) return b.Refuse(1, "TOOS already sent");
+    if (ToosAlreadySent(g, b.Box)) return b.Refuse(1, "TOOS already sent");
     bool homeClear = b.Box == 2 ? IsReversed(g, 3) : HomeSignalClear(g, b.Box);
     if (homeClear) return b.Refuse(2, "section signal not returned to normal");
     b.SetIncoming(LineBlocked);
@@ -378,6 +387,18 @@ void SetApproachSpeed(GameState& g, int box, int train, Acceptance acceptance) {
     if (entry == g.ClockNow + 1) speed /= 2;
     if (entry <= g.ClockNow) speed = 0;
     g.TrainSpeed[train] = speed;
+}
+
+bool AcceptanceAllowed(const GameState& g, int box) {
+    int t = g.BoxOfferedTrain[box];
+    return IncomingBlock(g, box) == LineBlocked && !HomeSignalClear(g, box) &&
+           !ConflictingRouteCleared(g, box, t) && !ClearingPointOccupied(g, box, t);
+}
+
+bool ToosAllowed(const GameState& g, int box) {
+    bool homeClear = box == 2 ? IsReversed(g, 3) : HomeSignalClear(g, box);
+    return IncomingBlock(g, box) != LineBlocked && !ToosSectionsOccupied(g, box) &&
+           !ToosAlreadySent(g, box) && !homeClear;
 }
 
 }  // namespace kv41

@@ -20,6 +20,12 @@ void TurnInstrument(GameState& g, int box);
 // train entering section).
 bool TrainEnteringSectionTowards(const GameState& g, int box);
 
+// Asked quietly, as a careful signalman checks before he rings: would repeating the box's
+// is-line-clear code now accept its train, and would train out of section to the box now pass,
+// without a point lost? (Call attention and the instruments worked by hand aside.)
+bool AcceptanceAllowed(const GameState& g, int box);
+bool ToosAllowed(const GameState& g, int box);
+
 enum class Acceptance {
     Plain,         // line clear repeated to the box
     Warning,       // warning acceptance: the train is cautioned at the box in rear

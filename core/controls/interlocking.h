@@ -14,6 +14,10 @@ bool PullChecksPass(GameState& g, int lever);
 // track entries.
 bool RestoreChecksPass(GameState& g, int lever);
 
+// The same checks asked without a word or a point lost: would the lever move now?
+bool PullWouldPass(const GameState& g, int lever);
+bool RestoreWouldPass(const GameState& g, int lever);
+
 // The line towards box `box` (1..4) may be entered: its outgoing instrument stands at Line
 // Clear, or at Train On Line with every section up to the box clear (a train on line that has
 // already left our area does not hold the next one back).

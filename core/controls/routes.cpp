@@ -188,6 +188,10 @@ int DepartingYardTrain(const GameState& g, int* section) {
     return best;
 }
 
+bool TrainCheckRefuses(const GameState& g, int lever) {
+    return FindRefusal(g, lever).Refused;
+}
+
 TrainCheck CheckTrainForLever(GameState& g, int lever) {
     Refusal refusal = FindRefusal(g, lever);
     if (!refusal.Refused) return TrainCheck::Pass;
@@ -309,34 +313,36 @@ void SetRoute(GameState& g, int lever) {
     }
 }
 
-void ClearRoute(GameState& g, int lever) {
-    int first = 0;
+int SignalSection(int lever) {
     switch (lever) {
-    case 2: first = 31; break;
+    case 2: return 31;
     case 3:
-    case 13: first = 25; break;
+    case 13: return 25;
     case 4:
-    case 6: first = 34; break;
+    case 6: return 34;
     case 20:
-    case 46: first = 14; break;
-    case 22: first = 33; break;
-    case 27: first = 20; break;
-    case 29: first = 19; break;
-    case 30: first = 17; break;
-    case 31: first = 9; break;
+    case 46: return 14;
+    case 22: return 33;
+    case 27: return 20;
+    case 29: return 19;
+    case 30: return 17;
+    case 31: return 9;
     case 42:
-    case 47: first = 11; break;
+    case 47: return 11;
     case 43:
-    case 48:
-        first = 8;
-        g.SectNext[8] = 0;
-        break;
-    case 44: first = 37; break;
-    case 45: first = 41; break;
-    case 49: first = 5; break;
-    case 50: first = 2; break;
-    default: return;
+    case 48: return 8;
+    case 44: return 37;
+    case 45: return 41;
+    case 49: return 5;
+    case 50: return 2;
+    default: return 0;
     }
+}
+
+void ClearRoute(GameState& g, int lever) {
+    int first = SignalSection(lever);
+    if (first == 0) return;
+    if (lever == 43 || lever == 48) g.SectNext[8] = 0;
     g.SectLimit[first] = 0;
 }
 

@@ -16,9 +16,16 @@ enum class TrainCheck {
 // for the signals a driver stands at, the engine whistles.
 TrainCheck CheckTrainForLever(GameState& g, int lever);
 
+// The same check asked quietly: would the signal refuse the train it would be cleared for?
+bool TrainCheckRefuses(const GameState& g, int lever);
+
 // Writes the route of a reversed lever into SectNext and SectLimit (levers without a route
 // change nothing).
 void SetRoute(GameState& g, int lever);
+
+// The section at whose end a stop signal stands (the first section of its route); 0 for
+// levers that are not stop signals.
+int SignalSection(int lever);
 
 // A stop signal put back to danger: the first section of its route gets limit 0.
 void ClearRoute(GameState& g, int lever);

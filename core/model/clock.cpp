@@ -5,6 +5,7 @@
 
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -78,6 +79,7 @@ StatusTexts ComputeStatus(const GameState& g) {
     std::string value = std::to_string(std::abs(static_cast<long long>(g.Points)));
     if (value.size() < 3) value.insert(0, 3 - value.size(), ' ');
     status.PointsValue = value;
+    if (g.AutoSignalman) status.Signalman = "Automatic signalman";
     return status;
 }
 
@@ -102,6 +104,7 @@ void SpeedUp(GameState& g) {
 }
 
 void FastClick(GameState& g) {
+    if (g.Recorder) g.Recorder->FastClicked();
     if (g.FastMode) {
         EndSpeedUp(g);
     } else {

@@ -1,6 +1,7 @@
 // Block instruments, bell indicators and the yard sign, in each box's column of 18 cells.
 #include "panel/instruments.h"
 
+#include <algorithm>
 #include <string>
 
 #include "controls/bell_codes.h"
@@ -14,6 +15,8 @@ namespace kv41 {
 namespace {
 
 constexpr int BranchBox = 2;
+// The smallest point size at which the branch instrument's captions can still be read.
+constexpr int SmallestCaptionSize = 6;
 constexpr int Outgoing = 0;  // the line towards the box
 constexpr int Incoming = 1;  // the line from the box
 
@@ -72,15 +75,6 @@ void BranchInstrument(GameState& g) {
     Sector(g, c, 24, east, southWest, HandleGrey, White);
     Sector(g, c, 24, southWest, southEast, SignalRed, SignalRed);
     Sector(g, c, 24, southEast, east, SignalGreen, SignalGreen);
-    struct Caption {
-        int X, Y;
-        const char* Text;
-    };
-    constexpr Caption Captions[] = {{-19, 0, "LINE"},   {-21, 4, "NORMAL"}, {-7, 12, "TRAIN"},
-                                    {-8, 16, "COMING"}, {8, 0, "TRAIN"},    {8, 4, "GOING"}};
-    for (const Caption& caption : Captions) {
-        DrawLabel(g, At(g, c, caption.X, caption.Y), caption.Text, g.FontSize / 2, Black, {});
-    }
     const auto& block = g.BoxBlock[BranchBox];
     Pixel to{17, 8};
     if (block[Incoming] != LineBlocked) {
@@ -89,6 +83,18 @@ void BranchInstrument(GameState& g) {
         to = {-17, 8};
     }
     Needle(g, c, {0, 0}, to, Black, 3);
+    // The captions go over the needle, which would otherwise strike out the one it points at,
+    // and never so small that they cannot be read.
+    struct Caption {
+        int X, Y;
+        const char* Text;
+    };
+    constexpr Caption Captions[] = {{-19, 0, "LINE"},   {-21, 4, "NORMAL"}, {-7, 12, "TRAIN"},
+                                    {-8, 16, "COMING"}, {8, 0, "TRAIN"},    {8, 4, "GOING"}};
+    const int size = std::max(g.FontSize / 2, SmallestCaptionSize);
+    for (const Caption& caption : Captions) {
+        DrawLabel(g, At(g, c, caption.X, caption.Y), caption.Text, size, Black, {});
+    }
 }
 
 void DrawDial(GameState& g, int box, int which) {

@@ -16,7 +16,19 @@ namespace kv41 {
 enum class BoxType { Error, Warning, Information };
 
 // What the player sees or hears, as the text console reports it line by line.
-enum class Output { Error, Notice, Bonus, Call, Line, Ring, Ask, Box, Sound, Rating };
+enum class Output {
+    Error,
+    Notice,
+    Bonus,
+    Call,
+    Line,
+    Ring,
+    Ask,
+    Box,
+    Sound,
+    Rating,
+    Signalman  // a move of the automatic signalman: the console command that gives it, " - ", why
+};
 
 struct FileChoice {
     bool Save = false;        // a save dialog, else an open dialog
@@ -47,6 +59,7 @@ struct InfoWindow {
 
 struct StatusTexts {
     std::string Time, Speed, Fast, PointsCaption, PointsValue;
+    std::string Signalman;  // "Automatic signalman" while he works the box, else empty
 };
 
 class Platform {

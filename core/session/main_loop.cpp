@@ -17,6 +17,7 @@
 #include "panel/click_regions.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "running/boxes.h"
 #include "running/simulation_step.h"
 #include "session/new_game.h"
@@ -83,15 +84,18 @@ void RunSession(GameState& g) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
     g.Host->SetMenuEnabled("&Options", true);
+    SetMenuItems(g, {"A&utomatic signalman", "&Hint"}, true);
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
+    if (g.Recorder) g.Recorder->SessionStarted(g);
 
     do {
         PaintWindow(g);
         do {
             g.HelpContext = 410;
-            while (!g.AppActive || g.Paused) {
+            // A wish to quit (the window's close button) is answered even while paused.
+            while ((!g.AppActive || g.Paused) && !g.EndRequested) {
                 if (!TakeScriptedInput(g)) g.Host->WaitForEvents(200);
             }
             WaitForAction(g);
@@ -106,7 +110,9 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart"}, false);
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "A&utomatic signalman", "&Hint"},
+                 false);
+    if (g.Recorder) g.Recorder->Finish(g);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
     ShowRating(g);
@@ -115,7 +121,9 @@ void RunSession(GameState& g) {
 
 void RequestQuit(GameState& g) {
     if (g.SessionRunning) {
-        if (!g.InputBlocked) g.EndRequested = true;
+        if (g.InputBlocked) return;
+        if (g.Recorder) g.Recorder->QuitRequested();
+        g.EndRequested = true;
     } else if (g.StartScreen) {
         g.Host->Terminate();
     }
@@ -124,6 +132,7 @@ void RequestQuit(GameState& g) {
 bool MayCloseWindow(GameState& g) {
     if (g.SessionRunning && g.InputBlocked) return false;
     if (g.FirstActivation || g.StartScreen || g.QuitConfirmed || g.SessionOver) return true;
+    if (g.Recorder) g.Recorder->QuitRequested();
     g.EndRequested = true;
     g.AppActive = true;
     return false;
@@ -139,6 +148,7 @@ void DisableGameMenu(GameState& g) {
 
 void TogglePause(GameState& g) {
     g.Paused = !g.Paused;
+    if (g.Recorder) g.Recorder->PauseToggled(g.Paused);
     if (g.Paused) {
         g.Host->ShowBox("Simulation paused - \r\nUncheck Pause in Game menu to continue",
                         BoxType::Information, 0);

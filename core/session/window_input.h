@@ -5,7 +5,9 @@ namespace kv41 {
 
 struct GameState;
 
-void OnMouseDown(GameState& g, int x, int y);  // pixels of the client area
+// The player's own press in the window (pixels of the client area); it takes the box back from
+// the automatic signalman.
+void OnMouseDown(GameState& g, int x, int y);
 // The same press at a given time of day (ms), as scripted input gives it.
 void OnMouseDown(GameState& g, int x, int y, int timeMs);
 // A press in the middle of a panel cell (1-based), in the pixels the window would report.

@@ -76,6 +76,26 @@ TEST_F(MainLoop, ClosingTheWindowDuringASessionAsksTheQuestion) {
     EXPECT_TRUE(MayCloseWindow(g));
 }
 
+// The window's close button while the game is paused: the question comes at once, not only
+// when the player finds the Pause item again.
+TEST_F(MainLoop, ClosingWhilePausedAsksAtOnce) {
+    g.FirstActivation = false;
+    g.Paused = true;
+    bool closed = false;
+    host.OnIdle = [&] {
+        if (closed) return false;
+        closed = true;
+        EXPECT_FALSE(MayCloseWindow(g));
+        host.QueueTick();  // the wait ends on something; a paused timer does not count
+        return true;
+    };
+    host.Answers = {true};
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(Said(Output::Ask), std::vector<std::string>{"Do you really want to quit? -> yes"});
+    EXPECT_TRUE(g.QuitConfirmed);
+    EXPECT_TRUE(g.SessionOver);
+}
+
 TEST_F(MainLoop, ClicksAndKeysAreIgnoredWhilePaused) {
     g.SessionRunning = true;
     TogglePause(g);

@@ -1,0 +1,69 @@
+#include "signalman/auto_play.h"
+
+#include "framework/messages.h"
+#include "framework/text_grid.h"
+#include "game_state.h"
+#include "input/player_input.h"
+#include "model/clock.h"
+#include "panel/click_regions.h"
+#include "platform/platform.h"
+
+namespace kv41 {
+
+namespace {
+
+// Levers and commutators take no time: a signalman who kept moving them without end would stop
+// the clock, so after this many in one tenth of a minute he waits for the railway to move.
+constexpr int MaxMovesPerTick = 60;
+
+void Click(GameState& g, PanelCell cell) {
+    g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+}
+
+}  // namespace
+
+void QueueSignalmanMove(GameState& g, const SignalmanMove& move) {
+    switch (move.Kind) {
+    case MoveKind::Lever:
+        Click(g, LeverCell(move.Number));
+        Click(g, LeverCell(move.Number));
+        break;
+    case MoveKind::Bell:
+        g.Inputs.BellCodes.clear();
+        g.Inputs.BellCodes.push_back(move.Code);
+        Click(g, BoxNameCell(move.Number));
+        break;
+    case MoveKind::Instrument: Click(g, InstrumentHandleCell(move.Number)); break;
+    case MoveKind::Wait: return;
+    }
+    g.Host->Report(Output::Signalman, MoveHint(g, move));
+}
+
+bool TakeSignalmanTurn(GameState& g) {
+    if (!g.AutoSignalman || !g.SessionRunning || g.Inputs.Pending() || g.ClickPending) return false;
+    int tick = g.ClockNow * 10 + g.MinuteTick;
+    if (tick != g.SignalmanTick) {
+        g.SignalmanTick = tick;
+        g.SignalmanMovesThisTick = 0;
+    }
+    if (g.SignalmanMovesThisTick >= MaxMovesPerTick) return false;
+    SignalmanMove move = NextSignalmanMove(g);
+    if (move.Kind == MoveKind::Wait) return false;
+    ++g.SignalmanMovesThisTick;
+    QueueSignalmanMove(g, move);
+    return true;
+}
+
+void SetAutoSignalman(GameState& g, bool on) {
+    g.AutoSignalman = on;
+    g.SignalmanMovesThisTick = 0;
+    UpdateStatusBar(g);
+}
+
+std::string ShowSignalmanHint(GameState& g) {
+    std::string hint = MoveHint(g, NextSignalmanMove(g));
+    ShowLineMessage(g, "Hint: " + hint, Black, LightYellow);
+    return hint;
+}
+
+}  // namespace kv41

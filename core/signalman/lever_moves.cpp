@@ -1,0 +1,279 @@
+// The signalman at the frame: puts back what no train needs any more, and sets the next leg of
+// each train's route, working out first, on the locking alone, an order of moves that sets the
+// whole leg, so that he never leaves a route half set across another.
+#include <array>
+#include <string>
+
+#include "controls/bell_codes.h"
+#include "controls/interlocking.h"
+#include "controls/routes.h"
+#include "controls/track_queries.h"
+#include "game_state.h"
+#include "running/yard.h"
+#include "signalman/route_legs.h"
+#include "signalman/signalman_moves.h"
+#include "signalman/trains_in_hand.h"
+
+namespace kv41 {
+
+namespace {
+
+using LeverSet = std::array<bool, LeverCount + 1>;
+
+// Which train's route holds each lever, by its place in the order of working (Free: none). A
+// lever held only as a point of a leg not yet cleared may be taken back by a train worked
+// before that one; one in a leg already cleared is held until the train has passed.
+constexpr int Free = 1000;
+struct Holds {
+    std::array<int, LeverCount + 1> Cleared;  // by the train of a cleared leg
+    std::array<int, LeverCount + 1> Waiting;  // by a point of a train's next leg
+    // Kept normal by the train of a cleared leg whose way they would cross (the route locking
+    // of a real frame): no other train's route may reverse them until it is through.
+    std::array<int, LeverCount + 1> KeptNormal;
+    Holds() {
+        Cleared.fill(Free);
+        Waiting.fill(Free);
+        KeptNormal.fill(Free);
+    }
+    bool MayPull(int lever, int rank) const {
+        int by = KeptNormal[static_cast<std::size_t>(lever)];
+        return by == Free || by == rank;
+    }
+    bool Any(int lever) const {
+        auto l = static_cast<std::size_t>(lever);
+        return Cleared[l] != Free || Waiting[l] != Free;
+    }
+    // Train number `rank` in the order of working may put the lever back (also its own).
+    bool MayTake(int lever, int rank) const {
+        auto l = static_cast<std::size_t>(lever);
+        return Cleared[l] == Free && Waiting[l] >= rank;
+    }
+};
+
+// The frame as the signalman works it out in his head: which levers stand normal.
+struct Frame {
+    LeverSet Normal{};
+    const Holds* Held = nullptr;
+    int Rank = 0;
+    const GameState* G = nullptr;
+    std::array<int, 8> LegLevers{};
+    int FirstMove = 0;  // the first lever he would move
+    bool FirstIsPull = false;
+
+    void Move(int lever, bool pull) {
+        if (FirstMove == 0) {
+            FirstMove = lever;
+            FirstIsPull = pull;
+        }
+        Normal[static_cast<std::size_t>(lever)] = !pull;
+    }
+
+    bool IsNormal(int lever) const { return Normal[static_cast<std::size_t>(lever)]; }
+
+    // Lever n must stand normal: put it back if no train needs it, and what locks it first.
+    bool MakeNormal(int n, int depth) {
+        if (IsNormal(n)) return true;
+        if (!Held->MayTake(n, Rank) || depth > 4) return false;
+        if (!LocksAllow(G->LeverRestoreLock[n], depth)) return false;
+        Move(n, false);
+        return true;
+    }
+
+    bool LocksAllow(const std::array<int32_t, 6>& row, int depth) {
+        for (int entry : row) {
+            int n = entry < 0 ? -entry : entry;
+            if (n < 1 || n > LeverCount) continue;
+            if (entry > 0 && !MakeNormal(n, depth + 1)) return false;
+            // A point the leg set first and had to put back to free another lever: again.
+            if (entry < 0 && IsNormal(n) && !(depth < 4 && PullTo(n, depth + 1))) return false;
+        }
+        return true;
+    }
+
+    bool PullTo(int lever, int depth) {
+        if (!IsNormal(lever)) return true;
+        if (!Held->MayPull(lever, Rank)) return false;
+        if (!ListHolds(LegLevers, lever)) return false;  // only the leg's own levers
+        if (!LocksAllow(G->LeverPullLock[lever], depth)) return false;
+        Move(lever, true);
+        return true;
+    }
+
+    bool Pull(int lever) { return PullTo(lever, 0); }
+};
+
+// What the train's route holds: every leg cleared for it that it has still to pass, and the
+// points of the next leg, which may stand half set while its signal waits for the line ahead.
+void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
+    Route route = RouteOf(g, train);
+    int head = HeadSection(g, train);
+    auto hold = [](std::array<int, LeverCount + 1>& by, int lever, int rank) {
+        auto l = static_cast<std::size_t>(lever);
+        if (by[l] > rank) by[l] = rank;
+    };
+    // A train for the sidings that must wait for its road holds nothing it has not cleared.
+    bool waiting = g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train);
+    for (int i = 0; i < route.Count; ++i) {
+        const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
+        if (!StillNeeds(leg, head)) continue;
+        bool passed = !SignalStillNeeded(leg, head);
+        bool cleared = passed || IsReversed(g, leg.Signal);
+        if (!cleared && waiting) break;
+        for (int p : leg.Points)
+            if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
+        if (!cleared) break;
+        if (!passed) hold(held.Cleared, leg.Signal, rank);
+        for (int n : leg.Normal)
+            if (n != 0) hold(held.KeptNormal, n, rank);
+    }
+}
+
+// The box ahead has given line clear for the train before the leg is begun at all (a line
+// merely free behind a train on line is not enough: the train must be offered and accepted).
+bool LineClearGiven(const GameState& g, const Leg& leg) {
+    if (leg.Precondition == NeedsShuntForward) return true;  // leave to shunt, not line clear
+    for (int entry : g.LeverPullTrack[leg.Signal]) {
+        int box = entry >= -BoxCount && entry <= -1 ? -entry : 0;
+        if (entry == -6 && ListHolds(leg.Points, 33)) box = ListHolds(leg.Points, 35) ? 4 : 3;
+        if (box != 0 && OutgoingBlock(g, box) != LineClear) return false;
+    }
+    return true;
+}
+
+// A box's offer that waits for the signalman: the signals whose clearing would stop him
+// accepting it are not cleared for anything new until it is accepted.
+bool HoldsUpAnOffer(const GameState& g, int signal) {
+    for (int box = 1; box <= BoxCount; ++box) {
+        if (!IsLineClearCode(g.BoxBellShown[box]) || g.BoxBellAnswered[box] != 0) continue;
+        int t = g.BoxOfferedTrain[box];
+        switch (box) {
+        case 1:
+            if (signal == 2 || signal == 3) return true;
+            break;
+        case 2:
+            if (signal == 3 || signal == 13) return true;
+            if ((t == 0 || g.TrainTo[t] != 3) && (signal == 2 || signal == 47)) return true;
+            break;
+        case 3:
+            if (signal == 50) return true;
+            break;
+        case 4:
+            if (signal == 49) return true;
+            break;
+        }
+    }
+    return false;
+}
+
+SignalmanMove LeverMoveOf(const GameState& g, int lever, bool pull, const std::string& reason) {
+    SignalmanMove move{MoveKind::Lever, lever, 0, {}};
+    move.Reason = std::string(pull ? "pull " : "put back ") + g.LeverName[lever] + " " + reason;
+    return move;
+}
+
+// A section signal is cleared only for the train its line clear was asked for.
+bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, const Leg& leg) {
+    if (leg.Precondition == NeedsShuntForward) return true;  // leave to shunt, not line clear
+    for (int entry : g.LeverPullTrack[leg.Signal]) {
+        int box = entry >= -BoxCount && entry <= -1 ? -entry : entry == -6 ? BoxAhead(g, train) : 0;
+        if (box != 0 && NextTrainFor(g, trains, box) != train) return false;
+    }
+    return true;
+}
+
+// Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
+bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
+            const Holds& held, SignalmanMove& move) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
+    for (int s : leg.Clear)
+        if (s != 0 && HeldByOther(g, s, train)) return false;
+    // A train for the sidings is not brought on while the road it will run into is taken; and
+    // nothing else crosses the entry to the sidings while a departure waits on the yard road
+    // (a train there makes the yard busy, and a departure still waiting when the yard is done
+    // is taken back into the yard).
+    if (g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train)) return false;
+    int onYardRoad = g.SectTrain[18];
+    if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
+        g.TrainFrom[onYardRoad] == YardLine)
+        return false;
+    if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
+        !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
+        return false;
+    Frame frame;
+    for (int l = 1; l <= LeverCount; ++l)
+        frame.Normal[static_cast<std::size_t>(l)] = IsNormal(g, l);
+    frame.Held = &held;
+    frame.Rank = rank;
+    std::size_t n = 0;
+    for (int p : leg.Points)
+        if (p != 0) frame.LegLevers[n++] = p;
+    frame.LegLevers[n] = leg.Signal;
+    frame.G = &g;
+    for (int n : leg.Normal)
+        if (n != 0 && !frame.MakeNormal(n, 0)) return false;
+    for (int p : leg.Points)
+        if (p != 0 && !frame.Pull(p)) return false;
+    if (!frame.Pull(leg.Signal) || frame.FirstMove == 0) return false;
+    int lever = frame.FirstMove;
+    if (frame.FirstIsPull) {
+        if (!PullWouldPass(g, lever) || TrainCheckRefuses(g, lever)) return false;
+        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train));
+    } else {
+        if (!RestoreWouldPass(g, lever)) return false;
+        move = LeverMoveOf(g, lever, false, "to set the road for " + TrainName(g, train));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
+    Holds held;
+    for (int i = 0; i < trains.Count; ++i)
+        MarkHeld(g, trains.Train[static_cast<std::size_t>(i)], i, held);
+
+    // Behind the trains: every lever no train needs goes back, signals first.
+    for (int kind : {LeverDistant, LeverStop, LeverPoints, LeverFpl}) {
+        for (int l = 1; l <= LeverCount; ++l) {
+            if (g.LeverKind[l] != kind || IsNormal(g, l) || held.Any(l)) continue;
+            if (!RestoreWouldPass(g, l)) continue;
+            move = LeverMoveOf(g, l, false, "behind the train: nothing needs it now");
+            return true;
+        }
+    }
+
+    // A signal cleared for a train still on the line from the box in rear, which stops the
+    // signalman accepting another box's train, goes back for the moment (distant first): the
+    // other offer is taken, then the signal is cleared again.
+    for (int l : {3, 13, 2, 47, 50, 49}) {
+        auto rank = static_cast<std::size_t>(held.Cleared[static_cast<std::size_t>(l)]);
+        if (IsNormal(g, l) || rank >= static_cast<std::size_t>(trains.Count) ||
+            !HoldsUpAnOffer(g, l) || HeadSection(g, trains.Train[rank]) != 0)
+            continue;
+        for (int lever : {1, 51, l}) {
+            if (IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
+                move = LeverMoveOf(g, lever, false, "for the moment, to accept the train offered");
+                return true;
+            }
+        }
+    }
+
+    // In front of them: the next leg of each train's route, in the order the trains are worked.
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        Route route = RouteOf(g, t);
+        int head = HeadSection(g, t);
+        for (int j = 0; j < route.Count; ++j) {
+            const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
+            if (!SignalStillNeeded(leg, head) || IsReversed(g, leg.Signal)) continue;
+            // The up home and the branch homes, where trains from Pellingford and Brenley meet,
+            // are not given to a train still on the line from its box: the other may come first.
+            if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
+            if (SetLeg(g, trains, i, leg, held, move)) return true;
+            break;  // the later signals wait for this one
+        }
+    }
+    return false;
+}
+
+}  // namespace kv41

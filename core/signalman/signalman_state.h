@@ -1,0 +1,12 @@
+#pragma once
+// Whether the automatic signalman works the box, and how many inputs he has given since the
+// railway last moved (levers and instrument handles take no time, so that count is bounded).
+namespace kv41 {
+
+struct SignalmanState {
+    bool AutoSignalman = false;
+    int SignalmanMovesThisTick = 0;
+    int SignalmanTick = -1;  // the step the count belongs to (minute * 10 + tenth)
+};
+
+}  // namespace kv41

@@ -1,0 +1,117 @@
+#include "signalman/trains_in_hand.h"
+
+#include <algorithm>
+#include <string>
+
+#include "controls/bell_codes.h"
+#include "controls/track_queries.h"
+#include "running/yard.h"
+#include "signalman/route_legs.h"
+
+namespace kv41 {
+
+namespace {
+
+bool InArea(const GameState& g, int t) {
+    int s = g.TrainSect[t];
+    if (g.TrainState[t] != TrainRunning && g.TrainState[t] != TrainStanding) return false;
+    if (s < 1 || s > g.SectCount || g.SectTrain[s] != t) return false;
+    // A departure waiting in the sidings is the signalman's only once it has been called.
+    if (g.TrainFrom[t] == YardLine) return g.TrainTimes[t][RegLineClearGiven] != NoTime;
+    return true;
+}
+
+bool AcceptedAndComing(const GameState& g, int t) {
+    int box = BoxInRear(g, t);
+    return g.TrainState[t] == TrainAccepted && box != 0 && g.BoxOfferedTrain[box] == t;
+}
+
+}  // namespace
+
+int HeadSection(const GameState& g, int train) {
+    return g.TrainState[train] == TrainAccepted ? 0 : g.TrainSect[train];
+}
+
+TrainsInHand FindTrainsInHand(const GameState& g) {
+    TrainsInHand in;
+    auto add = [&in](int t) {
+        if (in.Count < MaxTrainsInHand) in.Train[static_cast<std::size_t>(in.Count++)] = t;
+    };
+    for (int t = 1; t <= g.TrainCount; ++t)
+        if (InArea(g, t)) add(t);
+    int inArea = in.Count;
+    for (int t = 1; t <= g.TrainCount; ++t)
+        if (AcceptedAndComing(g, t)) add(t);
+    auto byTime = [&g](int register_) {
+        return [&g, register_](int a, int b) {
+            int ta = g.TrainTimes[a][register_], tb = g.TrainTimes[b][register_];
+            return ta != tb ? ta < tb : a < b;
+        };
+    };
+    auto first = in.Train.begin();
+    std::stable_sort(first, first + inArea, byTime(RegTesReceived));
+    std::stable_sort(first + inArea, first + in.Count, byTime(RegLineClearGiven));
+    return in;
+}
+
+// How far a train still has to go to the box ahead: the stop signals it has still to pass, and
+// for a departure drawing out onto the loop, the four it will need when it comes back.
+int LegsToGo(const GameState& g, int train) {
+    Route route = RouteOf(g, train);
+    int head = HeadSection(g, train);
+    int legs = 0;
+    for (int i = 0; i < route.Count; ++i) {
+        const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
+        if (!StillNeeds(leg, head) || g.LeverKind[leg.Signal] == LeverDistant) continue;
+        ++legs;
+        if (leg.Precondition == NeedsBlockedBack) legs += 4;
+    }
+    return legs;
+}
+
+// Another train for the same box from the other of Pellingford and the branch.
+bool RivalAtJunction(const GameState& g, const TrainsInHand& trains, int train) {
+    int from = g.TrainFrom[train];
+    if (from != 1 && from != 2) return false;
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (t != train && BoxAhead(g, t) == BoxAhead(g, train) &&
+            (g.TrainFrom[t] == 1 || g.TrainFrom[t] == 2) && g.TrainFrom[t] != from)
+            return true;
+    }
+    return false;
+}
+
+int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
+    // Once the box has accepted, its line clear is for the train that answers its code.
+    int accepted = OutgoingBlock(g, box) != LineBlocked ? g.BoxAcceptedCode[box] : 0;
+    int best = 0, bestLegs = 0;
+    for (int pass = 0; pass < 2 && best == 0; ++pass) {
+        for (int i = 0; i < trains.Count; ++i) {
+            int t = trains.Train[static_cast<std::size_t>(i)];
+            if (BoxAhead(g, t) != box) continue;
+            // A train from Pellingford or the branch is not offered on before it is in while a
+            // train from the other is also on its way to the box: the other may reach the
+            // junction first.
+            if (pass == 1 && HeadSection(g, t) == 0 && RivalAtJunction(g, trains, t)) continue;
+            if (pass == 0 &&
+                (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
+                continue;
+            int legs = LegsToGo(g, t);
+            if (best == 0 || legs < bestLegs) {
+                best = t;
+                bestLegs = legs;
+            }
+        }
+    }
+    return best;
+}
+
+bool ReceptionRoadFree(const GameState& g, int train) {
+    std::string dest = g.TrainDest[train];
+    if (g.TrainTo[train] == YardLine && (dest.empty() || dest[0] != 'D'))
+        return g.SectTrain[18] == 0;
+    return g.SectTrain[19] == 0 || g.SectTrain[20] == 0;
+}
+
+}  // namespace kv41

@@ -1,0 +1,51 @@
+#pragma once
+// The trains the signalman is working and where each stands on its way through the junction:
+// what the train register, the track-circuit lamps and the trains held window tell him.
+#include <array>
+
+#include "game_state.h"
+
+namespace kv41 {
+
+constexpr int MaxTrainsInHand = 24;
+
+// A train accepted from a box and not yet in, standing or running in the area, or a departure
+// the yard or a down siding has called.
+struct TrainsInHand {
+    std::array<int, MaxTrainsInHand> Train{};
+    int Count = 0;
+};
+
+// In the order they are to be worked: trains in the area by the time they came in, then the
+// trains accepted and still to come, by the time they were accepted.
+TrainsInHand FindTrainsInHand(const GameState& g);
+
+// Where the train's head is: its section, or 0 while it is still on the line from the box in
+// rear.
+int HeadSection(const GameState& g, int train);
+
+// The box a train leaves to (0 for the sidings).
+inline int BoxAhead(const GameState& g, int train) {
+    return BoxOfLine(g.TrainTo[train]);
+}
+
+// The box a train came from (0 for the sidings).
+inline int BoxInRear(const GameState& g, int train) {
+    return BoxOfLine(g.TrainFrom[train]);
+}
+
+// The first train in hand bound for box `box`: the one to offer to it, and the one its line
+// clear is for. 0 if none.
+int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
+
+// The road of the sidings a train for them will run into stands empty: the yard road for the
+// yard, a down siding for trains that end there.
+bool ReceptionRoadFree(const GameState& g, int train);
+
+// A section (other than the train's own) holds a train.
+inline bool HeldByOther(const GameState& g, int section, int train) {
+    int other = g.SectTrain[section];
+    return other != 0 && other != train;
+}
+
+}  // namespace kv41

@@ -1,0 +1,207 @@
+// The automatic signalman: trains of every kind worked through without a point lost under every
+// rule book and with instruments by hand, his hints, his moves taken as the player's own input
+// (replayed without him to the same end), and the player taking the box back.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "console.h"
+#include "game_state.h"
+#include "model/clock.h"
+#include "platform/headless_platform.h"
+#include "session/window_input.h"
+#include "signalman/auto_play.h"
+#include "signalman/signalman.h"
+
+namespace kv41 {
+
+namespace {
+
+struct Session {
+    std::ostringstream out;
+    Console console;
+    explicit Session(uint32_t seed) : console(out, seed) {}
+    std::string Play(const std::string& script) {
+        std::istringstream in(script);
+        out.str("");
+        console.Run({&in});
+        return out.str();
+    }
+};
+
+std::vector<std::string> LinesStarting(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(prefix, 0) == 0) lines.push_back(line);
+    return lines;
+}
+
+// One train alone on the lines: only its line offers anything, from the given minute.
+struct OneTrain {
+    const char* Name;
+    int Shift, Line, Row, Clock, Minutes;
+};
+
+std::string Isolate(const OneTrain& t) {
+    std::string s = "new " + std::to_string(t.Shift) + " 3\n";
+    for (int line = 1; line <= 5; ++line) {
+        for (int e = 0; e <= 3; ++e) {
+            int value = line == t.Line && e == 0 ? t.Row : 0;
+            s += "set LineTrains " + std::to_string(line) + " " + std::to_string(e) + " " +
+                 std::to_string(value) + "\n";
+        }
+    }
+    return s + "set TrainLate " + std::to_string(t.Row) + " 0\nset ClockNow " +
+           std::to_string(t.Clock) + "\n";
+}
+
+const OneTrain Trains[] = {
+    {"express Hollowmer to Pellingford", 2, 4, 75, 600, 25},
+    {"branch passenger to Brenley", 2, 4, 70, 565, 30},
+    {"branch passenger off the branch", 2, 2, 77, 600, 30},
+    {"yard freight from Hollowmer", 3, 4, 150, 1250, 30},
+    {"yard departure for Pellingford", 3, 3, 114, 945, 40},
+    {"down-siding working from Pellingford", 1, 1, 39, 260, 90},
+};
+
+class WorksEveryKind : public ::testing::TestWithParam<std::tuple<int, const char*, const char*>> {
+};
+
+}  // namespace
+
+TEST_P(WorksEveryKind, WithoutAPointLost) {
+    const OneTrain& train = Trains[std::get<0>(GetParam())];
+    Session run(7);
+    std::string script = Isolate(train) + "rules " + std::get<1>(GetParam()) +
+                         "\noption autoblock " + std::get<2>(GetParam()) + "\nauto on " +
+                         std::to_string(train.Minutes) + "\nshow train " +
+                         std::to_string(train.Row) + "\n";
+    std::string out = run.Play(script);
+    const GameState& g = run.console.Game();
+    EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << train.Name << "\n" << out;
+    EXPECT_GE(g.Points, 0) << train.Name;
+    // Through and gone (into the yard, out to its box, or handed to its next working).
+    EXPECT_EQ(g.TrainState[train.Row], TrainGone) << train.Name << "\n" << out;
+    EXPECT_FALSE(LinesStarting(out, "auto: ").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signalman, WorksEveryKind,
+                         ::testing::Combine(::testing::Range(0, 6),
+                                            ::testing::Values("BR", "WR", "LMR"),
+                                            ::testing::Values("on", "off")));
+
+TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
+    Session run(7);
+    std::string out = run.Play(Isolate(Trains[5]) + "auto on 110\n");
+    const GameState& g = run.console.Game();
+    // Row 39 terminates in a down siding; row 41 takes its engine out to Hollowmer Jn.
+    EXPECT_EQ(g.TrainState[41], TrainGone) << out;
+    EXPECT_NE(g.TrainTimes[41][RegTesSent], NoTime);
+    EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << out;
+}
+
+// The console command of an "auto: " line (what follows it is the reason).
+std::string CommandOf(const std::string& line) {
+    std::string command = line.substr(line.find(": ") + 2);
+    return command.substr(0, command.find(" - "));
+}
+
+TEST(Signalman, HintsNameEachKindOfMoveAndChangeNothing) {
+    Session run(7);
+    // Around each hint the game is shown twice: the two must be alike; and the hint is the
+    // move the signalman then makes.
+    const std::string dump = "show game\nshow lever all\nshow box all\nshow train 75\n";
+    std::string script = Isolate(Trains[0]);
+    for (int tick = 0; tick < 250; ++tick) script += dump + "hint\n" + dump + "auto on 1\n";
+    std::string out = run.Play(script);
+    std::string all, before, after, hint, *side = &before;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("hint: ", 0) == 0) {
+            hint = line;
+            side = &after;
+        } else if (line.rfind("show", 0) != 0 && line.find('=') == std::string::npos) {
+            if (line.rfind("auto: ", 0) == 0) all += line + "\n";
+            if (!hint.empty() && line.rfind("auto: ", 0) == 0) {
+                if (CommandOf(hint) != "step") EXPECT_EQ(CommandOf(line), CommandOf(hint));
+                EXPECT_EQ(before, after) << "the hint changed the game";
+                hint.clear();
+            }
+            before.clear();
+            after.clear();
+            side = &before;
+        } else {
+            *side += line + "\n";
+        }
+    }
+    for (const char* kind :
+         {"auto: bell 3 1 - send 1 (Call attention) to Hollowmer Jn: the box calls attention",
+          "auto: bell 3 2 - send 4 (Line clear: express passenger) to Hollowmer Jn: accept the "
+          "10.07 Kingsmeade to Lanbrook",
+          "auto: bell 1 2 - send 4 (Line clear: express passenger) to Pellingford: is line "
+          "clear for the 10.07",
+          "auto: lever 50 - pull Down Main Home for the 10.07",
+          "auto: bell 3 16 - send 2 (Train entering section) to Hollowmer Jn: acknowledge",
+          "auto: bell 1 16 - send 2 (Train entering section) to Pellingford: the 10.07",
+          "behind the train", "(Train out of section) to Hollowmer Jn",
+          "(Train out of section) to Pellingford: acknowledge"}) {
+        EXPECT_NE(all.find(kind), std::string::npos) << kind << "\n" << all;
+    }
+}
+
+TEST(Signalman, TurnsTheInstrumentByHandAfterTheBell) {
+    Session run(7);
+    std::string out = run.Play(Isolate(Trains[0]) + "option autoblock off\nauto on 25\n");
+    std::vector<std::string> moves = LinesStarting(out, "auto: ");
+    auto follows = [&moves](const std::string& first, const std::string& second) {
+        for (std::size_t i = 0; i + 1 < moves.size(); ++i)
+            if (moves[i].find(first) != std::string::npos)
+                return moves[i + 1].find(second) != std::string::npos;
+        return false;
+    };
+    // Line Clear only once the offer is accepted with the instrument at Line Blocked; Train On
+    // Line before the train entering section is acknowledged; Line Blocked after train out of
+    // section has gone.
+    EXPECT_TRUE(follows("accept the 10.07",
+                        "instrument 3 - turn the instrument for Hollowmer "
+                        "Jn to Line Clear"))
+        << out;
+    EXPECT_TRUE(follows("to Train On Line", "bell 3 16")) << out;
+    EXPECT_TRUE(follows("bell 3 17",
+                        "instrument 3 - turn the instrument for Hollowmer Jn to "
+                        "Line Blocked"))
+        << out;
+}
+
+TEST(Signalman, HisMovesAreThePlayersInputAndReplayWithoutHim) {
+    Session with(11);
+    std::string played = with.Play("new 4 2\nauto on\n");
+    std::string script = "new 4 2\n";
+    for (const std::string& line : LinesStarting(played, "auto: "))
+        script += CommandOf(line) + "\n";
+    const char* dump = "show game\nshow train all\nshow lever all\nshow box all\n";
+    Session without(11);
+    without.Play(script);
+    EXPECT_FALSE(without.console.Game().AutoSignalman);
+    EXPECT_EQ(without.Play(dump), with.Play(dump));
+    EXPECT_EQ(LinesStarting(played, "rating: ").size(), 3u);
+}
+
+TEST(Signalman, ThePlayersClickTakesTheBoxBack) {
+    Session run(7);
+    run.Play(Isolate(Trains[0]) + "auto on 4\n");
+    GameState& g = run.console.Game();
+    SetAutoSignalman(g, true);
+    QueueSignalmanMove(g, {MoveKind::Lever, 50, 0, "test"});
+    EXPECT_EQ(ComputeStatus(g).Signalman, "Automatic signalman");
+    OnMouseDown(g, 10, 400);  // the player's own press in the window
+    EXPECT_FALSE(g.AutoSignalman);
+    EXPECT_FALSE(g.Inputs.Pending()) << "his queued clicks are dropped";
+    EXPECT_EQ(ComputeStatus(g).Signalman, "");
+}
+
+}  // namespace kv41
