@@ -177,7 +177,9 @@ bool SignalStillNeeded(const Leg& leg, int head) {
 
 bool PreconditionMet(const GameState& g, const Leg& leg) {
     switch (leg.Precondition) {
-    case NeedsShuntForward: return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine;
+    case NeedsShuntForward:
+        return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine &&
+               !RadlowDepartureDue(g);
     case NeedsBlockedBack: return g.BoxBlockedBack[4] != 0 && IncomingBlock(g, 4) == TrainOnLine;
     default: return true;
     }
