@@ -81,7 +81,7 @@ constexpr Leg YardOntoLoop{30,
                            NeedsBlockedBack,
                            {33}};
 // Back off the loop onto the down main for Pellingford.
-constexpr Leg LoopHomeToMain{49, {35, 39}, {5, 6, 38, 7}, {6, 38, 7, 8}, 0, {43}};
+constexpr Leg LoopHomeToMain{49, {35, 39}, {5, 6, 38, 7}, {6, 38, 7, 8}, 0, {43, 33}};
 constexpr Leg SidingOneToBranch{27, {26}, {20, 21, 23, 24, 25, 26}, {21, 23, 24, 25, 26, 27}};
 constexpr Leg SidingTwoToBranch{29, {28}, {19, 44, 23, 24, 25, 26}, {44, 23, 24, 25, 26, 27}};
 
@@ -177,7 +177,9 @@ bool SignalStillNeeded(const Leg& leg, int head) {
 
 bool PreconditionMet(const GameState& g, const Leg& leg) {
     switch (leg.Precondition) {
-    case NeedsShuntForward: return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine;
+    case NeedsShuntForward:
+        return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine &&
+               !RadlowDepartureDue(g);
     case NeedsBlockedBack: return g.BoxBlockedBack[4] != 0 && IncomingBlock(g, 4) == TrainOnLine;
     default: return true;
     }

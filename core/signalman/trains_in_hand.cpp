@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/bell_codes.h"
+#include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "running/yard.h"
 #include "signalman/route_legs.h"
@@ -63,6 +64,9 @@ int LegsToGo(const GameState& g, int train) {
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head) || g.LeverKind[leg.Signal] == LeverDistant) continue;
+        // Standing at the starter itself: nearest of all.
+        if (legs == 0 && head == SignalSection(leg.Signal) && g.LeverPullTrack[leg.Signal][0] < 0)
+            return 0;
         ++legs;
         if (leg.Precondition == NeedsBlockedBack) legs += 4;
     }
@@ -112,6 +116,19 @@ bool ReceptionRoadFree(const GameState& g, int train) {
     if (g.TrainTo[train] == YardLine && (dest.empty() || dest[0] != 'D'))
         return g.SectTrain[18] == 0;
     return g.SectTrain[19] == 0 || g.SectTrain[20] == 0;
+}
+
+bool RadlowDepartureDue(const GameState& g) {
+    constexpr int Soon = 20;
+    for (int s : {18, 19, 20}) {
+        int t = g.SectTrain[s];
+        if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 5) return true;
+    }
+    // (One long overdue that the yard has not put out is not counted on: its engine may not
+    // have come.)
+    int next = g.LineTrains[YardLine][0];
+    return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
+           DuePlusLate(g, next) <= g.ClockNow + Soon && DuePlusLate(g, next) >= g.ClockNow - 10;
 }
 
 }  // namespace kv41
