@@ -55,9 +55,15 @@ for _ in $(seq 50); do grep -q "^grid:" "$work/trace" && break; sleep 0.2; done
 read -r _ cw ch sh < <(grep -m1 "^grid:" "$work/trace")
 eval "$(xdotool getwindowgeometry --shell "$window")"
 menu=$((HEIGHT - 32 * ch - sh - 5))
-click() {  # a real press on panel cell $1, $2
+click() {  # a real press on panel cell $1, $2, held a moment as a hand would
     xdotool mousemove --window "$window" $((($1 - 1) * cw + cw / 2)) \
-        $((menu + sh + ($2 - 1) * ch + ch / 2)) click 1
+        $((menu + sh + ($2 - 1) * ch + ch / 2))
+    sleep 0.05
+    xdotool mousedown 1
+    sleep 0.08
+    xdotool mouseup 1
+    sleep 0.05
+    xdotool mousemove_relative -- 1 0
     sleep "${3:-0.6}"
 }
 minute() { grep -c "^time:" "$work/trace" || true; }
@@ -75,7 +81,7 @@ game_menu() {  # the Game menu's item $1 by its place, counted from the top
 }
 
 wait_minutes 10
-# Two presses on one spot would make a double click: each move is confirmed a row higher.
+# Each move is confirmed a row above the first press, as a hand would.
 click 22 27; click 22 26        # lever 21 over, confirmed
 wait_minutes 5
 click 22 27; click 22 26        # and back
@@ -86,7 +92,7 @@ xdotool key --window "$list" Down
 sleep 0.3
 xdotool key --window "$list" Return
 sleep 1
-click 15 19 0.3; click 17 20 0.3; click 15 19 1.3; click 17 20 0.3; click 100 1   # 3-1 to box 1
+click 15 19 0.1; click 15 19 0.1; click 15 19 1.1; click 15 19 0.1; click 100 1   # 3-1 to box 1
 wait_minutes 20
 click 45 19                     # box 3's commutator
 xdotool key --window "$window" plus
