@@ -152,12 +152,12 @@ void MainWindow::BuildMenus() {
     gameMenu->addSeparator();
     // The automatic signalman works the box at the chosen speed until switched off here or
     // until the player clicks on the panel; the hint shows his next move on the message line.
-    QAction* automatic = add(gameMenu, "Automatic signalman", [this] {
+    QAction* automatic = add(gameMenu, "A&utomatic signalman", [this] {
         kv41::SetAutoSignalman(*game_, !game_->AutoSignalman);
         NoteInput();
     });
     automatic->setCheckable(true);
-    QAction* hint = add(gameMenu, "Hint", [this] {
+    QAction* hint = add(gameMenu, "&Hint", [this] {
         if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
     });
     hint->setShortcut(QKeySequence(Qt::Key_N));
@@ -177,14 +177,14 @@ void MainWindow::BuildMenus() {
                        kv41::BoxType::Information, 0);
     });
     for (const char* item :
-         {"&Save", "Save &As", "Restart", "&Options", "Automatic signalman", "Hint"}) {
+         {"&Save", "Save &As", "Restart", "&Options", "A&utomatic signalman", "&Hint"}) {
         actions_[item]->setEnabled(false);
     }
 }
 
 void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
     statusBar_->SetTexts(status);
-    actions_["Automatic signalman"]->setChecked(!status.Signalman.empty());
+    actions_["A&utomatic signalman"]->setChecked(!status.Signalman.empty());
 }
 
 void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {

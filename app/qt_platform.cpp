@@ -305,6 +305,10 @@ void QtPlatform::SetCaption(const std::string& caption) {
 
 void QtPlatform::SetStatus(const kv41::StatusTexts& status) {
     window_.SetStatusTexts(status);
+    // The trace notes each new minute of the clock, so that a watcher knows how far play is.
+    const std::string minute = status.Time.substr(0, 6);
+    if (TraceOutput && minute != tracedMinute_) std::cerr << "time: " << minute << '\n';
+    tracedMinute_ = minute;
 }
 
 void QtPlatform::SetMenuEnabled(const std::string& item, bool enabled) {

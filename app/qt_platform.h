@@ -72,4 +72,5 @@ private:
     WavePlayer player_;
     bool exiting_ = false;
     int exitCode_ = 0;
+    std::string tracedMinute_;  // the clock minute the trace last noted
 };

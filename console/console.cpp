@@ -71,6 +71,8 @@ void Console::PrepareStart(uint32_t seed) {
     host->OnReport = [this](Output kind, const std::string& text) { Print(kind, text); };
     game_ = std::move(game);
     host_ = std::move(host);
+    game_->Recorder = recorder_.get();
+    if (recorder_) recorder_->StartScreenPrepared();
     PrepareStartScreen(*game_);
 }
 
@@ -90,6 +92,7 @@ int Console::Run(std::vector<std::istream*> inputs) {
     } catch (const ProgramEnd& end) {
         exitCode = end.ExitCode;
     }
+    if (recorder_) recorder_->Finish(*game_);
     out_.flush();
     return exitCode != 0 ? exitCode : refused_ ? 1 : 0;
 }

@@ -13,6 +13,7 @@
 
 #include "game_state.h"
 #include "platform/headless_platform.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -30,6 +31,12 @@ public:
 
     // Runs one command line as if it had been read (for tests of single commands).
     void RunLine(const std::string& line);
+
+    // Records the session into a replay file, as the desktop program does ("" for none).
+    void RecordTo(const std::string& file);
+    // Runs a replay and compares the state it ends with with the one recorded in it: prints
+    // the first difference and returns 1 when the replay does not reproduce its recording.
+    int Verify(const std::string& file);
 
     GameState& Game() { return *game_; }
     HeadlessPlatform& Host() { return *host_; }
@@ -58,6 +65,9 @@ private:
     void PrepareStart(uint32_t seed);
     void Print(Output kind, const std::string& text);
     void PrintWindow(const InfoWindow& window);
+    // A file chosen by resume or restart: the position held from "position" lines, written
+    // under that name in a directory of the console's own, else the file itself.
+    std::string HeldPositionFile(const std::string& file);
 
     // The commands.
     void SeedCommand(CommandWords& words);
@@ -65,6 +75,9 @@ private:
     void ResumeCommand(CommandWords& words);
     void StepCommand(CommandWords& words);
     void ClickCommand(CommandWords& words);
+    void FastCommand(CommandWords& words);
+    void QuitCommand(CommandWords& words);
+    void PositionCommand(CommandWords& words);
     void KeyCommand(CommandWords& words);
     void LeverCommand(CommandWords& words);
     void BellCommand(CommandWords& words);
@@ -101,8 +114,11 @@ private:
     bool refused_ = false;
     bool exitRequested_ = false;
     bool traceSounds_ = false;
-    int autoUntil_ = 0;   // the clock minute at which he hands back, or 0: the session's end
-    long autoSteps_ = 0;  // ticks run since his last move, not yet printed
+    std::unique_ptr<ReplayRecorder> recorder_;
+    std::string heldPosition_;  // lines given by "position", for the next resume or restart
+    std::string positionsDir_;  // where held positions are written, made when first needed
+    int autoUntil_ = 0;         // the clock minute at which he hands back, or 0: the session's end
+    long autoSteps_ = 0;        // ticks run since his last move, not yet printed
 };
 
 }  // namespace kv41

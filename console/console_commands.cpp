@@ -67,6 +67,9 @@ const Console::Command Console::Commands[] = {
     {"resume", Allowed::AtStart, &Console::ResumeCommand},
     {"step", Allowed::InSession, &Console::StepCommand},
     {"click", Allowed::InSession, &Console::ClickCommand},
+    {"fast", Allowed::InSession, &Console::FastCommand},
+    {"quit", Allowed::InSession, &Console::QuitCommand},
+    {"position", Allowed::Always, &Console::PositionCommand},
     {"key", Allowed::InSession, &Console::KeyCommand},
     {"lever", Allowed::InSession, &Console::LeverCommand},
     {"bell", Allowed::InSession, &Console::BellCommand},
@@ -114,6 +117,7 @@ void Console::NewCommand(CommandWords& words) {
 void Console::ResumeCommand(CommandWords& words) {
     std::string file = words.Text("file name");
     words.End();
+    file = HeldPositionFile(file);
     if (!WithFileChosen(*game_, file, [](GameState& g) { ResumeSavedGame(g); })) throw NotOffered;
 }
 
@@ -126,8 +130,14 @@ void Console::StepCommand(CommandWords& words) {
 void Console::ClickCommand(CommandWords& words) {
     int column = static_cast<int>(words.Number("column", 1, GridColumns));
     int row = static_cast<int>(words.Number("row", 1, GridRows));
+    int afterMs = -1;
+    if (!words.AtEnd()) {
+        static constexpr std::array<std::string_view, 1> After = {"after"};
+        OneOf(words, "word", After);
+        afterMs = static_cast<int>(words.Number("pause", 0, MaxGapMs));
+    }
     words.End();
-    game_->Inputs.Events.push_back(PlayerInput::Click(column, row));
+    game_->Inputs.Events.push_back(PlayerInput::Click(column, row, afterMs));
 }
 
 void Console::KeyCommand(CommandWords& words) {
@@ -167,17 +177,26 @@ void Console::BellCommand(CommandWords& words) {
 void Console::TapCommand(CommandWords& words) {
     int box = BoxArgument(words);
     std::vector<int> gaps;
+    bool endedByNextClick = false;
     while (!words.AtEnd()) {
+        std::string word = words.Word("gap");
+        if (word == "then") {
+            // No closing click: the next click ends the code, whatever it is.
+            words.End();
+            endedByNextClick = true;
+            break;
+        }
         if (gaps.size() == MaxGaps) {
             throw CommandRefused{"at most " + std::to_string(MaxGaps) + " gaps"};
         }
-        gaps.push_back(static_cast<int>(words.Number("gap", 0, MaxGapMs)));
+        gaps.push_back(static_cast<int>(CommandWords(word).Number("gap", 0, MaxGapMs)));
     }
     PanelCell tapper = TapperCell(box);
     auto& events = game_->Inputs.Events;
     events.push_back(PlayerInput::Click(tapper.Column, tapper.Row));
     for (int gap : gaps) events.push_back(PlayerInput::Click(tapper.Column, tapper.Row, gap));
-    events.push_back(PlayerInput::Click(NeutralCell.Column, NeutralCell.Row, 0));
+    if (!endedByNextClick)
+        events.push_back(PlayerInput::Click(NeutralCell.Column, NeutralCell.Row, 0));
 }
 
 void Console::InstrumentCommand(CommandWords& words) {
@@ -235,6 +254,7 @@ void Console::RestartCommand(CommandWords& words) {
     words.End();
     // Restart acts only while the game runs; the menu item does nothing while paused.
     if (game_->Paused) throw CommandRefused{"the game is paused", false};
+    file = HeldPositionFile(file);
     if (!WithFileChosen(*game_, file, RestartGame)) throw NotOffered;
 }
 
@@ -306,7 +326,10 @@ void Console::CheckCommand(CommandWords& words) {
 }
 
 void Console::SetCommand(CommandWords& words) {
-    SetField(*game_, words.Rest());
+    std::string_view rest = words.Rest();
+    SetField(*game_, rest);
+    // A value changed by hand is part of the session: a replay must change it too.
+    if (recorder_) recorder_->CommandGiven("set " + std::string(rest));
 }
 
 void Console::AutoCommand(CommandWords& words) {

@@ -88,6 +88,8 @@ const std::vector<FieldEntry>& Registry() {
         Scalar("ShiftEnd", &GameState::ShiftEnd, AnyNumber),
         Scalar("ShiftTarget", &GameState::ShiftTarget, AnyNumber),
         Scalar("EndRequested", &GameState::EndRequested, Flag),
+        // The date a saved position names its program by (a replay gives the recorder's).
+        Scalar("ProgramDate", &GameState::ProgramDate, {}),
         // Running, the yard, messages, the log and the options.
         Scalar("TrainsInArea", &GameState::TrainsInArea, AnyNumber),
         Scalar("YardTimer", &GameState::YardTimer, AnyNumber),

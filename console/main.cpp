@@ -1,4 +1,6 @@
 // kv41-console: the game played from commands on standard input or in files.
+//   --record FILE   record the session as a replay in FILE
+//   --verify FILE   run the replay in FILE and check that it ends as recorded (exit 1 if not)
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
     auto seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count() &
                                       0xffffffffu);
     std::vector<std::unique_ptr<std::ifstream>> files;
+    std::string recordFile, verifyFile;
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--seed") {
             auto value = i + 1 < argc ? kv41::ParseWholeNumber(argv[++i]) : std::nullopt;
@@ -48,6 +51,15 @@ int main(int argc, char** argv) {
             programDirectory = argv[++i];
             continue;
         }
+        if (std::string_view(argv[i]) == "--record" || std::string_view(argv[i]) == "--verify") {
+            if (i + 1 >= argc) {
+                std::cerr << "kv41-console: " << argv[i] << " takes a file\n";
+                return 2;
+            }
+            (std::string_view(argv[i]) == "--record" ? recordFile : verifyFile) = argv[i + 1];
+            ++i;
+            continue;
+        }
         auto file = std::make_unique<std::ifstream>(argv[i], std::ios::binary);
         if (!*file) {
             std::cerr << "kv41-console: cannot read " << argv[i] << '\n';
@@ -55,9 +67,21 @@ int main(int argc, char** argv) {
         }
         files.push_back(std::move(file));
     }
+    kv41::Console console(std::cout, seed, programDirectory);
+    if (!verifyFile.empty()) {
+        if (!files.empty() || !recordFile.empty()) {
+            std::cerr << "kv41-console: --verify runs its file alone\n";
+            return 2;
+        }
+        if (!std::ifstream(verifyFile)) {
+            std::cerr << "kv41-console: cannot read " << verifyFile << '\n';
+            return 2;
+        }
+        return console.Verify(verifyFile);
+    }
+    console.RecordTo(recordFile);
     std::vector<std::istream*> inputs;
     for (auto& f : files) inputs.push_back(f.get());
     if (inputs.empty()) inputs.push_back(&std::cin);
-    kv41::Console console(std::cout, seed, programDirectory);
     return console.Run(inputs);
 }

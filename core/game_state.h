@@ -19,6 +19,7 @@
 namespace kv41 {
 
 class Platform;
+class ReplayRecorder;
 
 struct GameState : RailwayTables,
                    TrainTables,
@@ -32,8 +33,9 @@ struct GameState : RailwayTables,
                    SignalmanState,
                    WindowsState {
     RandomGenerator Random;
-    Platform* Host = nullptr;  // the front end's window, sounds, files and clock
-    PlayerInputs Inputs;       // scripted input, taken by the waits as the window's is
+    Platform* Host = nullptr;            // the front end's window, sounds, files and clock
+    PlayerInputs Inputs;                 // scripted input, taken by the waits as the window's is
+    ReplayRecorder* Recorder = nullptr;  // told of every input taken, when one records
 };
 
 }  // namespace kv41

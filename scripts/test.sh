@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the normal build (unit tests, console
 # scenarios, the desktop program offscreen and under Xvfb, format check), then the core and
-# console again under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded run of the
-# saved-position loader under libFuzzer, and last the Debian package, built, checked and
-# installed into a fresh Debian 12 root (scripts/check-package.sh, about four minutes).
+# console again under AddressSanitizer and UndefinedBehaviorSanitizer with a bounded soak (a
+# million ticks of random play), bounded runs of the saved-position loader's and the console's
+# fuzzers under libFuzzer, and last the Debian package, built, checked and installed into a
+# fresh Debian 12 root (scripts/check-package.sh, about four minutes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -24,10 +25,10 @@ cmake --build --preset sanitize -j "$jobs"
 echo "== sanitizer tests"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j "$jobs"
 
-echo "== fuzzing the saved-position loader (libFuzzer, 30 seconds)"
+echo "== fuzzing the saved-position loader and the console's command lines (libFuzzer)"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer
-ctest --preset fuzz -R position_fuzzer
+cmake --build --preset fuzz -j "$jobs" --target kv41_position_fuzzer kv41_console_fuzzer
+ctest --preset fuzz -R "position_fuzzer|console_fuzzer"
 
 echo "== the Debian package: built, linted, installed into a fresh Debian 12 root and played"
 scripts/check-package.sh

@@ -9,6 +9,7 @@
 #include "game_state.h"
 #include "input/player_input.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -42,7 +43,9 @@ void ChooseBell(GameState& g, int box) {
     g.PendingBellBox = box;
     g.PendingBellCode = 0;
     std::optional<int> chosen = ChooseBellCodeFor(g, box);
-    if (chosen && *chosen > BellNone && *chosen <= BellCodeLast) {
+    const bool valid = chosen && *chosen > BellNone && *chosen <= BellCodeLast;
+    if (g.Recorder) g.Recorder->BellChosen(valid ? *chosen : BellNone);
+    if (valid) {
         g.PendingBellCode = *chosen;
         PlayBell(g, box, *chosen);
     }

@@ -1,6 +1,8 @@
 // The wait between steps: polls the flags the window's handlers set, and takes one action.
 #include "controls/event_wait.h"
 
+#include <string_view>
+
 #include "controls/block_working.h"
 #include "controls/dispatch.h"
 #include "framework/messages.h"
@@ -10,6 +12,7 @@
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 #include "signalman/auto_play.h"
 
@@ -68,6 +71,14 @@ void FinishWait(GameState& g) {
     g.ActionCode = 0;
 }
 
+// The letter key whose command the wait dispatches.
+void RecordKey(GameState& g) {
+    constexpr std::string_view Letters = "HRTWMLQ";
+    if (g.ActionCode >= ActionHeld && g.ActionCode <= ActionQuit) {
+        g.Recorder->KeyTaken(Letters[static_cast<std::size_t>(g.ActionCode - ActionHeld)]);
+    }
+}
+
 }  // namespace
 
 bool PlayerNeeded(GameState& g) {
@@ -111,6 +122,8 @@ void WaitForAction(GameState& g) {
         // A key typed in the wait that the timer ended anyway is taken before that step.
         if (g.ClickPending || !stepDue) g.AwaitingAction = false;
         g.KeyActionPending = false;
+        if (g.Recorder && g.ClickPending) g.Recorder->ClickTaken(g);
+        if (g.Recorder && !g.ClickPending) RecordKey(g);
         if (g.ClickPending) {
             // A click replaces a key command typed in the same wait.
             g.ActionCode = HitTest(g, g.ClickColumn, g.ClickRow);
@@ -124,6 +137,9 @@ void WaitForAction(GameState& g) {
         }
         DispatchAction(g, g.ActionCode);
     }
+    // A tick is recorded where a step follows it: one lost to a click, a speed change or a
+    // wish to end is lost in the replay too.
+    if (g.Recorder && stepDue && g.AwaitingAction && !g.EndRequested) g.Recorder->TickTaken();
     FinishWait(g);
 }
 

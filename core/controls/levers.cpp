@@ -11,6 +11,7 @@
 #include "game_state.h"
 #include "input/player_input.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -33,6 +34,7 @@ void WaitForConfirmingClick(GameState& g) {
     while (!g.ClickPending) {
         if (!TakeScriptedInput(g)) g.Host->WaitForEvents(100);
     }
+    if (g.Recorder) g.Recorder->ConfirmingClickTaken(g);
 }
 
 bool PullLever(GameState& g, int lever) {

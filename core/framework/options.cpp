@@ -3,6 +3,7 @@
 
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -28,6 +29,7 @@ OptionValues CurrentOptions(const GameState& g) {
 }
 
 void ApplyOptions(GameState& g, const OptionValues& chosen) {
+    const OptionValues before = CurrentOptions(g);
     g.ScoreLogging = chosen.ScoreLogging;
     g.SoundOn = chosen.SoundOn;
     g.WaitOnError = chosen.WaitOnError;
@@ -48,6 +50,7 @@ void ApplyOptions(GameState& g, const OptionValues& chosen) {
     // The radio buttons allow one rule book only; LMR wins as it does on the window's show.
     g.RulesLMR = chosen.RulesLMR;
     g.RulesWR = chosen.RulesWR && !chosen.RulesLMR;
+    if (g.Recorder) g.Recorder->OptionsChanged(before, CurrentOptions(g));
 }
 
 bool SetOption(GameState& g, const std::string& name, bool on) {

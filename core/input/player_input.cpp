@@ -4,6 +4,7 @@
 #include "game_state.h"
 #include "model/clock.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
@@ -106,10 +107,15 @@ bool RunMenuCommand(GameState& g, const PlayerInput& input) {
 }
 
 bool AskPlayer(GameState& g, const std::string& text) {
-    if (g.Inputs.Answers.empty()) return g.Host->AskYesNo(text, g.HelpContext);
+    if (g.Inputs.Answers.empty()) {
+        bool answer = g.Host->AskYesNo(text, g.HelpContext);
+        if (g.Recorder) g.Recorder->Answered(answer);
+        return answer;
+    }
     bool answer = g.Inputs.Answers.front();
     g.Inputs.Answers.pop_front();
     g.Host->Report(Output::Ask, text + (answer ? " -> yes" : " -> no"));
+    if (g.Recorder) g.Recorder->Answered(answer);
     return answer;
 }
 

@@ -5,6 +5,7 @@
 
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -103,6 +104,7 @@ void SpeedUp(GameState& g) {
 }
 
 void FastClick(GameState& g) {
+    if (g.Recorder) g.Recorder->FastClicked();
     if (g.FastMode) {
         EndSpeedUp(g);
     } else {

@@ -17,6 +17,7 @@
 #include "panel/click_regions.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "running/boxes.h"
 #include "running/simulation_step.h"
 #include "session/new_game.h"
@@ -83,10 +84,11 @@ void RunSession(GameState& g) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
     g.Host->SetMenuEnabled("&Options", true);
-    SetMenuItems(g, {"Automatic signalman", "Hint"}, true);
+    SetMenuItems(g, {"A&utomatic signalman", "&Hint"}, true);
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
+    if (g.Recorder) g.Recorder->SessionStarted(g);
 
     do {
         PaintWindow(g);
@@ -108,8 +110,9 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "Automatic signalman", "Hint"},
+    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "A&utomatic signalman", "&Hint"},
                  false);
+    if (g.Recorder) g.Recorder->Finish(g);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
     ShowRating(g);
@@ -118,7 +121,9 @@ void RunSession(GameState& g) {
 
 void RequestQuit(GameState& g) {
     if (g.SessionRunning) {
-        if (!g.InputBlocked) g.EndRequested = true;
+        if (g.InputBlocked) return;
+        if (g.Recorder) g.Recorder->QuitRequested();
+        g.EndRequested = true;
     } else if (g.StartScreen) {
         g.Host->Terminate();
     }
@@ -127,6 +132,7 @@ void RequestQuit(GameState& g) {
 bool MayCloseWindow(GameState& g) {
     if (g.SessionRunning && g.InputBlocked) return false;
     if (g.FirstActivation || g.StartScreen || g.QuitConfirmed || g.SessionOver) return true;
+    if (g.Recorder) g.Recorder->QuitRequested();
     g.EndRequested = true;
     g.AppActive = true;
     return false;
@@ -142,6 +148,7 @@ void DisableGameMenu(GameState& g) {
 
 void TogglePause(GameState& g) {
     g.Paused = !g.Paused;
+    if (g.Recorder) g.Recorder->PauseToggled(g.Paused);
     if (g.Paused) {
         g.Host->ShowBox("Simulation paused - \r\nUncheck Pause in Game menu to continue",
                         BoxType::Information, 0);

@@ -34,6 +34,7 @@ void ResetGameState(GameState& g) {
     g.TickSeconds = 6;
     g.FastMode = true;  // only until EndSpeedUp below
     g.Random.Seed = g.Host->ClockSeed();
+    g.StartSeed = g.Random.Seed;
     g.HelpContext = StartScreenHelpContext;
     DefaultColours(g);
 

@@ -14,6 +14,7 @@
 #include "input/player_input.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 
 namespace kv41 {
@@ -53,6 +54,7 @@ void SaveGame(GameState& g) {
         SaveGameAs(g);
         return;
     }
+    if (g.Recorder) g.Recorder->Saved(g.PositionFileName);
     WriteAndConfirm(g);
 }
 
@@ -64,6 +66,7 @@ void SaveGameAs(GameState& g) {
     choice.Filter = PositionFilter;
     std::optional<std::string> name = ChooseFileToWrite(g, choice);
     if (!name) return;
+    if (g.Recorder) g.Recorder->Saved(*name);
     g.PositionFileName = *name;
     g.FullRedraw = true;
     WriteAndConfirm(g);
@@ -80,7 +83,9 @@ bool LoadPositionDialog(GameState& g) {
     std::string text;
     std::error_code error;
     LoadOutcome outcome = LoadOutcome::NotFound;
-    if (ReadWholeFile(*name, text)) {
+    const bool read = ReadWholeFile(*name, text);
+    if (g.Recorder) g.Recorder->PositionRead(g, *name, read ? text : std::string());
+    if (read) {
         bool tooLarge = std::filesystem::file_size(*name, error) > LargestPositionFile;
         outcome = tooLarge ? LoadOutcome::ReadError : ReadPosition(g, text);
     }

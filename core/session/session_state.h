@@ -14,6 +14,8 @@ struct SessionState {
     int32_t QuietTicks = 20;  // steps with nothing for the player before fast running starts
     bool SpeedUpNoticeShown = false;
 
+    uint32_t StartSeed = 0;  // the seed the start screen gave the random generator
+
     // Score.
     int32_t Points = 0;
     int32_t OpeningPoints = 0;

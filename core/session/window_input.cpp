@@ -8,6 +8,7 @@
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 #include "signalman/auto_play.h"
 
 namespace kv41 {
@@ -45,6 +46,7 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
         if (HitTest(g, g.ClickColumn, g.ClickRow) == ActionTapperFirst - 1 + g.TapBox) {
             g.ClickWasTap = true;
             RecordTap(g, g.ClickTime);
+            if (g.Recorder) g.Recorder->TapTaken(g);
         } else {
             DecodeTaps(g);
             g.TapTimes[1] = g.ClickTime;
@@ -62,8 +64,15 @@ void OnKeyPress(GameState& g, char key) {
     if (!g.SessionRunning) return;
     g.ActionCode = 0;
     switch (key) {
-    case '+': SpeedUp(g); break;
-    case '-': SlowDown(g); break;
+    case '+':
+    case '-':
+        if (key == '+') {
+            SpeedUp(g);
+        } else {
+            SlowDown(g);
+        }
+        if (g.Recorder) g.Recorder->KeyTaken(key);
+        break;
     case 'H': g.ActionCode = 101; break;
     case 'R': g.ActionCode = 102; break;
     case 'T': g.ActionCode = 103; break;

@@ -16,6 +16,7 @@ namespace kv41 {
 namespace {
 
 constexpr int SectionSignal[BoxCount + 1] = {0, 46, 42, 4, 6};
+constexpr int SectionSignalSection[BoxCount + 1] = {0, 14, 11, 34, 34};
 
 // Where our train's head is once it is at or past our section signal towards each box (or, from
 // the sidings, on its way out to it).
@@ -99,6 +100,9 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
         move = Bell(g, box, answer, "acknowledge train out of section");
         return true;
     }
+    // The branch is a single line: nothing is accepted off it while our train for it has
+    // line clear or is on its way.
+    if (box == 2 && IsLineClearCode(shown) && OutgoingBlock(g, 2) != LineBlocked) return false;
     if (IsLineClearCode(shown) && AcceptanceAllowed(g, box)) {
         int t = g.BoxOfferedTrain[box];
         // A train off the loop for the sidings whose road is taken by a departure for
@@ -131,8 +135,11 @@ bool ShuntForwardNeeded(const GameState& g, const TrainsInHand& trains) {
         int t = trains.Train[static_cast<std::size_t>(i)];
         if (g.TrainFrom[t] != 1 || g.TrainTo[t] != YardLine) continue;
         int head = HeadSection(g, t);
-        if (ListHolds(std::array<int, 14>{Coming, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40, 41},
-                      head == 0 ? Coming : head))
+        if (ListHolds(std::array<int, 6>{35, 36, 37, 40, 41}, head)) return true;
+        // Not into the loop while a departure for Radlow Rd is due: it needs the loop too.
+        if (ListHolds(std::array<int, 10>{Coming, 29, 30, 31, 10, 32, 33, 34},
+                      head == 0 ? Coming : head) &&
+            !RadlowDepartureDue(g))
             return true;
     }
     return false;
@@ -170,14 +177,29 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     // A line clear given for a train no longer coming (a departure taken back into the yard):
     // cancelled, so that the next train is offered under its own code.
     if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
-        !IsReversed(g, SectionSignal[box]) && !AnyTrainAnswers(g, trains, box)) {
+        !IsReversed(g, SectionSignal[box]) && !IsReversed(g, 30) &&
+        !AnyTrainAnswers(g, trains, box)) {
         move = Ring(g, box, BellCancel, "the train it gave line clear for is not coming now");
+        return true;
+    }
+    // A train of another kind standing at our starter while the one the line clear was asked
+    // for is still behind it: the line clear is cancelled and the train that is there offered
+    // instead.
+    int standing = g.SectTrain[SectionSignalSection[box]];
+    if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
+        !IsReversed(g, SectionSignal[box]) && !IsReversed(g, 30) && standing != 0 &&
+        BoxAhead(g, standing) == box &&
+        LineClearCode(g.TrainClass[standing], g.TrainTo[standing]) != g.BoxAcceptedCode[box] &&
+        standing != ahead) {
+        move = Ring(g, box, BellCancel, TrainName(g, standing) + " is at the starter first");
         return true;
     }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
     // While the box's own offer stands unanswered, a line clear code sent to it would be taken
     // as the answer to that offer.
-    if (ahead != 0 && !(IsLineClearCode(shown) && g.BoxBellAnswered[box] == 0)) {
+    // Nor is a train offered onto the branch while one accepted off it has still to come clear.
+    bool branchTaken = box == 2 && rear != 0 && g.TrainTimes[rear][RegToosSent] == NoTime;
+    if (ahead != 0 && !branchTaken && !(IsLineClearCode(shown) && g.BoxBellAnswered[box] == 0)) {
         int code = LineClearCode(g.TrainClass[ahead], g.TrainTo[ahead]);
         move = Ring(g, box, code, "is line clear for " + TrainName(g, ahead) + "?");
         return true;

@@ -27,9 +27,17 @@ constexpr int Free = 1000;
 struct Holds {
     std::array<int, LeverCount + 1> Cleared;  // by the train of a cleared leg
     std::array<int, LeverCount + 1> Waiting;  // by a point of a train's next leg
+    // Kept normal by the train of a cleared leg whose way they would cross (the route locking
+    // of a real frame): no other train's route may reverse them until it is through.
+    std::array<int, LeverCount + 1> KeptNormal;
     Holds() {
         Cleared.fill(Free);
         Waiting.fill(Free);
+        KeptNormal.fill(Free);
+    }
+    bool MayPull(int lever, int rank) const {
+        int by = KeptNormal[static_cast<std::size_t>(lever)];
+        return by == Free || by == rank;
     }
     bool Any(int lever) const {
         auto l = static_cast<std::size_t>(lever);
@@ -84,6 +92,7 @@ struct Frame {
 
     bool PullTo(int lever, int depth) {
         if (!IsNormal(lever)) return true;
+        if (!Held->MayPull(lever, Rank)) return false;
         if (!ListHolds(LegLevers, lever)) return false;  // only the leg's own levers
         if (!LocksAllow(G->LeverPullLock[lever], depth)) return false;
         Move(lever, true);
@@ -92,6 +101,14 @@ struct Frame {
 
     bool Pull(int lever) { return PullTo(lever, 0); }
 };
+
+// The leg's signal is off for this train. The exchange sidings starter sets its route for the
+// departure due first among the sidings' roads: off for another, it is not off for this one.
+bool ClearedFor(const GameState& g, const Leg& leg, int train) {
+    if (!IsReversed(g, leg.Signal)) return false;
+    int head = HeadSection(g, train);
+    return leg.Signal != 30 || !(head == 18 || head == 19 || head == 20) || g.SectNext[head] == 17;
+}
 
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
@@ -108,12 +125,14 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
         bool passed = !SignalStillNeeded(leg, head);
-        bool cleared = passed || IsReversed(g, leg.Signal);
+        bool cleared = passed || ClearedFor(g, leg, train);
         if (!cleared && waiting) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
         if (!passed) hold(held.Cleared, leg.Signal, rank);
+        for (int n : leg.Normal)
+            if (n != 0) hold(held.KeptNormal, n, rank);
     }
 }
 
@@ -181,6 +200,9 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     // (a train there makes the yard busy, and a departure still waiting when the yard is done
     // is taken back into the yard).
     if (g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train)) return false;
+    // The exchange sidings starter sets its route for the departure due first on the sidings'
+    // roads: it is pulled only when that is this train.
+    if (leg.Signal == 30 && DepartingYardTrain(g) != train) return false;
     int onYardRoad = g.SectTrain[18];
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine)
@@ -200,6 +222,15 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     frame.G = &g;
     for (int n : leg.Normal)
         if (n != 0 && !frame.MakeNormal(n, 0)) return false;
+    // Whatever any lever of the leg needs at normal goes back first, before any of its points
+    // is pulled: else he would pull a point, find it in the way, and put it back again.
+    for (int l : frame.LegLevers) {
+        if (l == 0) break;
+        for (int entry : g.LeverPullLock[l])
+            if (entry > 0 && entry <= LeverCount && !ListHolds(frame.LegLevers, entry) &&
+                !frame.MakeNormal(entry, 0))
+                return false;
+    }
     for (int p : leg.Points)
         if (p != 0 && !frame.Pull(p)) return false;
     if (!frame.Pull(leg.Signal) || frame.FirstMove == 0) return false;
@@ -254,7 +285,10 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         int head = HeadSection(g, t);
         for (int j = 0; j < route.Count; ++j) {
             const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
-            if (!SignalStillNeeded(leg, head) || IsReversed(g, leg.Signal)) continue;
+            if (!SignalStillNeeded(leg, head) || ClearedFor(g, leg, t)) continue;
+            // The up home and the branch homes, where trains from Pellingford and Brenley meet,
+            // are not given to a train still on the line from its box: the other may come first.
+            if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }

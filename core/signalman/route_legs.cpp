@@ -16,10 +16,11 @@ constexpr int C = Coming;
 // distant to Pellingford; the starter to the branch; the exchange sidings home.
 // The route at section 7 is judged by the homes ahead: a passenger train must not find the
 // exchange sidings home off, nor a train for the sidings the inner home.
-constexpr Leg DownHome{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {43}};
-constexpr Leg DownHomeForYard{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {48}};
+constexpr Leg DownHome{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {43, 39}};
+constexpr Leg DownHomeForYard{50, {}, {C, 1, 43, 2, 3, 7}, {3, 7, 8}, 0, {48, 39}};
 constexpr Leg DownInnerHome{48, {38}, {C, 1, 43, 2, 3, 7, 8, 9}, {9, 11}};
-constexpr Leg DownStarter{47, {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13}, {12, 13, 14}};
+constexpr Leg DownStarter{47,           {25}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13},
+                          {12, 13, 14}, 0,    {24, 21}};
 constexpr Leg DownAdvanced{46, {}, {C, 1, 43, 2, 3, 7, 8, 9, 11, 12, 13, 14, 15}, {15, 16}};
 constexpr Leg DownDistant{51, {}, {C, 1, 43}, {}};
 constexpr Leg DownBranchStarter{42,
@@ -33,9 +34,9 @@ constexpr Leg LoopHome{49, {35, 39}, {C, 4, 5, 6, 38, 7}, {6, 38, 7, 8}, 0, {48}
 constexpr Leg LoopToYard{43, {32, 38}, {C, 4, 5, 6, 38, 7, 8, 9, 17}, {9, 17}};
 
 // Up trains from Pellingford: up home, up starter to Hollowmer or to the LMS loop, distant.
-constexpr Leg UpHome{2, {}, {C, 29, 30, 31, 10, 32, 33}, {10, 32, 33, 34}};
+constexpr Leg UpHome{2, {}, {C, 29, 30, 31, 10, 32, 33}, {10, 32, 33, 34}, 0, {21}};
 constexpr Leg UpStarter{
-    4, {34}, {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}};
+    4, {34}, {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}, 0, {33, 35}};
 constexpr Leg UpStarterLoop{
     6, {35, 36, 34}, {C, 29, 30, 31, 10, 32, 33, 34, 35, 36, 37, 40, 41}, {35, 36, 37, 40, 41}};
 constexpr Leg UpDistant{1, {}, {C, 29}, {}};
@@ -53,7 +54,8 @@ constexpr Leg BackIntoYard{43, {32, 38}, {41, 40, 37, 36, 8, 9, 17}, {9, 17}};
 constexpr Leg BranchHome{
     3, {24, 15, 14, 21}, {C, 27, 26, 25, 24, 28, 13, 32, 33}, {24, 28, 13, 32, 33, 34}};
 constexpr Leg BranchStarter{
-    4, {34}, {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39}};
+    4, {34},    {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 38}, {35, 36, 37, 38, 39},
+    0, {33, 35}};
 constexpr Leg BranchStarterLoop{6,
                                 {35, 36, 34},
                                 {C, 27, 26, 25, 24, 28, 13, 32, 33, 34, 35, 36, 37, 40},
@@ -79,7 +81,7 @@ constexpr Leg YardOntoLoop{30,
                            NeedsBlockedBack,
                            {33}};
 // Back off the loop onto the down main for Pellingford.
-constexpr Leg LoopHomeToMain{49, {35, 39}, {5, 6, 38, 7}, {6, 38, 7, 8}, 0, {43}};
+constexpr Leg LoopHomeToMain{49, {35, 39}, {5, 6, 38, 7}, {6, 38, 7, 8}, 0, {43, 33}};
 constexpr Leg SidingOneToBranch{27, {26}, {20, 21, 23, 24, 25, 26}, {21, 23, 24, 25, 26, 27}};
 constexpr Leg SidingTwoToBranch{29, {28}, {19, 44, 23, 24, 25, 26}, {44, 23, 24, 25, 26, 27}};
 
@@ -175,7 +177,9 @@ bool SignalStillNeeded(const Leg& leg, int head) {
 
 bool PreconditionMet(const GameState& g, const Leg& leg) {
     switch (leg.Precondition) {
-    case NeedsShuntForward: return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine;
+    case NeedsShuntForward:
+        return g.BoxShuntForward[4] != 0 && OutgoingBlock(g, 4) == TrainOnLine &&
+               !RadlowDepartureDue(g);
     case NeedsBlockedBack: return g.BoxBlockedBack[4] != 0 && IncomingBlock(g, 4) == TrainOnLine;
     default: return true;
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/bell_codes.h"
+#include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "running/yard.h"
 #include "signalman/route_legs.h"
@@ -54,19 +55,35 @@ TrainsInHand FindTrainsInHand(const GameState& g) {
     return in;
 }
 
-// How far a train still has to go to the box ahead: the signals it has still to pass, and for a
-// departure drawing out onto the down main, the four it will need when it comes back.
+// How far a train still has to go to the box ahead: the stop signals it has still to pass, and
+// for a departure drawing out onto the loop, the four it will need when it comes back.
 int LegsToGo(const GameState& g, int train) {
     Route route = RouteOf(g, train);
     int head = HeadSection(g, train);
     int legs = 0;
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
-        if (!StillNeeds(leg, head)) continue;
+        if (!StillNeeds(leg, head) || g.LeverKind[leg.Signal] == LeverDistant) continue;
+        // Standing at the starter itself: nearest of all.
+        if (legs == 0 && head == SignalSection(leg.Signal) && g.LeverPullTrack[leg.Signal][0] < 0)
+            return 0;
         ++legs;
         if (leg.Precondition == NeedsBlockedBack) legs += 4;
     }
     return legs;
+}
+
+// Another train for the same box from the other of Pellingford and the branch.
+bool RivalAtJunction(const GameState& g, const TrainsInHand& trains, int train) {
+    int from = g.TrainFrom[train];
+    if (from != 1 && from != 2) return false;
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (t != train && BoxAhead(g, t) == BoxAhead(g, train) &&
+            (g.TrainFrom[t] == 1 || g.TrainFrom[t] == 2) && g.TrainFrom[t] != from)
+            return true;
+    }
+    return false;
 }
 
 int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
@@ -77,6 +94,10 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
         for (int i = 0; i < trains.Count; ++i) {
             int t = trains.Train[static_cast<std::size_t>(i)];
             if (BoxAhead(g, t) != box) continue;
+            // A train from Pellingford or the branch is not offered on before it is in while a
+            // train from the other is also on its way to the box: the other may reach the
+            // junction first.
+            if (pass == 1 && HeadSection(g, t) == 0 && RivalAtJunction(g, trains, t)) continue;
             if (pass == 0 &&
                 (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
                 continue;
@@ -95,6 +116,19 @@ bool ReceptionRoadFree(const GameState& g, int train) {
     if (g.TrainTo[train] == YardLine && (dest.empty() || dest[0] != 'D'))
         return g.SectTrain[18] == 0;
     return g.SectTrain[19] == 0 || g.SectTrain[20] == 0;
+}
+
+bool RadlowDepartureDue(const GameState& g) {
+    constexpr int Soon = 20;
+    for (int s : {18, 19, 20}) {
+        int t = g.SectTrain[s];
+        if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 5) return true;
+    }
+    // (One long overdue that the yard has not put out is not counted on: its engine may not
+    // have come.)
+    int next = g.LineTrains[YardLine][0];
+    return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
+           DuePlusLate(g, next) <= g.ClockNow + Soon && DuePlusLate(g, next) >= g.ClockNow - 10;
 }
 
 }  // namespace kv41

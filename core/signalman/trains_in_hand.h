@@ -38,6 +38,12 @@ inline int BoxInRear(const GameState& g, int train) {
 // clear is for. 0 if none.
 int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
 
+// A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
+// within twenty minutes (and not long overdue): an up train for the sidings must not go into the
+// LMS loop before it (it would stand in the departure's way, waiting for the yard road the
+// departure holds).
+bool RadlowDepartureDue(const GameState& g);
+
 // The road of the sidings a train for them will run into stands empty: the yard road for the
 // yard, a down siding for trains that end there.
 bool ReceptionRoadFree(const GameState& g, int train);

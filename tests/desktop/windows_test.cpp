@@ -188,7 +188,7 @@ TEST(StatusBar, ControlsFitTheBarAtEveryFontSize) {
         const int width = 100 * w + 5;
         bar.Layout(size, w, h, width);
         const QList<QWidget*> controls = bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(controls.size(), 9);
+        ASSERT_EQ(controls.size(), 10);
         for (int i = 0; i < controls.size(); ++i) {
             const QRect a = controls[i]->geometry();
             EXPECT_TRUE(QRect(0, 0, width, 2 * h).contains(a))

@@ -75,6 +75,38 @@ TEST_F(BlockWorking, AcceptanceRefusalsLeaveTheOfferStanding) {
     EXPECT_EQ(g.TrainTimes[31][RegLineClearGiven], NoTime);
 }
 
+TEST_F(BlockWorking, AcceptanceAskedQuietlyAgreesWithTheRepeatedCode) {
+    // Each box with its offer standing, in frames and occupations that refuse it for each of
+    // the rules in turn and one that lets it through: the quiet question and the repeated
+    // code always agree, and the question neither costs nor says anything.
+    struct Case {
+        int Box, Lever, Section;
+        uint8_t Incoming;
+    };
+    const Case cases[] = {{3, 0, 0, LineBlocked},  {3, 50, 0, LineBlocked}, {3, 0, 43, LineBlocked},
+                          {3, 0, 0, LineClear},    {1, 3, 0, LineBlocked},  {1, 0, 33, LineBlocked},
+                          {2, 47, 0, LineBlocked}, {2, 13, 0, LineBlocked}, {4, 49, 0, LineBlocked},
+                          {4, 0, 6, LineBlocked},  {1, 0, 0, LineBlocked},  {2, 0, 0, LineBlocked}};
+    for (const Case& c : cases) {
+        Train(40, 2, c.Box == 2 ? 4 : 3, 0, 700);
+        Offer(c.Box, 40);
+        g.BoxBlock[c.Box][1] = c.Incoming;
+        if (c.Lever != 0) Reverse({c.Lever});
+        if (c.Section != 0) g.SectTrain[c.Section] = 12;
+        bool allowed = AcceptanceAllowed(g, c.Box);
+        EXPECT_TRUE(host.Transcript.empty());
+        Send(c.Box, g.BoxBellShown[c.Box]);
+        EXPECT_EQ(allowed, g.TrainState[40] == TrainAccepted) << "box " << c.Box;
+        EXPECT_EQ(allowed, g.Points == 0) << "box " << c.Box;
+        if (c.Lever != 0) g.LeverNormal[c.Lever] = 1;
+        if (c.Section != 0) g.SectTrain[c.Section] = 0;
+        g.BoxBlock[c.Box] = {LineBlocked, LineBlocked};
+        g.BoxBellShown[c.Box] = 0;
+        g.Points = 0;
+        host.Transcript.clear();
+    }
+}
+
 TEST_F(BlockWorking, BranchAcceptanceWatchesBothHomesAndTheConflictingRoutes) {
     Train(32, 2, 1, 0, 700);
     Offer(2, 32);

@@ -141,3 +141,38 @@ TEST_F(YardDeparture, OnlyTheTrainWhoseTimeHasComeIsRouted) {
 
 }  // namespace
 }  // namespace kv41
+
+namespace kv41 {
+namespace {
+
+TEST_F(Interlocking, AskedQuietlyTheChecksAgreeWithTheMoveAndSayNothing) {
+    // Across many frames (levers reversed one after another in number order, with trains on a
+    // few sections and the boxes' instruments at their three states), asking whether a lever
+    // would move gives what moving it does, and costs no point and no word.
+    Train(12, 8, 1, 8);
+    Train(13, 2, 4, 34);
+    for (int state : {LineBlocked, LineClear, TrainOnLine}) {
+        for (int box = 1; box <= BoxCount; ++box)
+            g.BoxBlock[box] = {uint8_t(state), uint8_t(state)};
+        g.YardClear = state != TrainOnLine;
+        for (int first = 1; first <= LeverCount; ++first) {
+            for (int lever = 1; lever <= LeverCount; ++lever) {
+                if (g.LeverKind[lever] <= LeverGap) continue;
+                bool pull = g.LeverNormal[lever] != 0;
+                bool quiet = pull ? PullWouldPass(g, lever) : RestoreWouldPass(g, lever);
+                EXPECT_TRUE(host.Transcript.empty());
+                EXPECT_EQ(g.Points, 0);
+                // The checks themselves move nothing: only their report has to be undone.
+                bool loud = pull ? PullChecksPass(g, lever) : RestoreChecksPass(g, lever);
+                EXPECT_EQ(quiet, loud) << "lever " << lever << (pull ? " pull" : " restore");
+                host.Transcript.clear();
+                g.Points = 0;
+            }
+            if (g.LeverKind[first] > LeverGap) g.LeverNormal[first] = 0;
+        }
+        for (int lever = 1; lever <= LeverCount; ++lever) g.LeverNormal[lever] = 1;
+    }
+}
+
+}  // namespace
+}  // namespace kv41

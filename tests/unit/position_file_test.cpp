@@ -7,6 +7,7 @@
 #include "auto_signalman.h"
 #include "framework/ini_file.h"
 #include "position_fixture.h"
+#include "state_compare.h"
 #include "windows/wtt_file.h"
 
 namespace kv41 {
@@ -31,87 +32,10 @@ std::string Join(const std::vector<std::string>& lines, std::size_t count) {
     return text;
 }
 
-#define SAME(field) EXPECT_EQ(a.field, b.field) << #field
-#define SAME_AT(field, i) EXPECT_EQ(a.field[i], b.field[i]) << #field << " " << i
-
-// Every value the file carries, field by field.
+// Every value the file carries.
 void ExpectSameRunningState(const GameState& a, const GameState& b) {
-    SAME(Points);
-    SAME(ClockNow);
-    SAME(MinuteTick);
-    SAME(OpeningPoints);
-    SAME(MessageIndex);
-    SAME(TrainsInArea);
-    SAME(LogWrites);
-    SAME(ScoreLogging);
-    SAME(TickSeconds);
-    SAME(ShiftStart);
-    SAME(ShiftEnd);
-    SAME(ShiftNumber);
-    SAME(ShiftTarget);
-    SAME(ShiftName.str());
-    SAME(DifficultyName.str());
-    SAME(Difficulty);
-    for (int l = 1; l <= LineCount; ++l) {
-        SAME_AT(LineTrains, l);
-        SAME_AT(LineLastTime, l);
-    }
-    ASSERT_EQ(a.TrainCount, b.TrainCount);
-    for (int t = 1; t <= a.TrainCount; ++t) {
-        SAME_AT(TrainDue, t);
-        SAME_AT(TrainLate, t);
-        SAME_AT(TrainEngine, t);
-        SAME_AT(TrainSect, t);
-        SAME_AT(TrainSpeed, t);
-        SAME_AT(TrainToGo, t);
-        SAME_AT(TrainState, t);
-        SAME_AT(TrainTimes, t);
-        SAME_AT(TrainWait, t);
-    }
-    for (int s = 1; s <= a.SectCount; ++s) {
-        SAME_AT(SectTrain, s);
-        SAME_AT(SectNext, s);
-        SAME_AT(SectBehind, s);
-        SAME_AT(SectLimit, s);
-    }
-    for (int lever = 1; lever <= LeverCount; ++lever) SAME_AT(LeverNormal, lever);
-    for (int k = 1; k <= BoxCount; ++k) {
-        SAME_AT(BoxBlock, k);
-        SAME_AT(BoxBellShown, k);
-        SAME_AT(BoxBellSent, k);
-        SAME_AT(BoxBellAnswered, k);
-        SAME_AT(BoxOfferedTrain, k);
-        SAME_AT(BoxWarningGiven, k);
-        SAME_AT(BoxShuntForward, k);
-        SAME_AT(BoxBlockedBack, k);
-        SAME_AT(BoxTrainGone, k);
-        SAME_AT(BoxTrain, k);
-        SAME_AT(BoxLineClearTime, k);
-        SAME_AT(BoxTesTime, k);
-        SAME_AT(BoxAcceptedCode, k);
-        SAME_AT(BoxToosTrain, k);
-        SAME_AT(BoxToosDeadline, k);
-    }
-    ASSERT_EQ(a.EngineCount, b.EngineCount);
-    for (int e = 1; e <= a.EngineCount; ++e) {
-        EXPECT_EQ(a.EngineNumber[e].str(), b.EngineNumber[e].str()) << "engine " << e;
-    }
-    for (int m = 1; m <= MessageSlots; ++m) {
-        SAME_AT(MessageTime, m);
-        EXPECT_EQ(a.MessageText[m].str(), b.MessageText[m].str()) << "message " << m;
-    }
-    SAME(YardTimer);
-    SAME(YardTrain);
-    SAME(YardClear);
-    SAME(AutoSave);
-    SAME(AutoBlockInstruments);
-    SAME(RequireCallAttention);
-    SAME(RulesLMR);
-    SAME(RulesWR);
+    EXPECT_EQ(testing::FirstDifference(a, b), "");
 }
-
-#undef SAME
-#undef SAME_AT
 
 TEST(PositionFile, SavedGameLoadsIntoAFreshProgramUnchanged) {
     ScratchDirectory dir;

@@ -1,0 +1,103 @@
+#pragma once
+// The replay recorder: writes the session as it is played, in the console's command language,
+// so that kv41-console runs it to the same end.
+//
+// It is told by the game at the places where input is taken (the event wait and the handlers
+// and dialogs it runs), never by the window, so that it records exactly what changed the game,
+// whoever gave it: the player at the window, the console's script or the automatic signalman.
+// A replay is:
+//   - comment lines naming the program's version, the date, the shift, level, rule book and
+//     options;
+//   - the start: "seed N", then "new SHIFT LEVEL", or the saved position the session began
+//     from, embedded as "position" lines, and "resume FILE"; then the settings that the
+//     program's settings file gave the session;
+//   - every input the game took, in order, with the timer ticks between them as "step N";
+//   - at the end, the state reached, as "# end " comment lines.
+// An input may be followed by its nested choices (a lever's confirming click, the code chosen
+// in the bell code list) and preceded by the answers to the questions it raised, because a
+// script gives answers before the question comes. So each input is kept open until the next
+// one starts, and only then written; every line written is flushed at once.
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace kv41 {
+
+struct GameState;
+struct OptionValues;
+
+class ReplayRecorder {
+public:
+    // Records into the file at path (rewritten at each session start); an empty path keeps the
+    // lines in memory only.
+    explicit ReplayRecorder(std::string path = {});
+
+    const std::string& Path() const { return path_; }
+    // Everything recorded so far (lines without line ends), the end state not included.
+    const std::vector<std::string>& Lines() const { return lines_; }
+    // Writes what is recorded so far and the state of the game now as a replay of its own.
+    bool SaveCopy(const GameState& g, const std::string& file);
+
+    // --- Told by the game ------------------------------------------------------------------
+    // A position file was read for loading: the start of a resumed session, or a Restart.
+    // An empty text: the file could not be read (a Restart then names it only).
+    void PositionRead(const GameState& g, const std::string& file, const std::string& text);
+    void SessionStarted(const GameState& g);
+    // The session's loop has ended, or the recording stops (the end of a console's input).
+    void Finish(const GameState& g);
+
+    void ClickTaken(const GameState& g);  // the event wait took a click (before its action)
+    void ConfirmingClickTaken(const GameState& g);
+    void TapTaken(const GameState& g);  // a press while tapping, taken by its handler
+    void KeyTaken(char key);            // an action key dispatched, or + and - acted on
+    void TickTaken();                   // a tick ended a wait and a step follows
+    void Answered(bool yes);
+    void BellChosen(int code);
+    void Saved(const std::string& file);
+    void OptionsChanged(const OptionValues& before, const OptionValues& after);
+    void PauseToggled(bool paused);
+    void FastClicked();
+    void QuitRequested();
+    // A console command that changed the game directly ("set ..."): kept as it was given.
+    // Given before the session, it is written after the seed, before the session's start.
+    void CommandGiven(const std::string& command);
+    // The start screen was prepared afresh: what was given before is gone with it.
+    void StartScreenPrepared() { beforeStart_.clear(); }
+
+private:
+    enum class Open { None, Plain, Lever, Bell, Tap };
+    void Write(const std::string& line);
+    void FlushSteps();
+    // What closing the open input and writing the ticks would write, in order.
+    std::vector<std::string> PendingLines() const;
+    // Writes the open input, preceded by its answers, and closes it.
+    void Close();
+    void Begin(Open kind, std::string line);
+    void WritePosition(const std::string& text);
+    // The open tapped code; ended by the next click, or by a click on nothing of its own.
+    std::string TapLine(bool endedByNextClick) const;
+
+    std::string path_;
+    std::ofstream file_;
+    std::vector<std::string> lines_;
+    bool started_ = false;
+    bool finished_ = false;
+    long long steps_ = 0;       // ticks taken since the last line, before the open input
+    long long stepsAfter_ = 0;  // ticks taken with and after the open input
+
+    Open open_ = Open::None;
+    std::vector<std::string> answers_;  // given while the open input ran
+    std::vector<std::string> openLines_;
+    int openColumn_ = 0;  // the column of the click that opened a lever's move
+    int openBox_ = 0;     // the box of a bell code being chosen
+    int tapBox_ = 0;
+    std::vector<int> tapGaps_;
+    bool tapEnded_ = false;  // the last tap recorded ended the code (a late or surplus beat)
+    int lastClickMs_ = 0;    // time of the last click taken, for the taps that follow it
+
+    // A position read before the session started, for its start.
+    std::string startFile_, startText_;
+    std::vector<std::string> beforeStart_;
+};
+
+}  // namespace kv41

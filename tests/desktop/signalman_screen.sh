@@ -1,0 +1,68 @@
+#!/bin/bash
+# The automatic signalman on the desktop, on a real X server with a window manager: switched on
+# from the Game menu by real key presses, he plays the first hour of an Early shift without a
+# point lost; then a real click on the panel takes the box back, the status bar (read back from
+# the root window) no longer says that he is at work, and he makes no more moves.
+#   signalman_screen.sh PROGRAM
+set -euo pipefail
+program=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    echo "--- trace"
+    tail -40 "$work/trace" || true
+    exit 1
+}
+
+# A display of our own: Xvfb picks a free number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+# Ticks of 20 ms: an hour of the railway in a minute or so (the messages still hold 2 s each).
+"$program" --new 2 1 --tick-ms 20 --trace 2>"$work/trace" >/dev/null &
+pids+=($!)
+window=$(xdotool search --sync --onlyvisible --name "Early shift" | head -1)
+[ -n "$window" ] || fail "no game window"
+xdotool windowactivate --sync "$window"
+sleep 1
+xdotool key --window "$window" alt+g
+sleep 0.5
+xdotool key u
+grep -q . "$work/trace" || true
+
+# The first hour: the trace notes each minute of the clock.
+for _ in $(seq 400); do
+    grep -q "^time:  7.00" "$work/trace" && break
+    sleep 0.5
+done
+grep -q "^time:  7.00" "$work/trace" || fail "an hour did not pass"
+grep -q " - pull Down Main Home" "$work/trace" || fail "the signalman made no moves"
+if grep -q "You lose" "$work/trace"; then fail "points lost"; fi
+
+# The status bar's left end says that he is at work; after the click it is plain again.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+region() { import -window root -crop "100x24+$((X + 2))+$((Y + 24))" -depth 8 gray:- | md5sum; }
+plain() { import -window root -crop "100x24+$((X + 2))+$((Y + 24))" -depth 8 gray:- |
+          od -An -v -tu1 | tr -s ' ' '\n' | grep -v '^$' | sort -u | wc -l; }
+[ "$(plain)" -gt 1 ] || fail "the status bar does not show the signalman at work"
+xdotool mousemove --window "$window" 400 300 click 1
+sleep 3
+moves=$(grep -c " - \(pull\|put back\|send\|turn\)" "$work/trace" || true)
+sleep 5
+[ "$(grep -c " - \(pull\|put back\|send\|turn\)" "$work/trace" || true)" = "$moves" ] ||
+    fail "the signalman went on after the player's click"
+[ "$(plain)" -eq 1 ] || fail "the status bar still shows the signalman"
+echo "ok"
