@@ -84,15 +84,21 @@ TEST(BoxOffers, BoxRingsItsTrainsCodeOnceAMinuteAndAllowsItRunningTime) {
     EXPECT_EQ(game.Said(Output::Ring).size(), 1u);
 }
 
-TEST(BoxOffers, WithCallAttentionTheCodeFollowsOnlyAfterTheAnswer) {
-    BoxesGame game;
+// Box 3 offers an express for Pellingford, ringing call attention first.
+int OfferWithCallAttention(BoxesGame& game) {
     GameState& g = game.g;
     g.RequireCallAttention = true;
     const int t = game.AddTrain(5, 620, 4, 1, 1);
     g.BoxOfferedTrain[3] = t;
     g.ClockNow = 619;
-
     OfferPendingTrain(g, 3);
+    return t;
+}
+
+TEST(BoxOffers, WithCallAttentionTheCodeFollowsOnlyAfterTheAnswer) {
+    BoxesGame game;
+    GameState& g = game.g;
+    OfferWithCallAttention(game);
     EXPECT_EQ(game.Said(Output::Ring), std::vector<std::string>{"3 1"});
     EXPECT_EQ(g.BoxAwaitingAttn[3], 1);
     EXPECT_EQ(g.BoxHeldCode[3], 2);
@@ -121,11 +127,7 @@ TEST(BoxOffers, WithCallAttentionTheCodeFollowsOnlyAfterTheAnswer) {
 TEST(BoxOffers, AnOfferMadeWithoutItsCallAttentionIsNotMadeAgain) {
     BoxesGame game;
     GameState& g = game.g;
-    g.RequireCallAttention = true;
-    const int t = game.AddTrain(5, 620, 4, 1, 1);
-    g.BoxOfferedTrain[3] = t;
-    g.ClockNow = 619;
-    OfferPendingTrain(g, 3);
+    const int t = OfferWithCallAttention(game);
     EXPECT_EQ(g.BoxHeldCode[3], 2);
 
     g.RequireCallAttention = false;
