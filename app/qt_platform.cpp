@@ -1,6 +1,5 @@
 #include "qt_platform.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
@@ -42,12 +41,6 @@ QString BoxText(const std::string& text) {
 }  // namespace
 
 QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
-    // Modal boxes and dialogs run event loops of their own: what stands drawn goes on the
-    // screen before any of them sleeps.
-    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &window_,
-                         [this] { PresentChanges(); });
-    }
     QObject::connect(&gameTimer_, &QTimer::timeout, [this] {
         kv41::OnTimer(window_.Game());
         window_.NoteInput();
@@ -109,6 +102,7 @@ int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
                        QMessageBox::StandardButtons buttons, int helpContext) {
     QMessageBox box(icon, ToQt(window_.Game().GameTitle.str()), BoxText(text), buttons, &window_);
     box.setWindowModality(Qt::WindowModal);
+    PresentChanges();
     // The first button answers Enter, as in the game's boxes everywhere: Yes, or OK.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
     window_.SetBoxHelp(helpContext);
@@ -133,6 +127,7 @@ bool QtPlatform::AskYesNo(const std::string& text, int helpContext) {
 
 void QtPlatform::ShowRatingDialog(const std::string& rating, const std::string& pointScore,
                                   const std::string& perCent) {
+    PresentChanges();
     window_.ShowRating(ToQt(rating), ToQt(pointScore), ToQt(perCent));
 }
 
@@ -338,11 +333,13 @@ std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice
     dialog.setAcceptMode(choice.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(ToQt(choice.DefaultExt));
+    PresentChanges();
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
 std::optional<int> QtPlatform::ChooseBellCode(int, int suggested) {
+    PresentChanges();
     return window_.ChooseBellCode(suggested);
 }
 
