@@ -110,6 +110,13 @@ void OfferPendingTrain(GameState& g, int box) {
     if (box < 1 || box > BoxCount) return;
     const int t = g.BoxOfferedTrain[box];
     const int code = IsTrain(g, t) ? LineClearCode(g.TrainClass[t], g.TrainTo[t]) : 0;
+    if (g.BoxHeldCode[box] == code && code != 0 && !IsBookedOrReported(g, t)) {
+        // The offer held back for a call attention has been made since, and the train taken:
+        // a later call attention from the signalman must not bring it round again.
+        g.BoxAwaitingAttn[box] = 0;
+        g.BoxAttnAnswered[box] = 0;
+        g.BoxHeldCode[box] = BellNone;
+    }
     if (g.BoxAttnAnswered[box] != 0 && code != 0 && code == g.BoxHeldCode[box]) {
         // The signalman has answered the call attention: now the offer itself.
         g.BoxAttnAnswered[box] = 0;
@@ -123,6 +130,11 @@ void OfferPendingTrain(GameState& g, int box) {
     if (g.BoxBellShown[box] != 0 && g.BoxBellAnswered[box] == 0) return;
     if (g.BoxBlock[box][1] != LineBlocked) return;
     if (!g.RequireCallAttention) {
+        // Call attention switched off meanwhile: the offer is rung at once, and a call
+        // attention rung for it before is done with.
+        g.BoxAwaitingAttn[box] = 0;
+        g.BoxAttnAnswered[box] = 0;
+        g.BoxHeldCode[box] = BellNone;
         RingAndAwait(g, box, code);
         AllowRunningTime(g, box, t);
         return;

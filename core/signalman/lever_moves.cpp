@@ -189,6 +189,30 @@ bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, c
     return true;
 }
 
+// A down train stands across the road into the sidings (section 9) at a starter still at danger.
+// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
+// and the down train's line ahead may itself wait for an up train there (the branch stays
+// blocked until a train off it is clear of the junction).
+bool DownTrainHeldAtStarter(const GameState& g, int train) {
+    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
+    for (int s : {9, 11}) {
+        int other = g.SectTrain[s];
+        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
+    }
+    return false;
+}
+
+// While a departure from the yard is due, a train for the sidings is let past the home signal
+// only when the sidings home can be cleared for it at once: the yard shows clear and the road
+// in is free. Once the yard shows clear it puts the departure out on the yard road at the turn
+// of the minute unless the sidings home is off; brought up to that home meanwhile, the train
+// would stand where the departure must pass, waiting for the road the departure holds.
+bool SidingsHomeCanFollow(const GameState& g, int train, const Leg& leg) {
+    if (g.TrainTo[train] != YardLine || (leg.Signal != 50 && leg.Signal != 49)) return true;
+    if (IsReversed(g, 43) || !YardDepartureDue(g)) return true;
+    return g.YardClear && !HeldByOther(g, 9, train) && !HeldByOther(g, 17, train);
+}
+
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
 bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
             const Holds& held, SignalmanMove& move) {
@@ -207,6 +231,8 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine)
         return false;
+    if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
+    if (!SidingsHomeCanFollow(g, train, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;
@@ -273,6 +299,21 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         for (int lever : {1, 51, l}) {
             if (IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
                 move = LeverMoveOf(g, lever, false, "for the moment, to accept the train offered");
+                return true;
+            }
+        }
+    }
+
+    // A home signal cleared for a train for the sidings still on the line from the box in rear,
+    // whose road the yard has since taken with a departure, goes back: brought on to the sidings
+    // home the train would stand where the departure must pass, and neither could move.
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (g.TrainTo[t] != YardLine || ReceptionRoadFree(g, t) || HeadSection(g, t) != 0) continue;
+        for (int l : {50, 49}) {
+            if (held.Cleared[static_cast<std::size_t>(l)] == i && IsReversed(g, l) &&
+                RestoreWouldPass(g, l)) {
+                move = LeverMoveOf(g, l, false, "until the departure has left the sidings");
                 return true;
             }
         }

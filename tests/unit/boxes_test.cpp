@@ -84,15 +84,21 @@ TEST(BoxOffers, BoxRingsItsTrainsCodeOnceAMinuteAndAllowsItRunningTime) {
     EXPECT_EQ(game.Said(Output::Ring).size(), 1u);
 }
 
-TEST(BoxOffers, WithCallAttentionTheCodeFollowsOnlyAfterTheAnswer) {
-    BoxesGame game;
+// Box 3 offers an express for Pellingford, ringing call attention first.
+int OfferWithCallAttention(BoxesGame& game) {
     GameState& g = game.g;
     g.RequireCallAttention = true;
     const int t = game.AddTrain(5, 620, 4, 1, 1);
     g.BoxOfferedTrain[3] = t;
     g.ClockNow = 619;
-
     OfferPendingTrain(g, 3);
+    return t;
+}
+
+TEST(BoxOffers, WithCallAttentionTheCodeFollowsOnlyAfterTheAnswer) {
+    BoxesGame game;
+    GameState& g = game.g;
+    OfferWithCallAttention(game);
     EXPECT_EQ(game.Said(Output::Ring), std::vector<std::string>{"3 1"});
     EXPECT_EQ(g.BoxAwaitingAttn[3], 1);
     EXPECT_EQ(g.BoxHeldCode[3], 2);
@@ -113,6 +119,37 @@ TEST(BoxOffers, WithCallAttentionTheCodeFollowsOnlyAfterTheAnswer) {
     EXPECT_EQ(g.BoxAttnAnswered[3], 0);
     EXPECT_EQ(g.BoxHeldCode[3], 0);
     EXPECT_EQ(g.BoxRingPending[3], 2);
+}
+
+// A call attention rung for an offer, then the option switched off: the box rings the offer
+// itself. Once the train is accepted and in the area, a call attention from the signalman must
+// not bring its offer round again (accepting it twice would take it back out of the area).
+TEST(BoxOffers, AnOfferMadeWithoutItsCallAttentionIsNotMadeAgain) {
+    BoxesGame game;
+    GameState& g = game.g;
+    const int t = OfferWithCallAttention(game);
+    EXPECT_EQ(g.BoxHeldCode[3], 2);
+
+    g.RequireCallAttention = false;
+    g.BoxBellAnswered[3] = 1;  // the indicator answered by another code
+    g.ClockNow = 620;
+    OfferPendingTrain(g, 3);
+    EXPECT_EQ(game.Said(Output::Ring), (std::vector<std::string>{"3 1", "3 4"}));
+    EXPECT_EQ(g.BoxHeldCode[3], 0);
+    EXPECT_EQ(g.BoxAwaitingAttn[3], 0);
+
+    // Accepted and running in; the signalman then rings call attention to the box.
+    g.TrainState[t] = TrainRunning;
+    g.BoxBellShown[3] = 0;
+    g.BoxHeldCode[3] = 2;  // as a game saved with the old exchange standing would hold it
+    g.BoxAwaitingAttn[3] = 1;
+    g.BoxBellSent[3] = 1;
+    AnswerPlayerBell(g, 3);
+    g.ClockNow = 625;
+    OfferPendingTrain(g, 3);
+    EXPECT_EQ(game.Said(Output::Ring).size(), 2u);
+    EXPECT_EQ(g.BoxHeldCode[3], 0);
+    EXPECT_EQ(g.TrainState[t], TrainRunning);
 }
 
 struct RuleBook {
