@@ -227,9 +227,11 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     // The exchange sidings starter sets its route for the departure due first on the sidings'
     // roads: it is pulled only when that is this train.
     if (leg.Signal == 30 && DepartingYardTrain(g) != train) return false;
+    // (A train already at the sidings home stands in the departure's way: it goes in, and the
+    // yard takes the departure back until it is done.)
     int onYardRoad = g.SectTrain[18];
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
-        g.TrainFrom[onYardRoad] == YardLine)
+        g.TrainFrom[onYardRoad] == YardLine && g.SectTrain[8] != train)
         return false;
     if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;

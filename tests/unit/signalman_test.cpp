@@ -107,14 +107,15 @@ TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
 // Shifts in which two of his trains once ended up waiting for each other: a train backed out of
 // the LMS loop across the up main behind a down train held at its starter; a train from the loop
 // run on by a road an earlier departure left set; a train for the sidings brought up to their
-// home as the yard put a departure out onto its road. Each now runs to its end with every train
-// that came in moving on within the hour.
+// home as the yard put a departure out onto its road; a train backed out to the sidings home
+// kept out while a departure it stood in front of waited on the yard road. Each now runs to its
+// end with every train that came in moving on within the hour.
 TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
     struct Day {
         uint32_t Seed;
         int Shift, Level;
     };
-    for (Day day : {Day{18, 2, 1}, Day{15, 3, 5}, Day{17, 3, 5}}) {
+    for (Day day : {Day{18, 2, 1}, Day{15, 3, 5}, Day{17, 3, 5}, Day{3, 3, 5}}) {
         Session run(day.Seed);
         std::string out = run.Play("new " + std::to_string(day.Shift) + " " +
                                    std::to_string(day.Level) + "\nrules BR\nauto on\n");
