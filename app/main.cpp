@@ -14,8 +14,11 @@
 //                       screen, dialogs included, as it stands), paint-timing:N (time N full
 //                       paints of the panel and print the figures)
 //   --trace             print the messages of play on standard error
+//   --replay FILE       play the replay in FILE in the window, one tick or input every
+//                       --tick-ms (default 100) ms; a click on the panel or a key takes over
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
@@ -31,6 +34,7 @@
 #include "panel/instruments.h"
 #include "panel/panel_drawing.h"
 #include "qt_platform.h"
+#include "replay_player.h"
 #include "session/window_input.h"
 
 namespace {
@@ -143,7 +147,7 @@ int main(int argc, char** argv) {
     app.setWindowIcon(QIcon(SignalBoxPicture()));
     app.setDesktopFileName("org.kv41.kv41");  // the menu entry, for the desktop's icon
     int newShift = 0, newLevel = 0, exitAfter = 0, tickMs = 0;
-    QString screenshot;
+    QString screenshot, replayFile;
     bool trace = false;
     bool selfCheck = false;
     QList<QPair<int, QString>> actions;
@@ -164,6 +168,8 @@ int main(int argc, char** argv) {
             actions.append({ms, args[++i]});
         } else if (a == "--self-check") {
             selfCheck = true;
+        } else if (a == "--replay" && i + 1 < args.size()) {
+            replayFile = args[++i];
         } else if (a == "--trace") {
             trace = true;
         } else {
@@ -176,9 +182,19 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    kv41::ReplayScript script;
+    if (!replayFile.isEmpty()) {
+        QFile file(replayFile);
+        if (!file.open(QIODevice::ReadOnly) || !script.Read(file.readAll().toStdString())) {
+            std::cerr << "kv41: " << replayFile.toStdString() << " is not a replay\n";
+            return 2;
+        }
+    }
+
     MainWindow window;
     window.Host().TraceOutput = trace;
-    window.Host().TickOverrideMs = tickMs;
+    // A replay takes its pace from the option; the game it hands over runs at its own speed.
+    if (replayFile.isEmpty()) window.Host().TickOverrideMs = tickMs;
     if (exitAfter > 0) {
         QTimer::singleShot(exitAfter, [&] {
             if (!screenshot.isEmpty()) SaveScreen(screenshot);
@@ -201,7 +217,11 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (newShift > 0) {
+    std::unique_ptr<ReplayPlayer> player;
+    if (!replayFile.isEmpty()) {
+        player = std::make_unique<ReplayPlayer>(window, script, tickMs);
+        QTimer::singleShot(0, [&] { player->Start(); });
+    } else if (newShift > 0) {
         QTimer::singleShot(0, [&] { window.StartGame(newShift - 1, newLevel - 1); });
     }
     const int result = app.exec();
