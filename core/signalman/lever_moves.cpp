@@ -213,6 +213,24 @@ bool SidingsHomeCanFollow(const GameState& g, int train, const Leg& leg) {
     return g.YardClear && !HeldByOther(g, 9, train) && !HeldByOther(g, 17, train);
 }
 
+// A departure from the sidings worked before the train, still standing on their roads while the
+// line it is to take still holds the train before it, has its road across section 8: the train
+// waits at the home signal, since at the inner home it would stand in the departure's way,
+// waiting for points the departure's road holds.
+bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
+    if ((leg.Signal != 50 && leg.Signal != 49) || g.TrainTo[train] == YardLine) return false;
+    for (int i = 0; i < rank; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        int head = HeadSection(g, t);
+        int box = BoxAhead(g, t);
+        if (g.TrainFrom[t] == YardLine && (head == 18 || head == 19 || head == 20) &&
+            (box == 3 || box == 4) && OutgoingBlock(g, box) == TrainOnLine)
+            return true;
+    }
+    return false;
+}
+
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
 bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
             const Holds& held, SignalmanMove& move) {
@@ -235,6 +253,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
         return false;
     if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
+    if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;

@@ -108,17 +108,21 @@ TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
 // the LMS loop across the up main behind a down train held at its starter; a train from the loop
 // run on by a road an earlier departure left set; a train for the sidings brought up to their
 // home as the yard put a departure out onto its road; a train backed out to the sidings home
-// kept out while a departure it stood in front of waited on the yard road. Each now runs to its
-// end with every train that came in moving on within the hour.
+// kept out while a departure it stood in front of waited on the yard road; a down train let up
+// to the inner home across the road of a departure still waiting for its line. Each now runs to
+// its end with every train that came in moving on within the hour.
 TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
     struct Day {
         uint32_t Seed;
         int Shift, Level;
+        const char* Rules;
     };
-    for (Day day : {Day{18, 2, 1}, Day{15, 3, 5}, Day{17, 3, 5}, Day{3, 3, 5}}) {
+    for (Day day : {Day{18, 2, 1, "BR"}, Day{15, 3, 5, "BR"}, Day{17, 3, 5, "BR"},
+                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}}) {
         Session run(day.Seed);
-        std::string out = run.Play("new " + std::to_string(day.Shift) + " " +
-                                   std::to_string(day.Level) + "\nrules BR\nauto on\n");
+        std::string out =
+            run.Play("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +
+                     "\nrules " + day.Rules + "\nauto on\n");
         const GameState& g = run.console.Game();
         ASSERT_FALSE(LinesStarting(out, "rating: ").empty()) << day.Seed;
         for (int t = 1; t <= g.TrainCount; ++t) {
