@@ -24,6 +24,8 @@ public:
     // The program directory decides where the player's files go, as the desktop program's does
     // (its default, the current directory, keeps them there).
     Console(std::ostream& out, uint32_t seed, std::string programDirectory = ".");
+    // Removes the directory where positions carried in a script were written.
+    ~Console();
 
     // Reads and runs commands from these streams in turn until they end or "exit".
     // Returns the exit status: 0, or 1 when any command was refused as malformed.

@@ -15,6 +15,12 @@
 
 namespace kv41 {
 
+Console::~Console() {
+    if (positionsDir_.empty()) return;
+    std::error_code error;
+    std::filesystem::remove_all(positionsDir_, error);
+}
+
 void Console::RecordTo(const std::string& file) {
     recorder_ = file.empty() ? nullptr : std::make_unique<ReplayRecorder>(file);
     game_->Recorder = recorder_.get();

@@ -116,7 +116,10 @@ xdotool type --delay 50 "$work/first.sav"
 xdotool key Return
 sleep 3
 wait_minutes 60
-xdotool key --window "$window" alt+F4     # closing the window asks whether to quit
+xdotool windowactivate --sync "$window"
+xdotool key --window "$window" alt+g      # Game menu, its last item: Quit, which asks first
+sleep 0.5
+xdotool key Up Return
 sleep 1
 xdotool key Return
 sleep 2
