@@ -4,26 +4,37 @@
 //   --new SHIFT LEVEL   start a new game at once (1 Night .. 5 Marathon, 1 Very easy .. 5 Very
 //                       hard)
 //   --tick-ms N         real milliseconds per simulation step (default: the game's speed)
-//   --screenshot FILE   save the window to FILE just before --exit-after ends the program
+//   --screenshot FILE   save the screen to FILE just before --exit-after ends the program
 //   --exit-after MS     end the program after MS milliseconds
 //   --self-check        at the end, fail (exit code 3) unless the panel shows a drawing
 //   --at MS ACTION      do something at a time: key:X (type a key), click:COLUMN,ROW (click a
 //                       panel cell), hit:CODE (click the first cell with that action code, e.g.
 //                       81 for box 1's name), options, font:SIZE (the panel font size, as the
 //                       options window sets it), newgame, help:TOPIC, shot:FILE (save the whole
-//                       screen, dialogs included)
+//                       screen, dialogs included, as it stands), paint-timing:N (time N full
+//                       paints of the panel and print the figures)
 //   --trace             print the messages of play on standard error
+//   --replay FILE       play the replay in FILE in the window, one tick or input every
+//                       --tick-ms (default 100) ms; a click on the panel or a key takes over
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include "dialog_picture.h"
 #include "framework/program_files.h"
+#include "framework/text_grid.h"
 #include "main_window.h"
 #include "panel/click_regions.h"
+#include "panel/instruments.h"
+#include "panel/panel_drawing.h"
 #include "qt_platform.h"
+#include "replay_player.h"
 #include "session/window_input.h"
 
 namespace {
@@ -38,6 +49,36 @@ void SaveScreen(const QString& file) {
     if (picture.isNull() || !picture.save(file)) {
         std::cerr << "kv41: no picture of the screen saved in " << file.toStdString() << '\n';
     }
+}
+
+// Times full paints of the panel, each drawn afresh and put on the screen, and prints the
+// figures: a timed run, for the speed of the drawing at the font size in use.
+void TimePaints(MainWindow& window, int times) {
+    auto& g = window.Game();
+    std::vector<double> drawMs, presentMs;
+    for (int i = 0; i < times; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        g.FullRedraw = true;
+        kv41::ClearPanel(g);
+        kv41::PaintPanel(g);
+        kv41::DrawYardIndicator(g);
+        g.FullRedraw = false;
+        drawMs.push_back(clock.nsecsElapsed() / 1e6);
+        clock.restart();
+        window.Host().PresentChanges();
+        presentMs.push_back(clock.nsecsElapsed() / 1e6);
+    }
+    auto report = [times](const char* what, std::vector<double>& ms) {
+        std::sort(ms.begin(), ms.end());
+        const auto at = [&](double q) { return ms[static_cast<std::size_t>(q * (times - 1))]; };
+        std::cerr << "paint timing: " << what << " min " << ms.front() << " median " << at(0.5)
+                  << " p99 " << at(0.99) << " max " << ms.back() << " ms\n";
+    };
+    std::cerr << "paint timing: font " << g.FontSize << " cell " << g.CellWidth << 'x'
+              << g.CellHeight << ", " << times << " paints\n";
+    report("draw", drawMs);
+    report("present", presentMs);
 }
 
 void ClickCell(MainWindow& window, int column, int row) {
@@ -87,6 +128,8 @@ bool Schedule(MainWindow& window, int ms, const QString& action) {
         run = [&window] { window.NewClick(); };
     } else if (what == "help") {
         run = [&window, arg] { window.ShowHelp(arg.toInt()); };
+    } else if (what == "paint-timing") {
+        run = [&window, times = std::max(1, arg.toInt())] { TimePaints(window, times); };
     } else if (what == "shot" && !arg.isEmpty()) {
         run = [arg] { SaveScreen(arg); };
     } else {
@@ -104,7 +147,7 @@ int main(int argc, char** argv) {
     app.setWindowIcon(QIcon(SignalBoxPicture()));
     app.setDesktopFileName("org.kv41.kv41");  // the menu entry, for the desktop's icon
     int newShift = 0, newLevel = 0, exitAfter = 0, tickMs = 0;
-    QString screenshot;
+    QString screenshot, replayFile;
     bool trace = false;
     bool selfCheck = false;
     QList<QPair<int, QString>> actions;
@@ -125,6 +168,8 @@ int main(int argc, char** argv) {
             actions.append({ms, args[++i]});
         } else if (a == "--self-check") {
             selfCheck = true;
+        } else if (a == "--replay" && i + 1 < args.size()) {
+            replayFile = args[++i];
         } else if (a == "--trace") {
             trace = true;
         } else {
@@ -137,9 +182,19 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    kv41::ReplayScript script;
+    if (!replayFile.isEmpty()) {
+        QFile file(replayFile);
+        if (!file.open(QIODevice::ReadOnly) || !script.Read(file.readAll().toStdString())) {
+            std::cerr << "kv41: " << replayFile.toStdString() << " is not a replay\n";
+            return 2;
+        }
+    }
+
     MainWindow window;
     window.Host().TraceOutput = trace;
-    window.Host().TickOverrideMs = tickMs;
+    // A replay takes its pace from the option; the game it hands over runs at its own speed.
+    if (replayFile.isEmpty()) window.Host().TickOverrideMs = tickMs;
     if (exitAfter > 0) {
         QTimer::singleShot(exitAfter, [&] {
             if (!screenshot.isEmpty()) SaveScreen(screenshot);
@@ -162,7 +217,11 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (newShift > 0) {
+    std::unique_ptr<ReplayPlayer> player;
+    if (!replayFile.isEmpty()) {
+        player = std::make_unique<ReplayPlayer>(window, script, tickMs);
+        QTimer::singleShot(0, [&] { player->Start(); });
+    } else if (newShift > 0) {
         QTimer::singleShot(0, [&] { window.StartGame(newShift - 1, newLevel - 1); });
     }
     const int result = app.exec();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 
 #include "bell_code_dialog.h"
 #include "end_dialog.h"
+#include "framework/file_replace.h"
 #include "framework/options.h"
 #include "framework/program_files.h"
 #include "framework/sounds.h"
@@ -28,6 +30,7 @@
 #include "panel/panel_drawing.h"
 #include "panel_font.h"
 #include "qt_platform.h"
+#include "replay/program_version.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
@@ -146,6 +149,7 @@ void MainWindow::BuildMenus() {
         NoteInput();
     });
     pause->setCheckable(true);
+    add(gameMenu, "Save Replay As...", [this] { SaveReplayAs(); });
     add(gameMenu, "Restart", [this] {
         if (!game_->Paused) kv41::RestartGame(*game_);
     });
@@ -173,7 +177,8 @@ void MainWindow::BuildMenus() {
     add(help, "Penalties", [this] { ShowHelp(PenaltiesTopic); });
     help->addSeparator();
     add(help, "About", [this] {
-        host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str(),
+        host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str() +
+                           "\r\nVersion " + kv41::ProgramVersion(),
                        kv41::BoxType::Information, 0);
     });
     for (const char* item :
@@ -360,6 +365,10 @@ void MainWindow::PrepareStart() {
     ComputeMaxFontSize();
     Guarded([this] {
         kv41::PrepareStartScreen(*game_);
+        // Every session is recorded beside the autosave, the file rewritten as it starts.
+        recorder_ = std::make_unique<kv41::ReplayRecorder>(
+            kv41::FileInDirectory(game_->DataDirectory, game_->ShortName.str() + " replay.kv41"));
+        game_->Recorder = recorder_.get();
         LayoutForGrid();
         SetGameCaption(Text(game_->GameTitle.str()));
         DrawStartScreen();
@@ -430,6 +439,25 @@ void MainWindow::NewClick() {
 
 // The start screen stays as it was until a position has been loaded: a cancelled or failed
 // load leaves it to the player again.
+void MainWindow::ResumeGame(const std::string& file) {
+    game_->Inputs.Files.clear();
+    game_->Inputs.Files.emplace_back(file);
+    ResumeClick();
+}
+
+// A copy of the session's replay so far, its state of now as its end.
+void MainWindow::SaveReplayAs() {
+    if (!recorder_ || (!game_->SessionRunning && !game_->SessionOver)) return;
+    const QString start = Text(kv41::FileInDirectory(game_->DocumentsDirectory, "KV41.kv41"));
+    const QString file =
+        QFileDialog::getSaveFileName(this, "Save replay", start, "Replays (*.kv41);;All (*)");
+    if (file.isEmpty()) return;
+    if (!recorder_->SaveCopy(*game_, file.toStdString())) {
+        host_->ShowBox("Unable to write file - disk may be full or write-protected",
+                       kv41::BoxType::Error, 0);
+    }
+}
+
 void MainWindow::ResumeClick() {
     Guarded([this] {
         if (!kv41::LoadPositionDialog(*game_)) return;

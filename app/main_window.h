@@ -13,6 +13,7 @@
 #include "game_state.h"
 #include "panel_widget.h"
 #include "platform/platform.h"
+#include "replay/replay_recorder.h"
 
 class QtPlatform;
 class StatusBar;
@@ -47,6 +48,10 @@ public:
     void PrepareStart();
     // Starts a game without asking (tests and --new): shift and level as dialog positions.
     void StartGame(int shiftIndex, int difficultyIndex);
+    // Resumes the position in this file without asking (a replay watched in the window).
+    void ResumeGame(const std::string& file);
+    // The session's replay, recorded as it is played.
+    kv41::ReplayRecorder* Recorder() { return recorder_.get(); }
     // The start screen's buttons and the Options menu command, for demonstrations.
     void NewClick();
     void OptionsClick();
@@ -74,6 +79,7 @@ private:
     QMargins FrameMargins() const;
     void TraceLayout();
     void ResumeClick();
+    void SaveReplayAs();
     void HideStartScreen();
     // Runs a core operation that may end the program.
     template <typename F>
@@ -82,6 +88,7 @@ private:
     std::unique_ptr<kv41::GameState> game_;
     std::unique_ptr<QtPlatform> host_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<kv41::ReplayRecorder> recorder_;
     PanelWidget* panel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     QWidget* startButtons_ = nullptr;

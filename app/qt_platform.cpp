@@ -42,6 +42,7 @@ QString BoxText(const std::string& text) {
 
 QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
     QObject::connect(&gameTimer_, &QTimer::timeout, [this] {
+        if (Scripted) return;
         kv41::OnTimer(window_.Game());
         window_.NoteInput();
     });
@@ -78,6 +79,7 @@ int QtPlatform::TimeOfDayMs() {
 }
 
 uint32_t QtPlatform::ClockSeed() {
+    if (SeedOverride) return *SeedOverride;
     return static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch() & 0xffffffff);
 }
 
@@ -117,6 +119,11 @@ void QtPlatform::ShowBox(const std::string& text, kv41::BoxType type, int helpCo
     const QMessageBox::Icon icon = type == kv41::BoxType::Error     ? QMessageBox::Critical
                                    : type == kv41::BoxType::Warning ? QMessageBox::Warning
                                                                     : QMessageBox::Information;
+    // A replay being watched does not stop for a box that its player dismissed long ago.
+    if (Scripted) {
+        Report(kv41::Output::Box, text);
+        return;
+    }
     RunBox(icon, text, QMessageBox::Ok, helpContext);
 }
 
@@ -288,6 +295,13 @@ void QtPlatform::DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4,
 void QtPlatform::Present() {
     // A font size taken from the settings or the options changes the panel's size.
     window_.LayoutForGrid();
+    // Where the cells are, for a script that drives the window with real clicks (--trace).
+    const auto& g = window_.Game();
+    if (TraceOutput && g.CellWidth != tracedCellWidth_) {
+        tracedCellWidth_ = g.CellWidth;
+        std::cerr << "grid: " << g.CellWidth << ' ' << g.CellHeight << ' ' << g.StatusHeight
+                  << '\n';
+    }
     PresentChanges();
 }
 

@@ -2,6 +2,7 @@
 // The game's platform on Qt: the main window's canvas, events, timer, dialogs, sounds, INI files.
 #include <QMessageBox>
 #include <QTimer>
+#include <optional>
 
 #include "platform/platform.h"
 #include "wave_player.h"
@@ -57,7 +58,15 @@ public:
 
     bool TraceOutput = false;  // echo the transcript on standard error (--trace)
     int TickOverrideMs = 0;    // when set, every game timer interval (--tick-ms)
+    // A replay is playing: its ticks drive the game, not the timer's, and message boxes are not
+    // waited on.
+    bool Scripted = false;
+    std::optional<uint32_t> SeedOverride;  // the replay's seed, for its start screen
 
+private:
+    int tracedCellWidth_ = 0;
+
+public:
 private:
     // A bare settings file name stands in the program directory.
     std::string SettingsFilePath(const std::string& file);

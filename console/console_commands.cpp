@@ -31,9 +31,6 @@ constexpr std::size_t MaxGaps = 20;
 // The game did not take up what was asked (no file dialog came, an empty window).
 const CommandRefused NotOffered{"the game does not offer that now", false};
 
-// A cell outside every click region: the click that ends a tapped code.
-constexpr PanelCell NeutralCell{GridColumns, 1};
-
 // "on" or "off" (also "yes" or "no" where a question is answered).
 bool OnOff(CommandWords& words, std::string_view what, std::string_view on, std::string_view off) {
     std::string word = words.Word(what);
@@ -154,24 +151,14 @@ void Console::KeyCommand(CommandWords& words) {
 void Console::LeverCommand(CommandWords& words) {
     int lever = static_cast<int>(words.Number("lever", 1, LeverCount));
     words.End();
-    PanelCell cell = LeverCell(lever);
-    auto& events = game_->Inputs.Events;
-    events.push_back(PlayerInput::Click(cell.Column, cell.Row));
-    // A spare lever or a gap in the frame is answered at once, with no prompt to confirm.
-    uint8_t kind = game_->LeverKind[lever];
-    if (kind != LeverSpare && kind != LeverGap) {
-        events.push_back(PlayerInput::Click(cell.Column, cell.Row));
-    }
+    QueueLever(*game_, lever);
 }
 
 void Console::BellCommand(CommandWords& words) {
     int box = BoxArgument(words);
     int code = static_cast<int>(words.Number("code", 0, 26));
     words.End();
-    game_->Inputs.BellCodes.clear();
-    game_->Inputs.BellCodes.push_back(code);
-    PanelCell cell = BoxNameCell(box);
-    game_->Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+    QueueBell(*game_, box, code);
 }
 
 void Console::TapCommand(CommandWords& words) {
@@ -191,22 +178,15 @@ void Console::TapCommand(CommandWords& words) {
         }
         gaps.push_back(static_cast<int>(CommandWords(word).Number("gap", 0, MaxGapMs)));
     }
-    PanelCell tapper = TapperCell(box);
-    auto& events = game_->Inputs.Events;
-    events.push_back(PlayerInput::Click(tapper.Column, tapper.Row));
-    for (int gap : gaps) events.push_back(PlayerInput::Click(tapper.Column, tapper.Row, gap));
-    if (!endedByNextClick)
-        events.push_back(PlayerInput::Click(NeutralCell.Column, NeutralCell.Row, 0));
+    QueueTap(*game_, box, gaps, endedByNextClick);
 }
 
 void Console::InstrumentCommand(CommandWords& words) {
     int box = BoxArgument(words);
     words.End();
-    PanelCell cell = InstrumentHandleCell(box);
-    if (cell.Column == 0) {
+    if (!QueueInstrument(*game_, box)) {
         throw CommandRefused{"box " + std::to_string(box) + " has no commutator"};
     }
-    game_->Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
 }
 
 void Console::AnswerCommand(CommandWords& words) {

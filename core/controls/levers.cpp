@@ -27,14 +27,18 @@ void ShowLeverPrompt(GameState& g, int lever) {
     ShowLineMessage(g, prompt, HighlightText, Black);
 }
 
-// The modal wait for the confirming click: only a click ends it; timer ticks that come meanwhile
-// are not acted on, so the railway stands still while the signalman makes up his mind.
-void WaitForConfirmingClick(GameState& g) {
+// The modal wait for the confirming click: timer ticks that come meanwhile are not acted on, so
+// the railway stands still while the signalman makes up his mind. A wish to quit (the window's
+// close button) ends it too, as no move: the quit question must not wait for a click that the
+// player, having asked to leave, has no reason to give. False when no click came.
+bool WaitForConfirmingClick(GameState& g) {
     g.ClickPending = false;
-    while (!g.ClickPending) {
+    while (!g.ClickPending && !g.EndRequested) {
         if (!TakeScriptedInput(g)) g.Host->WaitForEvents(100);
     }
+    if (!g.ClickPending) return false;
     if (g.Recorder) g.Recorder->ConfirmingClickTaken(g);
+    return true;
 }
 
 bool PullLever(GameState& g, int lever) {
@@ -81,11 +85,11 @@ void OperateLever(GameState& g, int lever) {
         return;
     }
     ShowLeverPrompt(g, lever);
-    WaitForConfirmingClick(g);
+    const bool clicked = WaitForConfirmingClick(g);
     ClearMessageLine(g);
     // The confirming click is used up here and never dispatched as an action of its own.
     g.ClickPending = false;
-    if (g.ClickColumn != lever + 1) return;
+    if (!clicked || g.ClickColumn != lever + 1) return;
     MoveLever(g, lever);
     ClearMessageLine(g);
 }

@@ -20,6 +20,15 @@ void Link(GameState& g, std::initializer_list<std::pair<int, int>> links) {
     for (auto [from, to] : links) g.SectNext[from] = to;
 }
 
+// The homes into section 8 end their road there: the train stops at the inner home and the
+// sidings home unless one of them is off already. It must neither run on by whatever road an
+// earlier train left set beyond them, nor be stopped short of a road set for it.
+bool StopAtSidingsHomes(GameState& g) {
+    if (!IsNormal(g, 43) || !IsNormal(g, 48)) return false;
+    g.SectNext[8] = 0;
+    return true;
+}
+
 int TrainOn(const GameState& g, int section, int orElse = 0) {
     int train = g.SectTrain[section];
     return train != 0 || orElse == 0 ? train : g.SectTrain[orElse];
@@ -300,14 +309,15 @@ void SetRoute(GameState& g, int lever) {
         g.SectLimit[38] = 10;
         g.SectLimit[7] = 5;
         Link(g, {{5, 6}, {6, 38}, {38, 7}, {7, 8}});
+        StopAtSidingsHomes(g);
         break;
     case 50:
         g.SectLimit[43] = 25;
         g.SectLimit[2] = 16;
         g.SectLimit[3] = 13;
         g.SectLimit[7] = 7;
-        g.SectLimit[8] = 0;
-        Link(g, {{2, 3}, {3, 7}, {7, 8}, {8, 0}});
+        Link(g, {{2, 3}, {3, 7}, {7, 8}});
+        if (StopAtSidingsHomes(g)) g.SectLimit[8] = 0;
         break;
     default: break;  // points, locks, placers and distants without a route
     }

@@ -3,6 +3,7 @@
 #include "framework/options.h"
 #include "game_state.h"
 #include "model/clock.h"
+#include "panel/click_regions.h"
 #include "platform/platform.h"
 #include "replay/replay_recorder.h"
 #include "session/main_loop.h"
@@ -51,6 +52,39 @@ void PlayerInputs::Clear() {
     Answers.clear();
     BellCodes.clear();
     Files.clear();
+}
+
+void QueueLever(GameState& g, int lever) {
+    PanelCell cell = LeverCell(lever);
+    g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+    // A spare lever or a gap in the frame is answered at once, with no prompt to confirm.
+    uint8_t kind = lever >= 1 && lever <= LeverCount ? g.LeverKind[lever] : uint8_t{LeverSpare};
+    if (kind != LeverSpare && kind != LeverGap) {
+        g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+    }
+}
+
+void QueueBell(GameState& g, int box, int code) {
+    g.Inputs.BellCodes.clear();
+    g.Inputs.BellCodes.push_back(code);
+    PanelCell cell = BoxNameCell(box);
+    g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+}
+
+void QueueTap(GameState& g, int box, const std::vector<int>& gaps, bool endedByNextClick) {
+    PanelCell plunger = TapperCell(box);
+    auto& events = g.Inputs.Events;
+    events.push_back(PlayerInput::Click(plunger.Column, plunger.Row));
+    for (int gap : gaps) events.push_back(PlayerInput::Click(plunger.Column, plunger.Row, gap));
+    // A cell outside every click region ends the code.
+    if (!endedByNextClick) events.push_back(PlayerInput::Click(GridColumns, 1, 0));
+}
+
+bool QueueInstrument(GameState& g, int box) {
+    PanelCell cell = InstrumentHandleCell(box);
+    if (cell.Column == 0) return false;
+    g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
+    return true;
 }
 
 bool WithFileChosen(GameState& g, const std::string& file, void (*command)(GameState&)) {

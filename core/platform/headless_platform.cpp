@@ -52,10 +52,12 @@ void HeadlessPlatform::ProcessEvents() {
 }
 
 void HeadlessPlatform::WaitForEvents(int /*maxMs*/) {
-    while (events_.empty()) {
-        // Scripted input is the game's to take, in the wait that called.
+    if (events_.empty()) {
+        // Scripted input is the game's to take, in the wait that called. A command read here
+        // may have changed what the wait waits for (a wish to end, say): the wait looks again.
         if (game_.Inputs.Pending()) return;
         if (!OnIdle || !OnIdle()) throw ProgramEnd{0};
+        return;
     }
     Event event = events_.front();
     events_.pop_front();

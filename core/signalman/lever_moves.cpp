@@ -189,6 +189,48 @@ bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, c
     return true;
 }
 
+// A down train stands across the road into the sidings (section 9) at a starter still at danger.
+// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
+// and the down train's line ahead may itself wait for an up train there (the branch stays
+// blocked until a train off it is clear of the junction).
+bool DownTrainHeldAtStarter(const GameState& g, int train) {
+    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
+    for (int s : {9, 11}) {
+        int other = g.SectTrain[s];
+        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
+    }
+    return false;
+}
+
+// While a departure from the yard is due, a train for the sidings is let past the home signal
+// only when the sidings home can be cleared for it at once: the yard shows clear and the road
+// in is free. Once the yard shows clear it puts the departure out on the yard road at the turn
+// of the minute unless the sidings home is off; brought up to that home meanwhile, the train
+// would stand where the departure must pass, waiting for the road the departure holds.
+bool SidingsHomeCanFollow(const GameState& g, int train, const Leg& leg) {
+    if (g.TrainTo[train] != YardLine || (leg.Signal != 50 && leg.Signal != 49)) return true;
+    if (IsReversed(g, 43) || !YardDepartureDue(g)) return true;
+    return g.YardClear && !HeldByOther(g, 9, train) && !HeldByOther(g, 17, train);
+}
+
+// A departure from the sidings worked before the train, still standing on their roads while the
+// line it is to take still holds the train before it, has its road across section 8: the train
+// waits at the home signal, since at the inner home it would stand in the departure's way,
+// waiting for points the departure's road holds.
+bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
+    if ((leg.Signal != 50 && leg.Signal != 49) || g.TrainTo[train] == YardLine) return false;
+    for (int i = 0; i < rank; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        int head = HeadSection(g, t);
+        int box = BoxAhead(g, t);
+        if (g.TrainFrom[t] == YardLine && (head == 18 || head == 19 || head == 20) &&
+            (box == 3 || box == 4) && OutgoingBlock(g, box) == TrainOnLine)
+            return true;
+    }
+    return false;
+}
+
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
 bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
             const Holds& held, SignalmanMove& move) {
@@ -203,10 +245,15 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     // The exchange sidings starter sets its route for the departure due first on the sidings'
     // roads: it is pulled only when that is this train.
     if (leg.Signal == 30 && DepartingYardTrain(g) != train) return false;
+    // (A train already at the sidings home stands in the departure's way: it goes in, and the
+    // yard takes the departure back until it is done.)
     int onYardRoad = g.SectTrain[18];
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
-        g.TrainFrom[onYardRoad] == YardLine)
+        g.TrainFrom[onYardRoad] == YardLine && g.SectTrain[8] != train)
         return false;
+    if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
+    if (!SidingsHomeCanFollow(g, train, leg)) return false;
+    if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
         return false;
@@ -273,6 +320,21 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         for (int lever : {1, 51, l}) {
             if (IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
                 move = LeverMoveOf(g, lever, false, "for the moment, to accept the train offered");
+                return true;
+            }
+        }
+    }
+
+    // A home signal cleared for a train for the sidings still on the line from the box in rear,
+    // whose road the yard has since taken with a departure, goes back: brought on to the sidings
+    // home the train would stand where the departure must pass, and neither could move.
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (g.TrainTo[t] != YardLine || ReceptionRoadFree(g, t) || HeadSection(g, t) != 0) continue;
+        for (int l : {50, 49}) {
+            if (held.Cleared[static_cast<std::size_t>(l)] == i && IsReversed(g, l) &&
+                RestoreWouldPass(g, l)) {
+                move = LeverMoveOf(g, l, false, "until the departure has left the sidings");
                 return true;
             }
         }

@@ -118,6 +118,12 @@ bool ReceptionRoadFree(const GameState& g, int train) {
     return g.SectTrain[19] == 0 || g.SectTrain[20] == 0;
 }
 
+bool YardDepartureDue(const GameState& g) {
+    constexpr int Soon = 10;
+    int next = g.LineTrains[YardLine][0];
+    return next > 1 && next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon;
+}
+
 bool RadlowDepartureDue(const GameState& g) {
     constexpr int Soon = 20;
     for (int s : {18, 19, 20}) {

@@ -38,6 +38,9 @@ inline int BoxInRear(const GameState& g, int train) {
 // clear is for. 0 if none.
 int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
 
+// The held window shows the yard's next departure due (or expected) within ten minutes.
+bool YardDepartureDue(const GameState& g);
+
 // A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
 // within twenty minutes (and not long overdue): an up train for the sidings must not go into the
 // LMS loop before it (it would stand in the departure's way, waiting for the yard road the

@@ -1,6 +1,7 @@
 // The desktop program as the player meets it: the real kv41 under Xvfb with a window manager,
 // driven by real X input, judged by what the screen itself shows.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -27,8 +28,13 @@ constexpr int BoxHeadingRow = 13;
 
 std::unique_ptr<XSession> x;
 
+// Files of this run: other runs of the tests may share the temporary directory.
+std::string RunFile(const std::string& name) {
+    return testing::TempDir() + name + "_" + std::to_string(getpid());
+}
+
 void Keep(const Screen& screen, const std::string& name) {
-    screen.SavePpm(testing::TempDir() + name + ".ppm");
+    screen.SavePpm(RunFile(name) + ".ppm");
 }
 
 std::string FileText(const std::string& path) {
@@ -52,7 +58,7 @@ class Game {
 public:
     explicit Game(std::vector<std::string> args) {
         static int runs = 0;
-        trace_ = testing::TempDir() + "kv41_trace_" + std::to_string(++runs) + ".txt";
+        trace_ = RunFile("kv41_trace_" + std::to_string(++runs)) + ".txt";
         args.insert(args.begin(), {KV41_PROGRAM, "--trace"});
         program_.Start(args, trace_);
         started_ = WaitFor([this] { return Locate(); }, 20s).has_value();

@@ -119,6 +119,33 @@ TEST_F(Levers, PassengerAtTheYardHomeStillGetsTheSignalButNoRoute) {
     EXPECT_EQ(g.SectLimit[8], 0);
 }
 
+TEST_F(Levers, HomesIntoSection8StopTheTrainThereUnlessItsRoadOnIsSet) {
+    // A departure across the south crossover left section 8 leading onto the up main.
+    g.SectNext[8] = 36;
+    Reverse({35, 39});
+    ASSERT_TRUE(MoveLever(g, 49));
+    EXPECT_EQ(g.SectNext[7], 8);
+    EXPECT_EQ(g.SectNext[8], 0);
+    // With the sidings home already off, the road on into the sidings stands.
+    MoveLever(g, 49);
+    Reverse({32, 38});
+    ASSERT_TRUE(MoveLever(g, 43));
+    ASSERT_TRUE(MoveLever(g, 49));
+    EXPECT_EQ(g.SectNext[8], 9);
+    // So with the down main home: the sidings home off first, its road stands.
+    MoveLever(g, 49);
+    g.LeverNormal[39] = 1;  // the loop points back for the main
+    ASSERT_TRUE(MoveLever(g, 50));
+    EXPECT_EQ(g.SectNext[7], 8);
+    EXPECT_EQ(g.SectNext[8], 9);
+    EXPECT_NE(g.SectLimit[8], 0);
+    MoveLever(g, 50);
+    MoveLever(g, 43);
+    g.SectNext[8] = 36;
+    ASSERT_TRUE(MoveLever(g, 50));
+    EXPECT_EQ(g.SectNext[8], 0);
+}
+
 TEST_F(Levers, DownDistantChecksTheTrainOfferedByHollowmer) {
     Reverse({46, 47, 48, 50});
     Train(42, 2, 2);

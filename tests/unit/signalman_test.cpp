@@ -104,6 +104,39 @@ TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
     EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << out;
 }
 
+// Shifts in which two of his trains once ended up waiting for each other: a train backed out of
+// the LMS loop across the up main behind a down train held at its starter; a train from the loop
+// run on by a road an earlier departure left set; a train for the sidings brought up to their
+// home as the yard put a departure out onto its road; a train backed out to the sidings home
+// kept out while a departure it stood in front of waited on the yard road; a down train let up
+// to the inner home across the road of a departure still waiting for its line. Each now runs to
+// its end with every train that came in moving on within the hour.
+TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
+    struct Day {
+        uint32_t Seed;
+        int Shift, Level;
+        const char* Rules;
+    };
+    for (Day day : {Day{18, 2, 1, "BR"}, Day{15, 3, 5, "BR"}, Day{17, 3, 5, "BR"},
+                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}}) {
+        Session run(day.Seed);
+        std::string out =
+            run.Play("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +
+                     "\nrules " + day.Rules + "\nauto on\n");
+        const GameState& g = run.console.Game();
+        ASSERT_FALSE(LinesStarting(out, "rating: ").empty()) << day.Seed;
+        for (int t = 1; t <= g.TrainCount; ++t) {
+            int s = g.TrainSect[t];
+            bool inArea = (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) &&
+                          s >= 1 && s <= g.SectCount && g.SectTrain[s] == t;
+            int in = g.TrainTimes[t][RegTesReceived];
+            EXPECT_FALSE(inArea && in != NoTime && g.ClockNow - in > 60)
+                << "seed " << day.Seed << " shift " << day.Shift << ": train " << t
+                << " stands in section " << s << " since " << FormatClock(in, 5);
+        }
+    }
+}
+
 // The console command of an "auto: " line (what follows it is the reason).
 std::string CommandOf(const std::string& line) {
     std::string command = line.substr(line.find(": ") + 2);
