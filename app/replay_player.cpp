@@ -22,6 +22,7 @@ ReplayPlayer::ReplayPlayer(MainWindow& window, kv41::ReplayScript script, int be
 
 ReplayPlayer::~ReplayPlayer() {
     qApp->removeEventFilter(this);
+    QDir(QString::fromStdString(directory_)).removeRecursively();
 }
 
 void ReplayPlayer::Start() {
