@@ -10,14 +10,7 @@ set -euo pipefail
 program=$1
 console=$2
 shot=${3:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/x_display.sh"
 fail() {
     echo "FAIL: $*"
     tail -30 "$work/trace" 2>/dev/null || true
@@ -37,13 +30,7 @@ kv41="$work/bin/$(basename "$program")"
 # no audio server the first one holds it up for seconds.
 printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+StartDisplay
 sleep 1
 
 cd "$work"

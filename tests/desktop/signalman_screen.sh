@@ -6,14 +6,7 @@
 #   signalman_screen.sh PROGRAM
 set -euo pipefail
 program=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/x_display.sh"
 fail() {
     echo "FAIL: $*"
     echo "--- trace"
@@ -21,14 +14,7 @@ fail() {
     exit 1
 }
 
-# A display of our own: Xvfb picks a free number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+StartDisplay
 sleep 1
 
 # Ticks of 20 ms: an hour of the railway in a minute or so (the messages still hold 2 s each).

@@ -1,0 +1,22 @@
+# Sourced by the desktop scripts: a scratch directory in $work, the processes in $pids ended on
+# exit, and a real X server of our own with a window manager on $DISPLAY. Xvfb picks a free
+# display number itself, since other X servers may be running on the machine. The sourcing
+# script defines fail() before it calls StartDisplay.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+StartDisplay() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -1 "$work/display")"
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+}
