@@ -5,7 +5,6 @@
 #include "game_state.h"
 #include "input/player_input.h"
 #include "model/clock.h"
-#include "panel/click_regions.h"
 #include "platform/platform.h"
 
 namespace kv41 {
@@ -16,24 +15,14 @@ namespace {
 // the clock, so after this many in one tenth of a minute he waits for the railway to move.
 constexpr int MaxMovesPerTick = 60;
 
-void Click(GameState& g, PanelCell cell) {
-    g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row));
-}
-
 }  // namespace
 
 void QueueSignalmanMove(GameState& g, const SignalmanMove& move) {
+    // His moves are queued exactly as the console queues the player's own.
     switch (move.Kind) {
-    case MoveKind::Lever:
-        Click(g, LeverCell(move.Number));
-        Click(g, LeverCell(move.Number));
-        break;
-    case MoveKind::Bell:
-        g.Inputs.BellCodes.clear();
-        g.Inputs.BellCodes.push_back(move.Code);
-        Click(g, BoxNameCell(move.Number));
-        break;
-    case MoveKind::Instrument: Click(g, InstrumentHandleCell(move.Number)); break;
+    case MoveKind::Lever: QueueLever(g, move.Number); break;
+    case MoveKind::Bell: QueueBell(g, move.Number, move.Code); break;
+    case MoveKind::Instrument: QueueInstrument(g, move.Number); break;
     case MoveKind::Wait: return;
     }
     g.Host->Report(Output::Signalman, MoveHint(g, move));
