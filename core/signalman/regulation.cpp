@@ -15,7 +15,7 @@ namespace {
 
 // His reckoning is in tenths of a minute, by line (1 Pellingford, 2 the branch) and train group.
 // From entering the area to the up platform with the road clear all the way.
-constexpr int RunIn[3][4] = {{}, {0, 48, 60, 91}, {0, 65, 68, 98}};
+constexpr int RunIn[3][4] = {{}, {0, 41, 55, 80}, {0, 60, 70, 88}};
 // From a stand at the home signal to the platform.
 constexpr int FromHome[3][4] = {{}, {0, 8, 10, 13}, {0, 12, 14, 17}};
 // From starting away from the platform until the tail is clear of the starter's section.
@@ -27,6 +27,8 @@ constexpr int PlatformStop = 8;
 constexpr int OfferTime = 3;
 constexpr int CancelAndOfferTime = 6;
 constexpr int SectionStillHeld = 20;
+// From leaving the platform until train out of section for it comes from the box ahead.
+constexpr int ThroughSection = 30;
 // The distant must be off a minute and a half before the platform for a clear road.
 constexpr int ClearRoadLead = 15;
 // Running times vary with the drivers: a little is added to the reckoning.
@@ -44,12 +46,12 @@ struct Contender {
     int Train = 0;
     int Line = 0;
     int Group = 0;
-    int Box = 0;          // the box ahead
-    int Arrive = 0;       // at the platform, given the road
-    int Deadline = 0;     // the last minute it may be there without a charge
-    int Bonus = 0;        // a clear road it may still earn
-    int LineFree = 0;     // when the line to the box ahead can be clear for it
-    bool Stops = false;   // a branch passenger calls at the platform
+    int Box = 0;         // the box ahead
+    int Arrive = 0;      // at the platform, given the road
+    int Deadline = 0;    // the last minute it may be there without a charge
+    int Bonus = 0;       // a clear road it may still earn
+    int LineFree = 0;    // when the line to the box ahead can be clear for it
+    bool Stops = false;  // a branch passenger calls at the platform
     bool HasLineClear = false;
 };
 
@@ -114,9 +116,11 @@ int Cost(const Contender& first, const Contender& second) {
     int clear = leaves + ClearRun[first.Group];
     int arrives = std::max(second.Arrive, clear + FromHome[second.Line][second.Group]);
     cost += Penalty(second, arrives);
-    // Behind the first on the same line ahead there is no clear road for the second.
-    if (first.Box != second.Box && clear <= second.Arrive - ClearRoadLead &&
-        second.LineFree <= second.Arrive - ClearRoadLead)
+    // Behind the first on the same line ahead, the second's line clear waits for the first to
+    // be through the section.
+    int lineFree = second.LineFree;
+    if (first.Box == second.Box) lineFree = std::max(lineFree, leaves + ThroughSection + OfferTime);
+    if (clear <= second.Arrive - ClearRoadLead && lineFree <= second.Arrive - ClearRoadLead)
         cost -= second.Bonus;
     return cost;
 }
