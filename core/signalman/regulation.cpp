@@ -35,6 +35,8 @@ constexpr int ClearRoadLead = 15;
 constexpr int Margin = 2;
 
 constexpr std::array<int, 3> Approach[3] = {{}, {29, 30, 31}, {27, 26, 25}};
+// Past the home signal, short of the platform.
+constexpr std::array<int, 4> PastHome[3] = {{}, {10, 32}, {24, 28, 13, 32}};
 constexpr int EntrySection[3] = {0, 29, 27};
 constexpr int HomeSignal[3] = {0, 2, 3};
 
@@ -135,6 +137,15 @@ bool GoesFirst(const Contender& a, const Contender& b) {
     return a.Train < b.Train;
 }
 
+// A train from the line that has been given the junction and is not yet at the platform.
+bool HasTheJunction(const GameState& g, int t, int line) {
+    if (g.TrainFrom[t] != line || (g.TrainTo[t] != 4 && g.TrainTo[t] != 5)) return false;
+    if (g.TrainState[t] != TrainRunning && g.TrainState[t] != TrainStanding) return false;
+    int head = g.TrainSect[t];
+    return ListHolds(PastHome[line], head) ||
+           (ListHolds(Approach[line], head) && IsReversed(g, HomeSignal[line]));
+}
+
 }  // namespace
 
 bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train) {
@@ -144,6 +155,8 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train) 
     bool found = false;
     for (int i = 0; i < trains.Count && !found; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
+        // One already given the junction has the line ahead first too.
+        if (t != train && HasTheJunction(g, t, otherLine)) return true;
         found = t != train && g.TrainFrom[t] == otherLine && Contends(g, t, other);
     }
     int offered = g.BoxOfferedTrain[otherLine];
