@@ -206,7 +206,8 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         move = Ring(g, box, code, "is line clear for " + TrainName(g, ahead) + "?");
         return true;
     }
-    if (box == 4 && ShuntForwardNeeded(g, trains) && g.BoxShuntForward[4] == 0) {
+    if (box == 4 && ShuntForwardNeeded(g, trains) && g.BoxShuntForward[4] == 0 &&
+        !PellingfordDepartureDue(g)) {
         move = Ring(g, box, BellShuntForward, "the up train for the sidings must use the LMS loop");
         return true;
     }

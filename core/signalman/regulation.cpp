@@ -7,6 +7,7 @@
 #include "controls/track_queries.h"
 #include "running/box_rules.h"
 #include "running/section_entry.h"
+#include "running/yard.h"
 #include "signalman/route_legs.h"
 
 namespace kv41 {
@@ -173,6 +174,18 @@ bool FarFromSignal(const GameState& g, int train, int signal) {
     case 13: return head == EntrySection[2];
     default: return false;
     }
+}
+
+bool PellingfordDepartureDue(const GameState& g) {
+    constexpr int Soon = 10, LongOverdue = 10;
+    for (int s : {18, 19, 20}) {
+        int t = g.SectTrain[s];
+        if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1) return true;
+    }
+    int next = g.LineTrains[YardLine][0];
+    return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 1 &&
+           DuePlusLate(g, next) <= g.ClockNow + Soon &&
+           DuePlusLate(g, next) >= g.ClockNow - LongOverdue;
 }
 
 }  // namespace kv41

@@ -18,4 +18,9 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 // is taken: the train is still on the line from its box, or in the long section beyond it.
 bool FarFromSignal(const GameState& g, int train, int signal);
 
+// A departure for Pellingford, which draws out onto the LMS loop and back, stands in the sidings
+// or the held window shows it due within ten minutes (and not long overdue): the loop is not
+// given to an up train for the sidings before it, which would keep it there the longer.
+bool PellingfordDepartureDue(const GameState& g);
+
 }  // namespace kv41
