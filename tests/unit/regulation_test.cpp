@@ -52,12 +52,12 @@ TEST(Regulation, ATrainFarBehindDoesNotHoldUpOneAtTheJunction) {
     m.g.TrainDue[m.Express] = 640;
     EXPECT_FALSE(m.Waits(m.Freight));
     EXPECT_TRUE(m.Waits(m.Express));
-    // With its home signal off, the freight is no longer in question; nor is a train for
-    // somewhere else than Hollowmer Jn or Radlow Rd Jn.
+    // With its home signal off, the freight has the junction, and the line ahead, first; a
+    // train for somewhere else than Hollowmer Jn or Radlow Rd Jn is not in question.
     m.g.TrainDue[m.Express] = 620;
     m.g.LeverNormal[3] = 0;
     EXPECT_FALSE(m.Waits(m.Freight));
-    EXPECT_FALSE(m.Waits(m.Express));
+    EXPECT_TRUE(m.Waits(m.Express));
     m.g.LeverNormal[3] = 1;
     m.g.TrainTo[m.Express] = 3;
     EXPECT_FALSE(m.Waits(m.Freight));
