@@ -113,7 +113,8 @@ bool ClearedFor(const GameState& g, const Leg& leg, int train) {
 
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
-void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
+void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
     Route route = RouteOf(g, train);
     int head = HeadSection(g, train);
     auto hold = [](std::array<int, LeverCount + 1>& by, int lever, int rank) {
@@ -122,6 +123,9 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
     };
     // A train for the sidings that must wait for its road holds nothing it has not cleared.
     bool waiting = g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train);
+    // Nor one that is to let the other line's train through the junction first: its home
+    // signal's points would stand in that train's way.
+    waiting = waiting || WaitsAtJunction(g, trains, train);
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
@@ -297,8 +301,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
 
 bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
     Holds held;
-    for (int i = 0; i < trains.Count; ++i)
-        MarkHeld(g, trains.Train[static_cast<std::size_t>(i)], i, held);
+    for (int i = 0; i < trains.Count; ++i) MarkHeld(g, trains, i, held);
 
     // Behind the trains: every lever no train needs goes back, signals first.
     for (int kind : {LeverDistant, LeverStop, LeverPoints, LeverFpl}) {

@@ -66,7 +66,7 @@ TEST(Regulation, ATrainFarBehindDoesNotHoldUpOneAtTheJunction) {
 // Days on which, before the junction was regulated, the named train lost minutes there: an
 // express behind a branch passenger given the road first, an express behind a slow freight off
 // the branch, and trains whose box's offer waited while a home signal stood off for a train
-// still far down the other line.
+// still far down the other line. None of them may be held for good instead.
 TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
     struct Day {
         uint32_t Seed;
@@ -85,6 +85,14 @@ TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
         EXPECT_NE(text.find("rating: "), std::string::npos);
         EXPECT_EQ(text.find(std::string("delaying  ") + day.Train), std::string::npos)
             << "seed " << day.Seed << " shift " << day.Shift << " level " << day.Level;
+        // Nor held for good: every train that came in has moved on within the hour.
+        const GameState& g = console.Game();
+        for (int t = 1; t <= g.TrainCount; ++t) {
+            bool in = g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding;
+            int since = g.TrainTimes[t][RegTesReceived];
+            EXPECT_FALSE(in && since != NoTime && g.ClockNow - since > 60)
+                << "seed " << day.Seed << " shift " << day.Shift << ": train " << t;
+        }
     }
 }
 
