@@ -125,13 +125,14 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
     bool waiting = g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train);
     // Nor one that is to let the other line's train through the junction first: its home
     // signal's points would stand in that train's way.
-    waiting = waiting || WaitsAtJunction(g, trains, train);
+    bool letsOtherThrough = WaitsAtJunction(g, trains, train);
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
         bool passed = !SignalStillNeeded(leg, head);
         bool cleared = passed || ClearedFor(g, leg, train);
-        if (!cleared && waiting) break;
+        if (!cleared && (waiting || (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3))))
+            break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;

@@ -41,6 +41,19 @@ constexpr std::array<int, 4> PastHome[3] = {{}, {10, 32}, {24, 28, 13, 32}};
 constexpr int EntrySection[3] = {0, 29, 27};
 constexpr int HomeSignal[3] = {0, 2, 3};
 
+// The home signal is off for the train on its approach: to the junction or, off the branch, into
+// the down sidings.
+bool HomeCleared(const GameState& g, int line) {
+    return IsReversed(g, HomeSignal[line]) || (line == 2 && IsReversed(g, 13));
+}
+
+// Past its home signal on the way to the platform (off the branch, section 24 leads on to the
+// down sidings too).
+bool PastHomeToPlatform(const GameState& g, int line, int head) {
+    if (line == 2 && head == 24) return g.SectNext[24] == 28;
+    return ListHolds(PastHome[line], head);
+}
+
 int Now(const GameState& g) {
     return g.ClockNow * 10 + 10 - g.MinuteTick;
 }
@@ -73,7 +86,7 @@ bool Contends(const GameState& g, int t, Contender& c) {
     int head = 0;
     if (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) {
         head = g.TrainSect[t];
-        if (!ListHolds(Approach[line], head) || IsReversed(g, HomeSignal[line])) return false;
+        if (!ListHolds(Approach[line], head) || HomeCleared(g, line)) return false;
     } else if (g.TrainState[t] != TrainAccepted &&
                !(IsBookedOrReported(g, t) && g.BoxOfferedTrain[line] == t)) {
         return false;
@@ -143,7 +156,7 @@ bool HasTheJunction(const GameState& g, int t, int line) {
     if (g.TrainFrom[t] != line || (g.TrainTo[t] != 4 && g.TrainTo[t] != 5)) return false;
     if (g.TrainState[t] != TrainRunning && g.TrainState[t] != TrainStanding) return false;
     int head = g.TrainSect[t];
-    return ListHolds(PastHome[line], head) ||
+    return PastHomeToPlatform(g, line, head) ||
            (ListHolds(Approach[line], head) && IsReversed(g, HomeSignal[line]));
 }
 
