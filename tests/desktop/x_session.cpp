@@ -233,8 +233,9 @@ Rect XSession::Geometry(unsigned long window) const {
 
 void XSession::Click(int x, int y) const {
     // The pointer settles first: a press that comes with the motion may be taken by the window
-    // manager as the window's activation.
-    Run("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+    // manager as the window's activation. (Not with --sync, which waits some seconds for a
+    // motion that never comes when the pointer is already there.)
+    Run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
     std::this_thread::sleep_for(100ms);
     Run("xdotool mousedown 1");
     std::this_thread::sleep_for(50ms);
