@@ -87,6 +87,7 @@ bool Process::Start(const std::vector<std::string>& argv, const std::string& err
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    status_.reset();
     pid_ = fork();
     if (pid_ < 0) return false;
     if (pid_ == 0) {
@@ -142,11 +143,12 @@ XSession::XSession(int width, int height) : width_(width), height_(height) {
     if (number.empty()) return;
     display_ = ":" + number;
     setenv("DISPLAY", display_.c_str(), 1);
-    manager_.Start({"openbox", "--sm-disable"});
-    // A machine busy with other builds may take its time to start the window manager.
+    // The window manager may find the new server not yet open to it and end at once: it is
+    // started again until it answers.
     ready_ =
         WaitFor(
             [this] {
+                if (!manager_.Running()) manager_.Start({"openbox", "--sm-disable"});
                 return Run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id") !=
                        std::string::npos;
             },
