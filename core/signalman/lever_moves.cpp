@@ -226,8 +226,8 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
         int head = HeadSection(g, t);
         int box = BoxAhead(g, t);
         if ((g.TrainFrom[t] == YardLine || PutAside(g, t)) &&
-            (head == 18 || head == 19 || head == 20) &&
-            (box == 3 || box == 4) && OutgoingBlock(g, box) == TrainOnLine)
+            (head == 18 || head == 19 || head == 20) && (box == 3 || box == 4) &&
+            OutgoingBlock(g, box) == TrainOnLine)
             return true;
     }
     return false;

@@ -120,8 +120,7 @@ void ForEachFaster(const GameState& g, int p, F f) {
 // A train for the down sidings is on its way: with No. 2 taken it will need No. 1.
 bool DownSidingsTrainComing(const GameState& g) {
     for (int t = 1; t <= g.TrainCount; ++t) {
-        if (g.TrainTo[t] != YardLine || g.TrainDest[t].view().substr(0, 1) != "D")
-            continue;
+        if (g.TrainTo[t] != YardLine || g.TrainDest[t].view().substr(0, 1) != "D") continue;
         if (Moving(g, t) || g.TrainState[t] == TrainAccepted) return true;
     }
     return false;
@@ -208,8 +207,9 @@ bool GivesWay(const GameState& g, int train) {
 std::string AsideWords(const GameState& g, int train) {
     if (!PutAside(g, train)) return {};
     int faster = MakesWayFor(g, train);
-    return faster == 0 ? std::string(" out of Down Siding No. 1")
-                       : ", put aside in Down Siding No. 1 for " + TrainName(g, faster) + " to pass";
+    return faster == 0
+               ? std::string(" out of Down Siding No. 1")
+               : ", put aside in Down Siding No. 1 for " + TrainName(g, faster) + " to pass";
 }
 
 }  // namespace kv41
