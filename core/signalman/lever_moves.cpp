@@ -11,6 +11,7 @@
 #include "game_state.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
+#include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
 #include "signalman/trains_in_hand.h"
@@ -113,7 +114,8 @@ bool ClearedFor(const GameState& g, const Leg& leg, int train) {
 
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
-void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
+void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
     Route route = RouteOf(g, train);
     int head = HeadSection(g, train);
     auto hold = [](std::array<int, LeverCount + 1>& by, int lever, int rank) {
@@ -122,12 +124,16 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
     };
     // A train for the sidings that must wait for its road holds nothing it has not cleared.
     bool waiting = g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train);
+    // Nor one that is to let the other line's train through the junction first: its home
+    // signal's points would stand in that train's way.
+    bool letsOtherThrough = WaitsAtJunction(g, trains, train);
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
         bool passed = !SignalStillNeeded(leg, head);
         bool cleared = passed || ClearedFor(g, leg, train);
-        if (!cleared && waiting) break;
+        if (!cleared && (waiting || (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3))))
+            break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
@@ -298,8 +304,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
 
 bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
     Holds held;
-    for (int i = 0; i < trains.Count; ++i)
-        MarkHeld(g, trains.Train[static_cast<std::size_t>(i)], i, held);
+    for (int i = 0; i < trains.Count; ++i) MarkHeld(g, trains, i, held);
 
     // Behind the trains: every lever no train needs goes back, signals first.
     for (int kind : {LeverDistant, LeverStop, LeverPoints, LeverFpl}) {
@@ -311,16 +316,23 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         }
     }
 
-    // A signal cleared for a train still on the line from the box in rear, which stops the
-    // signalman accepting another box's train, goes back for the moment (distant first): the
-    // other offer is taken, then the signal is cleared again.
+    // A signal cleared for a train still far off (on the line from the box in rear, or in the
+    // long section beyond it), which stops the signalman accepting another box's train, goes
+    // back for the moment, distant first and with the signals ahead of it that must stand at
+    // danger for it to be cleared again: the other offer is taken, then they are cleared again.
     for (int l : {3, 13, 2, 47, 50, 49}) {
         auto rank = static_cast<std::size_t>(held.Cleared[static_cast<std::size_t>(l)]);
         if (IsNormal(g, l) || rank >= static_cast<std::size_t>(trains.Count) ||
-            !HoldsUpAnOffer(g, l) || HeadSection(g, trains.Train[rank]) != 0)
+            !HoldsUpAnOffer(g, l) || !FarFromSignal(g, trains.Train[rank], l))
             continue;
-        for (int lever : {1, 51, l}) {
-            if (IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
+        std::array<int, 9> order{1, 51};
+        std::size_t n = 2;
+        for (int entry : g.LeverPullLock[l])
+            if (entry > 0 && entry <= LeverCount && g.LeverKind[entry] == LeverStop)
+                order[n++] = entry;
+        order[n] = l;
+        for (int lever : order) {
+            if (lever != 0 && IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
                 move = LeverMoveOf(g, lever, false, "for the moment, to accept the train offered");
                 return true;
             }
@@ -353,6 +365,8 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             // The up home and the branch homes, where trains from Pellingford and Brenley meet,
             // are not given to a train still on the line from its box: the other may come first.
             if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
+            // Nor to one that is to let the other through the junction first.
+            if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }
