@@ -91,7 +91,7 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
         });
     layout->addWidget(statusBar_);
     panel_ = new PanelWidget(*game_, central);
-    panel_->SetPanelFont(PanelFont(game_->FontSize));
+    panel_->SetPanelFontSize(game_->FontSize);
     connect(panel_, &PanelWidget::InputArrived, this, [this] { NoteInput(); });
     layout->addWidget(panel_);
     setCentralWidget(central);

@@ -105,14 +105,9 @@ Rect Game::StatusBar() const {
     return {client.X + panelX_, client.Y + panelY_, 100 * cellWidth_, 2 * cellHeight_};
 }
 
-// The window manager keeps the release of a click that focuses a window, and the program then
-// takes the next press for the same button held down: the second click puts that right.
 void Game::Focus() const {
     const Rect bar = StatusBar();
     x->Click(bar.X + 4, bar.Y + 4);
-    std::this_thread::sleep_for(600ms);  // not a double click
-    x->Click(bar.X + 4, bar.Y + 4);
-    std::this_thread::sleep_for(600ms);
 }
 
 void Game::ClickCell(int column, int row) const {

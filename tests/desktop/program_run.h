@@ -59,7 +59,7 @@ public:
     Rect Row(int row) const;
     // The status bar above the panel: two rows high.
     Rect StatusBar() const;
-    // Gives the window the focus with clicks on the status bar's empty left end.
+    // Gives the window the focus with a click on the status bar's empty left end.
     void Focus() const;
     void ClickCell(int column, int row) const;
     // Waits until the session has drawn its lever frame and the message line is clear.
