@@ -6,6 +6,7 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
+#include "signalman/running_times.h"
 #include "signalman/signalman_moves.h"
 #include "signalman/trains_in_hand.h"
 
@@ -51,44 +52,17 @@ bool FasterKind(const GameState& g, int t, int p) {
     return ct >= 1 && ((ct <= 4 && cp > 4) || (ct < 9 && cp >= 9));
 }
 
-bool Moving(const GameState& g, int t) {
-    return (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) &&
-           g.TrainSect[t] != 0;
-}
-
-// Whole minutes to run the yards at the train's speed, or at `slowest` mph if it is slower (a
-// train runs 3 yards a tick for each mph, ten ticks a minute).
-int MinutesToRun(int yards, int speed, int slowest) {
-    int perMinute = 30 * std::max(speed, slowest);
-    return (yards + perMinute - 1) / perMinute;
-}
-
-// Yards from the train's head to the end of the last section of `way`; -1 when the head is not
-// on it.
-template <std::size_t N>
-int YardsAlong(const GameState& g, int train, const std::array<int, N>& way) {
-    int yards = -1;
-    for (int s : way) {
-        if (yards >= 0) {
-            yards += g.SectLength[s];
-        } else if (s == g.TrainSect[train]) {
-            yards = g.TrainToGo[train];
-        }
-    }
-    return yards;
-}
-
 // Minutes until a train from Pellingford has its head at the end of the up platform; -1 once
 // it is past. One still on the line comes to us about its expected time.
 int MinutesToPlatformEnd(const GameState& g, int t) {
-    if (!Moving(g, t)) return std::max(DuePlusLate(g, t) - g.ClockNow, 0);
+    if (!InTheArea(g, t)) return std::max(DuePlusLate(g, t) - g.ClockNow, 0);
     int yards = YardsAlong(g, t, UpMain);
     return yards < 0 ? -1 : MinutesToRun(yards, g.TrainSpeed[t], 20);
 }
 
 // Minutes until the slow train, sent into the siding, would be standing in it.
 int MinutesToSiding(const GameState& g, int p) {
-    if (!Moving(g, p)) return std::max(DuePlusLate(g, p) - g.ClockNow, 0) + HomeToSiding;
+    if (!InTheArea(g, p)) return std::max(DuePlusLate(g, p) - g.ClockNow, 0) + HomeToSiding;
     int yards = YardsAlong(g, p, UpBranch);
     return yards < 0 ? 0 : MinutesToRun(yards, g.TrainSpeed[p], 15) + HomeToSiding;
 }
@@ -106,7 +80,7 @@ void ForEachFaster(const GameState& g, int p, F f) {
         if (minutes >= 0) f(t, minutes);
     };
     for (int t = 1; t <= g.TrainCount; ++t)
-        if (Moving(g, t) || g.TrainState[t] == TrainAccepted) consider(t);
+        if (InTheArea(g, t) || g.TrainState[t] == TrainAccepted) consider(t);
     int offered = g.BoxOfferedTrain[PellingfordLine];
     if (offered != 0 && g.TrainState[offered] <= TrainReported) consider(offered);
     for (int group = 1; group <= 3; ++group) {
@@ -121,7 +95,7 @@ void ForEachFaster(const GameState& g, int p, F f) {
 bool DownSidingsTrainComing(const GameState& g) {
     for (int t = 1; t <= g.TrainCount; ++t) {
         if (g.TrainTo[t] != YardLine || g.TrainDest[t].view().substr(0, 1) != "D") continue;
-        if (Moving(g, t) || g.TrainState[t] == TrainAccepted) return true;
+        if (InTheArea(g, t) || g.TrainState[t] == TrainAccepted) return true;
     }
     return false;
 }
@@ -158,7 +132,7 @@ int MakesWayFor(const GameState& g, int p) {
     bool longWait = head == DownSidingOneSect && off != NoTime && g.ClockNow - off > LongestWait;
     int soonest = 0, soonestMinutes = 0;
     ForEachFaster(g, p, [&](int t, int minutes) {
-        bool near = Moving(g, t) || (!longWait && minutes <= ready + HoldsLineMinutes);
+        bool near = InTheArea(g, t) || (!longWait && minutes <= ready + HoldsLineMinutes);
         if (near && (soonest == 0 || minutes < soonestMinutes)) {
             soonest = t;
             soonestMinutes = minutes;

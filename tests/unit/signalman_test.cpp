@@ -210,6 +210,17 @@ TEST(Signalman, TurnsTheInstrumentByHandAfterTheBell) {
         << out;
 }
 
+// Late, seed 2: the 19.35 freight off the LMS loop for the sidings is offered just as the 19.31
+// express from Pellingford is accepted. Its road across the up main would lock the up starter
+// while the express needs its distant off: it waits at the loop home, and the express has its
+// clear road.
+TEST(Signalman, ALoopTrainWaitsForAnExpressToHaveItsClearRoad) {
+    Session run(2);
+    std::string out = run.Play("new 3 1\nauto on 340\n");
+    EXPECT_NE(out.find("giving up  7p31 express a clear road"), std::string::npos) << out;
+    EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << out;
+}
+
 // The 19.41 goods off the branch with the 19.31 express running 15 minutes late behind it for
 // Hollowmer Jn, as in the scenario where he puts the goods aside; but here a departure is due
 // out of the yard meanwhile, and the yard puts nothing out while a train stands due in a down
