@@ -147,7 +147,8 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         // (And one in the LMS loop that cannot back out past a down train held at its starter:
         // the up main's points to the loop go back meanwhile for the up trains behind it.)
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
-                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train));
+                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) ||
+                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
@@ -368,6 +369,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
             // Nor to one that is to let the other through the junction first.
             if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
+            if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }
