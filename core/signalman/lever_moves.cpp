@@ -10,6 +10,7 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
@@ -234,8 +235,9 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
         int t = trains.Train[static_cast<std::size_t>(i)];
         int head = HeadSection(g, t);
         int box = BoxAhead(g, t);
-        if (g.TrainFrom[t] == YardLine && (head == 18 || head == 19 || head == 20) &&
-            (box == 3 || box == 4) && OutgoingBlock(g, box) == TrainOnLine)
+        if ((g.TrainFrom[t] == YardLine || PutAside(g, t)) &&
+            (head == 18 || head == 19 || head == 20) && (box == 3 || box == 4) &&
+            OutgoingBlock(g, box) == TrainOnLine)
             return true;
     }
     return false;
@@ -294,7 +296,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int lever = frame.FirstMove;
     if (frame.FirstIsPull) {
         if (!PullWouldPass(g, lever) || TrainCheckRefuses(g, lever)) return false;
-        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train));
+        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train) + AsideWords(g, train));
     } else {
         if (!RestoreWouldPass(g, lever)) return false;
         move = LeverMoveOf(g, lever, false, "to set the road for " + TrainName(g, train));

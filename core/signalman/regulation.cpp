@@ -8,6 +8,7 @@
 #include "running/box_rules.h"
 #include "running/section_entry.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/route_legs.h"
 
 namespace kv41 {
@@ -83,6 +84,8 @@ int ClearRoadPoints(int trainClass) {
 bool Contends(const GameState& g, int t, Contender& c) {
     int line = g.TrainFrom[t];
     if ((line != 1 && line != 2) || (g.TrainTo[t] != 4 && g.TrainTo[t] != 5)) return false;
+    // A slow train put aside runs into the down sidings, clear of the platform line.
+    if (PutAside(g, t)) return false;
     int head = 0;
     if (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) {
         head = g.TrainSect[t];

@@ -52,17 +52,12 @@ click() {  # a real press on panel cell $1, $2, held a moment as a hand would
     xdotool mousedown 1
     sleep 0.08
     xdotool mouseup 1
-    sleep 0.05
-    xdotool mousemove_relative -- 1 0
     sleep "${3:-0.6}"
 }
 minute() { grep -c "^time:" "$work/trace" || true; }
-# The window takes a press while it waits only once another event comes from the X server
-# (seen with Xvfb), so the pointer is nudged while the game runs, as a hand on a mouse does.
-nudge() { xdotool mousemove_relative -- 1 0 mousemove_relative -- -1 0; }
 wait_minutes() {  # until the clock has run $1 more minutes
     local until=$(($(minute) + $1))
-    for _ in $(seq 600); do [ "$(minute)" -ge "$until" ] && return; nudge; sleep 0.2; done
+    for _ in $(seq 600); do [ "$(minute)" -ge "$until" ] && return; sleep 0.2; done
     fail "the clock stood still"
 }
 game_menu() {  # the Game menu's item $1 by its place, counted from the top

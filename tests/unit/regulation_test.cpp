@@ -1,5 +1,6 @@
-// Regulation at the junction: which of two up trains meeting there goes first, and whole days on
-// which trains from Pellingford and off the branch once lost minutes to each other there.
+// Regulation at the junction: which of two up trains meeting there goes first (or whether the
+// slower is put aside in a down siding instead), and whole days on which trains from Pellingford
+// and off the branch once lost minutes to each other there.
 #include "signalman/regulation.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "boxes_fixture.h"
 #include "console.h"
+#include "signalman/overtaking.h"
 
 namespace kv41 {
 namespace {
@@ -32,10 +34,18 @@ struct Meeting : BoxesGame {
         g.BoxOfferedTrain[1] = Express;
     }
     bool Waits(int train) { return WaitsAtJunction(g, FindTrainsInHand(g), train); }
+    // A departure stands in Down Siding No. 1: the freight cannot be put aside there.
+    void FillSidingOne() {
+        int departure = AddTrain(3, 700, 3, 4, 10);
+        g.TrainState[departure] = TrainStanding;
+        g.TrainSect[departure] = 20;
+        g.SectTrain[20] = departure;
+    }
 };
 
 TEST(Regulation, TheTrainThatWouldLoseMoreByWaitingHasTheJunctionFirst) {
     Meeting m;
+    m.FillSidingOne();
     // Both would be there at 10.20: the freight has twenty minutes in hand, the express none.
     EXPECT_TRUE(m.Waits(m.Freight));
     EXPECT_FALSE(m.Waits(m.Express));
@@ -44,6 +54,25 @@ TEST(Regulation, TheTrainThatWouldLoseMoreByWaitingHasTheJunctionFirst) {
     m.g.BoxBlock[3][0] = LineClear;
     m.g.BoxAcceptedCode[3] = 14;
     EXPECT_TRUE(m.Waits(m.Freight));
+}
+
+// With Down Siding No. 1 free the freight is not held at the junction but put aside there for
+// the express, which it is not offered on before; once the express is past the end of the up
+// platform, the freight goes.
+TEST(Regulation, ASlowFreightIsPutAsideForTheExpressWhenSidingOneIsFree) {
+    Meeting m;
+    EXPECT_TRUE(GivesWay(m.g, m.Freight));
+    EXPECT_FALSE(m.Waits(m.Freight));
+    EXPECT_FALSE(m.Waits(m.Express));
+    EXPECT_EQ(NextTrainFor(m.g, FindTrainsInHand(m.g), 3), 0);
+    m.g.SectTrain[27] = 0;
+    m.g.TrainSect[m.Freight] = 20;
+    m.g.SectTrain[20] = m.Freight;
+    m.g.TrainState[m.Express] = TrainRunning;
+    m.g.TrainSect[m.Express] = 35;
+    m.g.SectTrain[35] = m.Express;
+    EXPECT_TRUE(PutAside(m.g, m.Freight));
+    EXPECT_FALSE(GivesWay(m.g, m.Freight));
 }
 
 TEST(Regulation, ATrainFarBehindDoesNotHoldUpOneAtTheJunction) {
