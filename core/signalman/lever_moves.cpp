@@ -113,6 +113,19 @@ bool ClearedFor(const GameState& g, const Leg& leg, int train) {
     return leg.Signal != 30 || !(head == 18 || head == 19 || head == 20) || g.SectNext[head] == 17;
 }
 
+// A down train stands across the road into the sidings (section 9) at a starter still at danger.
+// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
+// and the down train's line ahead may itself wait for an up train there (the branch stays
+// blocked until a train off it is clear of the junction).
+bool DownTrainHeldAtStarter(const GameState& g, int train) {
+    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
+    for (int s : {9, 11}) {
+        int other = g.SectTrain[s];
+        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
+    }
+    return false;
+}
+
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
 void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
@@ -133,8 +146,12 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         if (!StillNeeds(leg, head)) continue;
         bool passed = !SignalStillNeeded(leg, head);
         bool cleared = passed || ClearedFor(g, leg, train);
-        if (!cleared && (waiting || (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3))))
-            break;
+        // (And one in the LMS loop that cannot back out past a down train held at its starter:
+        // the up main's points to the loop go back meanwhile for the up trains behind it.)
+        bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
+                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) ||
+                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
+        if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
@@ -195,19 +212,6 @@ bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, c
         if (box != 0 && NextTrainFor(g, trains, box) != train) return false;
     }
     return true;
-}
-
-// A down train stands across the road into the sidings (section 9) at a starter still at danger.
-// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
-// and the down train's line ahead may itself wait for an up train there (the branch stays
-// blocked until a train off it is clear of the junction).
-bool DownTrainHeldAtStarter(const GameState& g, int train) {
-    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
-    for (int s : {9, 11}) {
-        int other = g.SectTrain[s];
-        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
-    }
-    return false;
 }
 
 // While a departure from the yard is due, a train for the sidings is let past the home signal
@@ -369,6 +373,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
             // Nor to one that is to let the other through the junction first.
             if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
+            if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }

@@ -92,10 +92,36 @@ TEST(Regulation, ATrainFarBehindDoesNotHoldUpOneAtTheJunction) {
     EXPECT_FALSE(m.Waits(m.Freight));
 }
 
+// A freight off the LMS loop for the sidings, accepted from Radlow Rd Jn and due at 10.20, and
+// an express from Hollowmer Jn for Pellingford due at the down platform at 10.20.
+TEST(Regulation, ATrainOffTheLoopWaitsForADownExpressToCrossFirst) {
+    BoxesGame game;
+    GameState& g = game.g;
+    g.Difficulty = 25;
+    const int freight = game.AddTrain(1, 620, 5, 3, 11);
+    const int express = game.AddTrain(2, 620, 4, 1, 1);
+    g.ClockNow = 611;
+    for (int t : {freight, express}) g.TrainState[t] = TrainAccepted;
+    g.BoxOfferedTrain[4] = freight;
+    g.BoxOfferedTrain[3] = express;
+    auto waits = [&g, freight] { return WaitsForDownTrain(g, FindTrainsInHand(g), freight); };
+    EXPECT_TRUE(waits());
+    // An express not due for another half hour: the freight crosses first.
+    g.TrainDue[express] = 650;
+    EXPECT_FALSE(waits());
+    // Nor does a down train for the sidings hold it up.
+    g.TrainDue[express] = 620;
+    g.TrainTo[express] = 3;
+    EXPECT_FALSE(waits());
+}
+
 // Days on which, before the junction was regulated, the named train lost minutes there: an
 // express behind a branch passenger given the road first, an express behind a slow freight off
-// the branch, and trains whose box's offer waited while a home signal stood off for a train
-// still far down the other line. None of them may be held for good instead.
+// the branch, trains whose box's offer waited while a home signal stood off for a train still
+// far down the other line, a departure for Pellingford kept off the LMS loop by an up train for
+// the sidings, a down express and a passenger off the branch behind a freight crossing off the
+// loop, and an up passenger kept from its starter by a train in the LMS loop that could not back
+// out. None of them may be held for good instead.
 TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
     struct Day {
         uint32_t Seed;
@@ -103,8 +129,10 @@ TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
         const char* Rules;
         const char* Train;
     };
-    for (Day day : {Day{3, 2, 1, "BR", "1p37"}, Day{4, 3, 5, "WR", "7p31"},
-                    Day{5, 3, 1, "BR", "5p23"}, Day{1, 3, 3, "BR", "3p05"}}) {
+    for (Day day :
+         {Day{3, 2, 1, "BR", "1p37"}, Day{4, 3, 5, "WR", "7p31"}, Day{5, 3, 1, "BR", "5p23"},
+          Day{1, 3, 3, "BR", "3p05"}, Day{5, 3, 5, "WR", "8p52"}, Day{8, 3, 1, "BR", "6p13"},
+          Day{13, 3, 5, "BR", "7p15"}, Day{18, 2, 1, "BR", "9.41"}}) {
         std::ostringstream out;
         Console console(out, day.Seed);
         std::istringstream in("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +
