@@ -84,8 +84,7 @@ Game::~Game() {
 }
 
 Rect Game::Client() const {
-    if (client_.Width == 0) client_ = x->Geometry(window_);
-    return client_;
+    return x->Geometry(window_);
 }
 
 std::pair<int, int> Game::Cell(int column, int row) const {

@@ -52,7 +52,8 @@ public:
     // The session's replay as recorded so far.
     std::string Replay() const { return FileText(directory_ + "/KV41 replay.kv41"); }
 
-    // The window's client area, read once it is on the screen: the window stays where it is.
+    // The window's client area where it stands now: the program places its window again once
+    // the window manager has framed it.
     Rect Client() const;
     // The middle of a panel cell on the screen.
     std::pair<int, int> Cell(int column, int row) const;
@@ -74,7 +75,6 @@ private:
     bool started_ = false;
     unsigned long window_ = 0;
     int panelX_ = 0, panelY_ = 0, cellWidth_ = 1, cellHeight_ = 1;
-    mutable Rect client_{0, 0, 0, 0};
 };
 
 }  // namespace desktop
