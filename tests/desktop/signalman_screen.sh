@@ -28,6 +28,9 @@ plain() {
     import -window root -crop "100x24+$((X + 2))+$((Y + 24))" -depth 8 gray:- |
         od -An -v -tu1 | tr -s ' ' '\n' | grep -v '^$' | sort -u | wc -l
 }
+# The window is placed again once it is framed: its status bar is looked at once it is plain.
+for _ in $(seq 50); do [ "$(plain)" -eq 1 ] && break; sleep 0.2; done
+[ "$(plain)" -eq 1 ] || fail "the status bar is not plain at the start"
 # A busy machine may lose the menu's keys: tried again until the status bar says he is at work.
 for _ in 1 2 3; do
     xdotool windowactivate --sync "$window"
