@@ -87,7 +87,7 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
                                });
     layout->addWidget(statusBar_);
     panel_ = new PanelWidget(*game_, central);
-    panel_->SetPanelFont(PanelFont(game_->FontSize));
+    panel_->SetPanelFontSize(game_->FontSize);
     connect(panel_, &PanelWidget::InputArrived, this, [this] { NoteInput(); });
     layout->addWidget(panel_);
     setCentralWidget(central);
@@ -314,7 +314,7 @@ void MainWindow::LayoutForGrid() {
     }
     panel_->ResizeImage(width, height);
     statusBar_->Layout(g.FontSize, g.CellWidth, g.CellHeight, width);
-    if (startButtons_->isVisible()) {
+    if (!startButtons_->isHidden()) {
         startButtons_->adjustSize();
         startButtons_->move((width - startButtons_->width()) / 2, panelSize.height() * 3 / 5);
     }
@@ -339,21 +339,28 @@ void MainWindow::showEvent(QShowEvent* event) {
     TraceLayout();
 }
 
-// Centred on the screen by its frame, caption included, and wholly on it when it fits.
+// Centred on the screen by its frame, caption included, and wholly on it when it fits. Qt on
+// X11 asks the window manager to put the frame's corner where the window is moved to.
 void MainWindow::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
-    const bool framed = windowHandle() && !windowHandle()->frameMargins().isNull();
-    const QMargins margins = FrameMargins();
-    QRect frame(QPoint(0, 0), size().grownBy(margins));
+    placedWith_ = FrameMargins();
+    QRect frame(QPoint(0, 0), size().grownBy(placedWith_));
     frame.moveCenter(area.center());
     frame.moveTop(std::max(frame.top(), area.top()));
     frame.moveLeft(std::max(frame.left(), area.left()));
-    // Once the window is framed, Qt on X11 adds the frame to a position it is given while the
-    // window manager takes that position as the frame's already: the frame is then asked for
-    // where its client area should stand.
-    move(framed ? frame.topLeft() - QPoint(margins.left(), margins.top()) : frame.topLeft());
+    move(frame.topLeft());
+}
+
+// The window is placed before the window manager frames it, by an estimate of the frame: once
+// the real frame is known, it is placed again by that.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (windowHandle() && !windowHandle()->frameMargins().isNull() &&
+        windowHandle()->frameMargins() != placedWith_) {
+        PlaceOnScreen();
+    }
 }
 
 void MainWindow::PrepareStart() {

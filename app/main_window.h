@@ -69,6 +69,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -99,4 +100,5 @@ private:
     QString caption_;
     bool inputWaiting_ = false;
     int boxHelp_ = 0;
+    QMargins placedWith_;  // the frame the window was last placed by
 };

@@ -21,8 +21,17 @@ QImage& PanelWidget::Image() {
     return image_;
 }
 
+// What a click changes lies in a few places far apart (the message line, a lever, an
+// instrument): they are kept apart, so that only they are put on the screen, until so many
+// have gathered that one rectangle around them all serves better.
+void PanelWidget::Touch(const QRect& touched) {
+    constexpr int MostApart = 24;
+    dirty_ += touched;
+    if (dirty_.rectCount() > MostApart) dirty_ = dirty_.boundingRect();
+}
+
 QPainter& PanelWidget::Canvas(const QRect& touched) {
-    dirty_ |= touched;
+    Touch(touched);
     if (!painter_) painter_ = std::make_unique<QPainter>(&image_);
     return *painter_;
 }
@@ -35,8 +44,8 @@ void PanelWidget::PresentChanges() {
     EndPainting();
     if (dirty_.isEmpty()) return;
     // The image counts the status band above the panel; the widget starts below it.
-    const QRect area = dirty_.translated(0, -game_.StatusHeight) & rect();
-    dirty_ = QRect();
+    const QRegion area = dirty_.translated(0, -game_.StatusHeight) & rect();
+    dirty_ = QRegion();
     if (!area.isEmpty() && isVisible()) repaint(area);
 }
 
@@ -50,15 +59,16 @@ void PanelWidget::ResizeImage(int width, int height) {
     painter.end();
     image_ = larger;
     setFixedSize(width, height - game_.StatusHeight);
-    dirty_ = image_.rect();
+    dirty_ = QRegion(image_.rect());
 }
 
 void PanelWidget::paintEvent(QPaintEvent* event) {
     EndPainting();
     // The image covers the whole client area; the status bar band above is Qt's own widgets.
     QPainter painter(this);
-    const QRect area = event->rect();
-    painter.drawImage(area, image_, area.translated(0, game_.StatusHeight));
+    for (const QRect& area : event->region()) {
+        painter.drawImage(area, image_, area.translated(0, game_.StatusHeight));
+    }
 }
 
 // The core counts rows from the top of the client area, status bar included.

@@ -3,6 +3,7 @@
 // drawn reaches the screen when it is presented, and then only the part that changed.
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <memory>
 
@@ -21,14 +22,12 @@ public:
     // A painter on the image, kept open between presents; touched is the area (image pixels,
     // status band included) that the caller is about to draw on.
     QPainter& Canvas(const QRect& touched);
-    // Marks an area of the image as changed, for drawing done on Image() directly.
-    void Touch(const QRect& touched) { dirty_ |= touched; }
-    // Puts on the screen, at once, whatever changed since the last present.
+    // Puts on the screen, at once, whatever changed since the last present, and only that.
     void PresentChanges();
-    bool HasChanges() const { return !dirty_.isEmpty(); }
     void ResizeImage(int width, int height);
-    void SetPanelFont(const QFont& font) { font_ = font; }
-    const QFont& PanelFont() const { return font_; }
+    // The point size of the panel's text.
+    void SetPanelFontSize(int pointSize) { fontSize_ = pointSize; }
+    int PanelFontSize() const { return fontSize_; }
 
 signals:
     void InputArrived();
@@ -42,7 +41,9 @@ private:
 
     kv41::GameState& game_;
     QImage image_;
-    QFont font_;
+    int fontSize_ = 0;
     std::unique_ptr<QPainter> painter_;
-    QRect dirty_;
+    void Touch(const QRect& touched);
+
+    QRegion dirty_;
 };

@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
 #include <QStandardPaths>
@@ -201,11 +200,10 @@ void QtPlatform::FontMetrics(int pointSize, int& cellWidth, int& textHeight) {
         cellWidth = textHeight = 0;
         return;
     }
-    const QFont font = PanelFont(pointSize);
-    window_.Panel().SetPanelFont(font);
-    const QFontMetrics metrics(font);
-    cellWidth = metrics.horizontalAdvance(QChar('W'));
-    textHeight = metrics.height();
+    const CellFont& font = CellFontOf(pointSize);
+    window_.Panel().SetPanelFontSize(pointSize);
+    cellWidth = font.Cell();
+    textHeight = font.Height();
 }
 
 void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv41::Rgb bg) {
@@ -213,47 +211,22 @@ void QtPlatform::DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv4
     const int width = static_cast<int>(text.size()) * g.CellWidth;
     QPainter& painter = window_.Panel().Canvas(QRect(x, y, width, g.CellHeight));
     painter.fillRect(x, y, width, g.CellHeight, ToQt(bg));
-    DrawCells(painter, x, y, text, window_.Panel().PanelFont(), ToQt(fg));
+    DrawCells(painter, x, y, text, CellFontOf(window_.Panel().PanelFontSize()), ToQt(fg));
 }
 
 bool QtPlatform::DrawLabel(int x, int y, std::string_view text, int pointSize, kv41::Rgb colour) {
-    const QFont font = PanelFont(pointSize);
-    const QFontMetrics metrics(font);
-    const QRect area(x, y, static_cast<int>(text.size()) * metrics.horizontalAdvance(QChar('W')),
-                     metrics.height());
+    const CellFont& font = CellFontOf(pointSize);
+    const QRect area(x, y, static_cast<int>(text.size()) * font.Cell(), font.Height());
     DrawCells(window_.Panel().Canvas(area), x, y, text, font, ToQt(colour));
     return true;
 }
 
-// Each character in its own cell, whatever the font's own advance. A run of plain characters
-// goes in one call when the font's advance is exactly the cell's width, which puts every glyph
-// where a call of its own would.
+// Each character in its own cell, whatever the font's own advance.
 void QtPlatform::DrawCells(QPainter& painter, int x, int y, std::string_view text,
-                           const QFont& font, const QColor& colour) {
+                           const CellFont& font, const QColor& colour) {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(font);
     painter.setPen(colour);
-    const QFontMetrics metrics(font);
-    const int cell = metrics.horizontalAdvance(QChar('W'));
-    const bool wholeRuns = QFontMetricsF(font).horizontalAdvance(QChar('W')) == cell;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (text[i] == ' ') {
-            ++i;
-            continue;
-        }
-        const int left = x + static_cast<int>(i) * cell;
-        if (!wholeRuns) {
-            DrawCellCharacter(painter, left, y, static_cast<unsigned char>(text[i]), metrics);
-            ++i;
-            continue;
-        }
-        // The rest in one go, without the blanks at its end: the background is filled already.
-        const std::size_t end = text.find_last_not_of(' ') + 1;
-        painter.drawText(QPoint(left, y + metrics.ascent()),
-                         QString::fromLatin1(text.data() + i, static_cast<qsizetype>(end - i)));
-        return;
-    }
+    font.Draw(painter, x, y, text);
 }
 
 void QtPlatform::FillRect(int x1, int y1, int x2, int y2, kv41::Rgb colour) {
@@ -325,11 +298,13 @@ void QtPlatform::Present() {
 }
 
 // Whatever the game has drawn goes on the screen before control passes to the event loop, so
-// that a prompt, a flash or a ringing bell stands on the screen while the game waits.
+// that a prompt, a flash or a ringing bell stands on the screen while the game waits. The
+// status bar's repaints, posted, go with the first events that the loop then takes. They are
+// not sent here apart from the other posted events: Qt would take those as still pending, and
+// its glib event dispatcher, nested in the game's loop, would spin instead of sleeping and lose
+// the wake-up of an X event, leaving a click unread until the next one came.
 void QtPlatform::PresentChanges() {
     window_.Panel().PresentChanges();
-    // The status bar and the other widgets whose texts changed: their repaints are waiting.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
 void QtPlatform::SetCaption(const std::string& caption) {

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "wave_player.h"
 
+class CellFont;
 class MainWindow;
 
 class QtPlatform : public kv41::Platform {
@@ -78,8 +79,8 @@ private:
     // A bare settings file name stands in the program directory.
     std::string SettingsFilePath(const std::string& file);
     static QRect ShapeArea(int x1, int y1, int x2, int y2, int penWidth);
-    static void DrawCells(QPainter& painter, int x, int y, std::string_view text, const QFont& font,
-                          const QColor& colour);
+    static void DrawCells(QPainter& painter, int x, int y, std::string_view text,
+                          const CellFont& font, const QColor& colour);
     int RunBox(QMessageBox::Icon icon, const std::string& text,
                QMessageBox::StandardButtons buttons, int helpContext);
 

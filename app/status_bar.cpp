@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "model/status_bar_layout.h"
 #include "panel_font.h"
 
 namespace {
@@ -59,33 +60,24 @@ void StatusBar::SetTexts(const kv41::StatusTexts& status) {
 }
 
 void StatusBar::Layout(int fontSize, int w, int h, int width) {
-    const int half = h / 2;
-    const int height = 2 * h;
-    setFixedSize(width, height);
+    setFixedSize(width, 2 * h);
+    const kv41::StatusBarPlaces places = kv41::LayOutStatusBar(w, h, width);
+    auto place = [](QWidget* control, const kv41::BarBox& box, const QFont& font) {
+        control->setFont(font);
+        control->setGeometry(box.Left, box.Top, box.Width, box.Height);
+    };
     const QFont small = SansFont(fontSize - 2);
     const QFont large = SansFont(fontSize);
     // The numbers change every minute: a fixed-width face keeps them from jumping about.
     const QFont numbers = TypewriterFont(std::max(5, fontSize - 2));
-    // An anchor 12 cells wide at the left edge; the points follow it.
-    const int anchorRight = 12 * w;
-    // The anchor holds the word that the automatic signalman is at work.
-    signalman_->setFont(SansFont(std::max(5, fontSize - 3)));
-    signalman_->setGeometry(4, 1, anchorRight - 6, height - 2);
-    pointsCaption_->setFont(small);
-    pointsCaption_->setGeometry(anchorRight + 5, half + 1, 15 * w - 30, h);
-    pointsValue_->setFont(numbers);
-    pointsValue_->setGeometry(pointsCaption_->geometry().right() + 1 + 5, half + 1, 5 * w - 10, h);
-    timeValue_->setFont(TypewriterFont(fontSize));
-    timeValue_->setGeometry(width - 14 * w - 5, half, 14 * w, h + 2);
-    timeCaption_->setFont(small);
-    const int captionWidth = 8 * (w - 2);
-    timeCaption_->setGeometry(timeValue_->x() - captionWidth - 5, 2, captionWidth, height - 4);
-    speedCaption_->setFont(small);
-    speedCaption_->setGeometry(width / 2 - (6 * w - 7), half + 1, 6 * w - 7, h);
-    speedValue_->setFont(numbers);
-    speedValue_->setGeometry(width / 2 + 5, half + 1, 10 * w - 15, h);
-    for (QPushButton* button : {slower_, faster_, fast_}) button->setFont(large);
-    slower_->setGeometry(speedCaption_->x() - (4 * w + 5) - w, half, 4 * w + 5, h);
-    faster_->setGeometry(speedValue_->x() + speedValue_->width() + w, half, 4 * w + 5, h);
-    fast_->setGeometry(faster_->x() + faster_->width() + w, half, 6 * w + 5, h);
+    place(signalman_, places.Signalman, SansFont(std::max(5, fontSize - 3)));
+    place(pointsCaption_, places.PointsCaption, small);
+    place(pointsValue_, places.PointsValue, numbers);
+    place(timeValue_, places.TimeValue, TypewriterFont(fontSize));
+    place(timeCaption_, places.TimeCaption, small);
+    place(speedCaption_, places.SpeedCaption, small);
+    place(speedValue_, places.SpeedValue, numbers);
+    place(slower_, places.Slower, large);
+    place(faster_, places.Faster, large);
+    place(fast_, places.Fast, large);
 }

@@ -3,12 +3,12 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
-#include <QtEndian>
+
+#include "framework/sounds.h"
 
 namespace {
 
@@ -29,31 +29,6 @@ void WaitWhile(Condition condition, int limitMs) {
 
 }  // namespace
 
-int WaveDurationMs(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return 0;
-    const QByteArray header = file.read(12);
-    if (header.size() < 12 || !header.startsWith("RIFF") || header.mid(8, 4) != "WAVE") return 0;
-    quint32 byteRate = 0;
-    // Walk the chunks: "fmt " gives the rate, "data" the length.
-    while (!file.atEnd()) {
-        const QByteArray chunk = file.read(8);
-        if (chunk.size() < 8) return 0;
-        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
-        if (chunk.startsWith("fmt ")) {
-            const QByteArray format = file.read(size);
-            if (format.size() < 12) return 0;
-            byteRate = qFromLittleEndian<quint32>(format.constData() + 8);
-        } else if (chunk.startsWith("data")) {
-            if (byteRate == 0) return 0;
-            return static_cast<int>(static_cast<quint64>(size) * 1000 / byteRate);
-        } else if (!file.seek(file.pos() + size + (size & 1))) {
-            return 0;
-        }
-    }
-    return 0;
-}
-
 WavePlayer::WavePlayer() = default;
 WavePlayer::~WavePlayer() = default;
 
@@ -63,7 +38,7 @@ bool WavePlayer::HaveOutput() {
 }
 
 void WavePlayer::PlaySync(const QString& path) {
-    const int duration = WaveDurationMs(path);
+    const int duration = kv41::WaveLengthMs(path.toStdString());
     if (duration <= 0 || !HaveOutput()) return;
     auto& effect = effects_[path];
     if (!effect) {

@@ -19,7 +19,3 @@ private:
     std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
     int outputKnown_ = -1;  // -1 not yet asked, 0 none, 1 there is one
 };
-
-// The playing time of a PCM wave file in milliseconds, read from its header; 0 if the file is
-// not a wave file.
-int WaveDurationMs(const QString& path);

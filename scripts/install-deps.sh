@@ -12,7 +12,7 @@ packages=(
   xvfb xauth
   fonts-dejavu-core
   lintian desktop-file-utils appstream mmdebstrap
-  openbox imagemagick xdotool x11-apps x11-utils
+  openbox imagemagick xdotool x11-apps x11-utils libxtst-dev
 )
 
 missing=()

@@ -1,5 +1,9 @@
 #include "framework/sounds.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+
 #include "framework/text_grid.h"
 #include "game_state.h"
 #include "platform/platform.h"
@@ -17,6 +21,12 @@ namespace {
 
 constexpr int TapperGap = 50;
 constexpr int BellGap = 70;
+
+uint32_t LittleEndian(const char* bytes) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[i]);
+    return value;
+}
 
 bool HasGroupFile(int beats) {
     return (beats >= 1 && beats <= 5) || beats == 8;
@@ -83,6 +93,37 @@ void PlayBoxBellGroups(GameState& g, int box, std::span<const int> groups) {
         PlaySound(g, BoxBellWave(box, beats));
         Pause(g, BellGap);
     }
+}
+
+// Walks the chunks: "fmt " gives the bytes per second, "data" the length.
+int WaveLengthMs(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char header[12];
+    if (!file.read(header, 12) || std::string_view(header, 4) != "RIFF" ||
+        std::string_view(header + 8, 4) != "WAVE") {
+        return 0;
+    }
+    uint32_t byteRate = 0;
+    char chunk[8];
+    while (file.read(chunk, 8)) {
+        const uint32_t size = LittleEndian(chunk + 4);
+        const std::string_view name(chunk, 4);
+        if (name == "fmt ") {
+            char format[12];
+            if (size < 12 || !file.read(format, 12)) return 0;
+            byteRate = LittleEndian(format + 8);
+            file.seekg(size - 12 + (size & 1), std::ios::cur);
+        } else if (name == "data") {
+            // A header that claims more sound than the file holds would hold the game up.
+            const auto start = file.tellg();
+            file.seekg(0, std::ios::end);
+            const uint64_t held = std::min<uint64_t>(size, file.tellg() - start);
+            return byteRate == 0 ? 0 : static_cast<int>(held * 1000 / byteRate);
+        } else {
+            file.seekg(std::streamoff{size} + (size & 1), std::ios::cur);
+        }
+    }
+    return 0;
 }
 
 }  // namespace kv41

@@ -47,4 +47,8 @@ void PlayTapperGroups(GameState& g, std::span<const int> groups);
 // sound off as well, so the code takes the same time.
 void PlayBoxBellGroups(GameState& g, int box, std::span<const int> groups);
 
+// How long a wave file plays, in milliseconds, from its header: a synchronous player waits that
+// long whatever the audio system reports. 0 for a file that is missing or not a wave file.
+int WaveLengthMs(const std::string& path);
+
 }  // namespace kv41

@@ -53,9 +53,10 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
         }
         return;
     }
-    // The time of every click, as the first beat of a code should the click start one.
+    // The time of every click, as the first beat of a code should the click start one. The
+    // press is answered at once: no pause follows it, so that what the click does is on the
+    // screen as the hand leaves the button.
     g.TapTimes[1] = g.ClickTime;
-    if (live) g.Host->Sleep(100);
 }
 
 void OnKeyPress(GameState& g, char key) {

@@ -8,6 +8,8 @@
 #include "game_state.h"
 #include "model/clock.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
+#include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
 
@@ -61,11 +63,12 @@ SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why
     return Bell(g, box, code, why);
 }
 
-// Some train in hand answers the code the box accepted.
+// Some train in hand, not waiting for another at the junction, answers the code the box
+// accepted.
 bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
     for (int i = 0; i < trains.Count; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
-        if (BoxAhead(g, t) == box &&
+        if (BoxAhead(g, t) == box && !GivesWay(g, t) && !WaitsAtJunction(g, trains, t) &&
             LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
             return true;
     }
@@ -204,7 +207,8 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         move = Ring(g, box, code, "is line clear for " + TrainName(g, ahead) + "?");
         return true;
     }
-    if (box == 4 && ShuntForwardNeeded(g, trains) && g.BoxShuntForward[4] == 0) {
+    if (box == 4 && ShuntForwardNeeded(g, trains) && g.BoxShuntForward[4] == 0 &&
+        !PellingfordDepartureDue(g)) {
         move = Ring(g, box, BellShuntForward, "the up train for the sidings must use the LMS loop");
         return true;
     }

@@ -10,6 +10,9 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
+#include "signalman/loop_crossing.h"
+#include "signalman/overtaking.h"
+#include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
 #include "signalman/trains_in_hand.h"
@@ -110,9 +113,23 @@ bool ClearedFor(const GameState& g, const Leg& leg, int train) {
     return leg.Signal != 30 || !(head == 18 || head == 19 || head == 20) || g.SectNext[head] == 17;
 }
 
+// A down train stands across the road into the sidings (section 9) at a starter still at danger.
+// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
+// and the down train's line ahead may itself wait for an up train there (the branch stays
+// blocked until a train off it is clear of the junction).
+bool DownTrainHeldAtStarter(const GameState& g, int train) {
+    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
+    for (int s : {9, 11}) {
+        int other = g.SectTrain[s];
+        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
+    }
+    return false;
+}
+
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
-void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
+void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
+    int train = trains.Train[static_cast<std::size_t>(rank)];
     Route route = RouteOf(g, train);
     int head = HeadSection(g, train);
     auto hold = [](std::array<int, LeverCount + 1>& by, int lever, int rank) {
@@ -121,12 +138,20 @@ void MarkHeld(const GameState& g, int train, int rank, Holds& held) {
     };
     // A train for the sidings that must wait for its road holds nothing it has not cleared.
     bool waiting = g.TrainTo[train] == YardLine && !ReceptionRoadFree(g, train);
+    // Nor one that is to let the other line's train through the junction first: its home
+    // signal's points would stand in that train's way.
+    bool letsOtherThrough = WaitsAtJunction(g, trains, train);
     for (int i = 0; i < route.Count; ++i) {
         const Leg& leg = *route.Legs[static_cast<std::size_t>(i)];
         if (!StillNeeds(leg, head)) continue;
         bool passed = !SignalStillNeeded(leg, head);
         bool cleared = passed || ClearedFor(g, leg, train);
-        if (!cleared && waiting) break;
+        // (And one in the LMS loop that cannot back out past a down train held at its starter:
+        // the up main's points to the loop go back meanwhile for the up trains behind it.)
+        bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
+                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) ||
+                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
+        if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
@@ -189,19 +214,6 @@ bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, c
     return true;
 }
 
-// A down train stands across the road into the sidings (section 9) at a starter still at danger.
-// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
-// and the down train's line ahead may itself wait for an up train there (the branch stays
-// blocked until a train off it is clear of the junction).
-bool DownTrainHeldAtStarter(const GameState& g, int train) {
-    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
-    for (int s : {9, 11}) {
-        int other = g.SectTrain[s];
-        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
-    }
-    return false;
-}
-
 // While a departure from the yard is due, a train for the sidings is let past the home signal
 // only when the sidings home can be cleared for it at once: the yard shows clear and the road
 // in is free. Once the yard shows clear it puts the departure out on the yard road at the turn
@@ -224,8 +236,9 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
         int t = trains.Train[static_cast<std::size_t>(i)];
         int head = HeadSection(g, t);
         int box = BoxAhead(g, t);
-        if (g.TrainFrom[t] == YardLine && (head == 18 || head == 19 || head == 20) &&
-            (box == 3 || box == 4) && OutgoingBlock(g, box) == TrainOnLine)
+        if ((g.TrainFrom[t] == YardLine || PutAside(g, t)) &&
+            (head == 18 || head == 19 || head == 20) && (box == 3 || box == 4) &&
+            OutgoingBlock(g, box) == TrainOnLine)
             return true;
     }
     return false;
@@ -253,6 +266,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
         return false;
     if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
+    if (leg.Signal == 49 && LoopTrainWaits(g, train)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
@@ -284,7 +298,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int lever = frame.FirstMove;
     if (frame.FirstIsPull) {
         if (!PullWouldPass(g, lever) || TrainCheckRefuses(g, lever)) return false;
-        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train));
+        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train) + AsideWords(g, train));
     } else {
         if (!RestoreWouldPass(g, lever)) return false;
         move = LeverMoveOf(g, lever, false, "to set the road for " + TrainName(g, train));
@@ -296,8 +310,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
 
 bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& move) {
     Holds held;
-    for (int i = 0; i < trains.Count; ++i)
-        MarkHeld(g, trains.Train[static_cast<std::size_t>(i)], i, held);
+    for (int i = 0; i < trains.Count; ++i) MarkHeld(g, trains, i, held);
 
     // Behind the trains: every lever no train needs goes back, signals first.
     for (int kind : {LeverDistant, LeverStop, LeverPoints, LeverFpl}) {
@@ -309,16 +322,23 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
         }
     }
 
-    // A signal cleared for a train still on the line from the box in rear, which stops the
-    // signalman accepting another box's train, goes back for the moment (distant first): the
-    // other offer is taken, then the signal is cleared again.
+    // A signal cleared for a train still far off (on the line from the box in rear, or in the
+    // long section beyond it), which stops the signalman accepting another box's train, goes
+    // back for the moment, distant first and with the signals ahead of it that must stand at
+    // danger for it to be cleared again: the other offer is taken, then they are cleared again.
     for (int l : {3, 13, 2, 47, 50, 49}) {
         auto rank = static_cast<std::size_t>(held.Cleared[static_cast<std::size_t>(l)]);
         if (IsNormal(g, l) || rank >= static_cast<std::size_t>(trains.Count) ||
-            !HoldsUpAnOffer(g, l) || HeadSection(g, trains.Train[rank]) != 0)
+            !HoldsUpAnOffer(g, l) || !FarFromSignal(g, trains.Train[rank], l))
             continue;
-        for (int lever : {1, 51, l}) {
-            if (IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
+        std::array<int, 9> order{1, 51};
+        std::size_t n = 2;
+        for (int entry : g.LeverPullLock[l])
+            if (entry > 0 && entry <= LeverCount && g.LeverKind[entry] == LeverStop)
+                order[n++] = entry;
+        order[n] = l;
+        for (int lever : order) {
+            if (lever != 0 && IsReversed(g, lever) && RestoreWouldPass(g, lever)) {
                 move = LeverMoveOf(g, lever, false, "for the moment, to accept the train offered");
                 return true;
             }
@@ -351,6 +371,9 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             // The up home and the branch homes, where trains from Pellingford and Brenley meet,
             // are not given to a train still on the line from its box: the other may come first.
             if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
+            // Nor to one that is to let the other through the junction first.
+            if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
+            if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }

@@ -36,12 +36,9 @@ printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 StartDisplay
 sleep 1
 
-# The window takes a press while it waits only once another event comes from the X server
-# (seen with Xvfb), so the pointer is nudged while the game runs, as a hand on a mouse does.
-nudge() { xdotool mousemove_relative -- 1 0 mousemove_relative -- -1 0; }
 count() { grep -c -- "$2" "$1" 2>/dev/null || true; }
-seen() {  # until file $1 has $3 lines matching $2, nudging; else fails saying $4
-    for _ in $(seq 100); do [ "$(count "$1" "$2")" -ge "$3" ] && return; nudge; sleep 0.2; done
+seen() {  # until file $1 has $3 lines matching $2; else fails saying $4
+    for _ in $(seq 100); do [ "$(count "$1" "$2")" -ge "$3" ] && return; sleep 0.2; done
     fail "$4"
 }
 visible() {  # the first visible window named $1, waited for
@@ -49,7 +46,6 @@ visible() {  # the first visible window named $1, waited for
     for _ in $(seq 100); do
         found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
         [ -n "$found" ] && break
-        nudge
         sleep 0.2
     done
     [ -n "$found" ] || fail "no window named $1"
@@ -58,7 +54,6 @@ visible() {  # the first visible window named $1, waited for
 other_window() {  # until a window other than the game's has the keyboard: a dialog came
     for _ in $(seq 100); do
         [ "$(xdotool getactivewindow 2>/dev/null || true)" != "$window" ] && return
-        nudge
         sleep 0.2
     done
     fail "$1"
@@ -82,8 +77,6 @@ click() {  # a real press on panel cell $1, $2, held a moment as a hand would
     xdotool mousedown 1
     sleep 0.08
     xdotool mouseup 1
-    sleep 0.05
-    xdotool mousemove_relative -- 1 0
     sleep "${3:-0.3}"
 }
 lever() {  # lever $1 moved: its handle, then the confirming click a row above, as a hand would
@@ -98,7 +91,7 @@ lever() {  # lever $1 moved: its handle, then the confirming click a row above, 
 minute() { count "$work/trace" "^time:"; }
 wait_minutes() {  # until the clock has run $1 more minutes
     local until=$(($(minute) + $1))
-    for _ in $(seq 600); do [ "$(minute)" -ge "$until" ] && return; nudge; sleep 0.2; done
+    for _ in $(seq 600); do [ "$(minute)" -ge "$until" ] && return; sleep 0.2; done
     fail "the clock stood still"
 }
 game_menu() {  # the Game menu's item $2 places away from its first, going $1 (Up: from its last)

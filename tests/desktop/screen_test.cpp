@@ -1,16 +1,11 @@
 // The desktop program as the player meets it: the real kv41 under Xvfb with a window manager,
 // driven by real X input, judged by what the screen itself shows.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <fstream>
 #include <iostream>
-#include <memory>
-#include <regex>
-#include <sstream>
 #include <thread>
 
-#include "x_session.h"
+#include "program_run.h"
 
 namespace desktop {
 namespace {
@@ -22,162 +17,14 @@ constexpr Rgb ErrorRed{255, 40, 40};
 constexpr Rgb CallYellow{255, 255, 72};
 constexpr Rgb HeldRed{160, 32, 32};
 constexpr int MessageRow = 31;
-constexpr int LeverRow = 27;       // where a click takes a lever
-constexpr int LeverFrameRow = 25;  // where the levers are drawn
+constexpr int LeverRow = 27;  // where a click takes a lever
 constexpr int BoxHeadingRow = 13;
 
-std::unique_ptr<XSession> x;
-
-// Files of this run: other runs of the tests may share the temporary directory.
-std::string RunFile(const std::string& name) {
-    return testing::TempDir() + name + "_" + std::to_string(getpid());
-}
-
-void Keep(const Screen& screen, const std::string& name) {
-    screen.SavePpm(RunFile(name) + ".ppm");
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The caption the help window shows for a topic: the title of its page.
-std::string HelpCaption(int topic) {
-    const std::string page =
-        FileText(std::string(KV41_HELP_DIR) + "/" + std::to_string(topic) + ".html");
-    std::smatch title;
-    std::regex_search(page, title, std::regex("<title>([^<]*)</title>"));
-    return "Tarrock Junction Help: " + title[1].str();
-}
-
-// One run of the program, with its trace; it tells where its panel lies in its window.
-class Game {
-public:
-    explicit Game(std::vector<std::string> args) {
-        static int runs = 0;
-        trace_ = RunFile("kv41_trace_" + std::to_string(++runs)) + ".txt";
-        args.insert(args.begin(), {KV41_PROGRAM, "--trace"});
-        program_.Start(args, trace_);
-        started_ = WaitFor([this] { return Locate(); }, 20s).has_value();
-    }
-
-    bool Started() const { return started_; }
-    Process& Program() { return program_; }
-    unsigned long Window() const { return window_; }
-    std::string Trace() const { return FileText(trace_); }
-
-    // The middle of a panel cell on the screen.
-    std::pair<int, int> Cell(int column, int row) const {
-        const Rect client = Client();
-        return {client.X + panelX_ + (column - 1) * cellWidth_ + cellWidth_ / 2,
-                client.Y + panelY_ + (row + 1) * cellHeight_ + cellHeight_ / 2};
-    }
-    Rect Row(int row) const {
-        const Rect client = Client();
-        return {client.X + panelX_, client.Y + panelY_ + (row + 1) * cellHeight_, 100 * cellWidth_,
-                cellHeight_};
-    }
-    // The status bar above the panel: two rows high.
-    Rect StatusBar() const {
-        const Rect client = Client();
-        return {client.X + panelX_, client.Y + panelY_, 100 * cellWidth_, 2 * cellHeight_};
-    }
-    // Clicks on the status bar's empty left end, which only give the window the focus. The
-    // window manager keeps the release of a click that focuses a window, and the program then
-    // takes the next press for the same button held down: the second click puts that right.
-    void Focus() const {
-        const Rect bar = StatusBar();
-        x->Click(bar.X + 4, bar.Y + 4);
-        std::this_thread::sleep_for(600ms);  // not a double click
-        x->Click(bar.X + 4, bar.Y + 4);
-        std::this_thread::sleep_for(600ms);
-    }
-    void ClickCell(int column, int row) const {
-        const auto [px, py] = Cell(column, row);
-        x->Click(px, py);
-    }
-    // Waits until the session has drawn its lever frame and the message line is clear.
-    bool PanelReady() const {
-        const bool ready =
-            WaitFor(
-                [this] {
-                    const Screen s = x->Grab();
-                    return s.Lit(Row(LeverFrameRow)) > 0 && s.Lit(Row(MessageRow)) == 0;
-                },
-                30s)
-                .has_value();
-        if (!ready) {
-            const Screen s = x->Grab();
-            Keep(s, "desktop_panel_not_ready");
-            const Rect r = Row(LeverFrameRow);
-            std::cout << "panel not ready: screen " << s.Width << "x" << s.Height
-                      << ", lever row at " << r.X << "," << r.Y << " " << r.Width << "x" << r.Height
-                      << " lit " << s.Lit(r) << ", message line lit " << s.Lit(Row(MessageRow))
-                      << "\n";
-        }
-        return ready;
-    }
-
-private:
-    // The window's client area, read once it is on the screen: the window stays where it is.
-    Rect Client() const {
-        if (client_.Width == 0) client_ = x->Geometry(window_);
-        return client_;
-    }
-
-    bool Locate() {
-        const std::string text = Trace();
-        const auto at = text.rfind("layout: window ");
-        if (at == std::string::npos) return false;
-        std::istringstream line(text.substr(at + 15));
-        char sep = 0;
-        std::string word;
-        line >> window_ >> word >> panelX_ >> sep >> panelY_ >> word >> cellWidth_ >> sep >>
-            cellHeight_;
-        if (window_ == 0 || x->Geometry(window_).Width == 0) return false;
-        // Settled when two readings agree.
-        const Rect first = x->Geometry(window_);
-        std::this_thread::sleep_for(200ms);
-        const Rect second = x->Geometry(window_);
-        return first.X == second.X && first.Y == second.Y && first.Width == second.Width;
-    }
-
-    Process program_;
-    std::string trace_;
-    bool started_ = false;
-    unsigned long window_ = 0;
-    int panelX_ = 0, panelY_ = 0, cellWidth_ = 1, cellHeight_ = 1;
-    mutable Rect client_{0, 0, 0, 0};
-};
-
-class Desktop : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        if (!x) x = std::make_unique<XSession>();
-    }
-    static void TearDownTestSuite() { x.reset(); }
-    void SetUp() override { ASSERT_TRUE(x->Ready()) << "no X display with a window manager"; }
-};
-
-// A window appears whose caption matches, within the time.
-bool Appears(const std::string& caption, std::chrono::milliseconds limit = 10s) {
-    return WaitFor([&] { return x->FindWindow(caption) != 0; }, limit).has_value();
-}
-
-// Clicks a cell until the condition holds on the screen, at most twice: under this window
-// manager a click now and then does not reach the program at all, and a player would click
-// again. What is judged is what the screen shows once a click has arrived.
-std::optional<std::chrono::milliseconds> ClickUntil(const Game& game, int column, int row,
-                                                    const std::function<bool()>& shown) {
-    for (int attempt = 1; attempt <= 2; ++attempt) {
-        game.ClickCell(column, row);
-        if (const auto after = WaitFor(shown, 3s)) return after;
-        std::cout << "nothing shown after the click on " << column << "," << row << "\n";
-    }
-    return std::nullopt;
+// Clicks a cell once; how long it took the screen to show the answer, if it did.
+std::optional<std::chrono::milliseconds> AnswerToClick(const Game& game, int column, int row,
+                                                       const std::function<bool()>& shown) {
+    game.ClickCell(column, row);
+    return WaitFor(shown, 3s);
 }
 
 TEST_F(Desktop, ErrorFlashAndLeverPromptStandOnTheScreenWhileTheGameWaits) {
@@ -189,14 +36,14 @@ TEST_F(Desktop, ErrorFlashAndLeverPromptStandOnTheScreenWhileTheGameWaits) {
 
     // Lever 10 is spare: the error flashes red for two seconds, then the line is clear again.
     const auto flash =
-        ClickUntil(game, 11, LeverRow, [&] { return x->Grab().Count(line, ErrorRed) > 200; });
+        AnswerToClick(game, 11, LeverRow, [&] { return x->Grab().Count(line, ErrorRed) > 200; });
     ASSERT_TRUE(flash) << "the error flash never reached the screen";
     Keep(x->Grab(), "desktop_error_flash");
     EXPECT_TRUE(WaitFor([&] { return x->Grab().Lit(line) == 0; }, 5s)) << "the flash stays";
 
     // Lever 46: the prompt asks for the confirming click, and stays while the game waits.
     const auto prompt =
-        ClickUntil(game, 47, LeverRow, [&] { return x->Grab().Count(line, White) > 100; });
+        AnswerToClick(game, 47, LeverRow, [&] { return x->Grab().Count(line, White) > 100; });
     ASSERT_TRUE(prompt) << "the lever prompt never reached the screen";
     std::cout << "lever prompt on the screen " << prompt->count() << " ms after the click\n";
     const Screen withPrompt = x->Grab();
@@ -259,10 +106,14 @@ TEST_F(Desktop, ClosingAsksNoPlaysOnYesShowsTheRatingAndEndsTheProgram) {
     EXPECT_EQ(game.Program().WaitExit(10s), std::optional<int>(0));
 }
 
+// F1 on the start screen opens its topic; closing the window ends the program.
 TEST_F(Desktop, ClosingTheStartScreenEndsTheProgramAtOnce) {
     Game game({});
     ASSERT_TRUE(game.Started());
     ASSERT_TRUE(Appears("^Tarrock Junction Signal Box Summer 1954$"));
+    x->Activate(game.Window());
+    x->Key("F1");
+    EXPECT_TRUE(Appears("^" + HelpCaption(125) + "$"));
     x->CloseByFrame(game.Window());
     EXPECT_EQ(game.Program().WaitExit(10s), std::optional<int>(0));
 }
@@ -287,6 +138,15 @@ TEST_F(Desktop, F1OpensTheTopicOfTheWindowInFront) {
         x->Activate(x->FindWindow(w.Caption));
         x->Key("F1");
         EXPECT_TRUE(Appears("^" + HelpCaption(w.Topic) + "$")) << w.Caption;
+        // Asked for again, the window is brought up to date where it stands, on the screen.
+        const Rect frame = x->Frame(x->FindWindow(w.Caption));
+        x->Activate(game.Window());
+        x->Key(w.Key);
+        std::this_thread::sleep_for(500ms);
+        EXPECT_EQ(x->Frame(x->FindWindow(w.Caption)), frame) << w.Caption;
+        EXPECT_TRUE(frame.X >= 0 && frame.Y >= 0 && frame.X + frame.Width <= x->Area().Width &&
+                    frame.Y + frame.Height <= x->Area().Height)
+            << w.Caption;
     }
     // The panel itself, then the bell code list of box 1 and the options window.
     x->Activate(game.Window());

@@ -1,211 +1,225 @@
-// The desktop program's own windows and helpers, built offscreen: what they show and what they
-// hand back to the game.
+// The desktop program's windows and dialogs as the player meets them: where they stand on the
+// screen, what they hand back to the game (seen in the replay the program records), and what
+// the start screen looks like after a resume that did not happen.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+#include <thread>
 
-#include "bell_code_dialog.h"
-#include "controls/bell_codes.h"
-#include "controls/bell_window.h"
-#include "info_window_dialog.h"
-#include "options_dialog.h"
-#include "status_bar.h"
-#include "wave_player.h"
+#include "program_run.h"
 
+namespace desktop {
 namespace {
 
-QStringList MemoTexts(const QWidget& window) {
-    QStringList texts;
-    for (const QPlainTextEdit* memo : window.findChildren<QPlainTextEdit*>()) {
-        texts << memo->toPlainText();
+using namespace std::chrono_literals;
+
+constexpr int BoxHeadingRow = 13;
+const std::string Title = "^Tarrock Junction Signal Box Summer 1954$";
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.Width > 0 && inner.X >= outer.X && inner.Y >= outer.Y &&
+           inner.X + inner.Width <= outer.X + outer.Width &&
+           inner.Y + inner.Height <= outer.Y + outer.Height;
+}
+
+// The whole window, frame and caption included, is on the screen, centred by its frame.
+bool CentredOnScreen(unsigned long window) {
+    const Rect frame = x->Frame(window);
+    const Rect screen = x->Area();
+    const int right = screen.Width - frame.X - frame.Width;
+    const int bottom = screen.Height - frame.Y - frame.Height;
+    const bool centred =
+        Inside(frame, screen) && std::abs(frame.X - right) <= 1 && std::abs(frame.Y - bottom) <= 1;
+    if (!centred) {
+        std::cout << "frame " << frame.X << "," << frame.Y << " " << frame.Width << "x"
+                  << frame.Height << " on " << screen.Width << "x" << screen.Height << "\n";
     }
-    return texts;
+    return centred;
 }
 
-TEST(WaveDuration, ReadsTheLengthFromTheHeaderAndRefusesOtherFiles) {
-    QTemporaryDir dir;
-    const QString wave = dir.filePath("one.wav");
-    QFile file(wave);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    // Half a second of 16-bit mono at 22050 samples a second, with an extra chunk first.
-    const quint32 rate = 22050, bytes = rate;
-    auto put = [&file](quint32 value, int size) {
-        for (int i = 0; i < size; ++i) file.putChar(static_cast<char>((value >> (8 * i)) & 0xff));
-    };
-    file.write("RIFF");
-    put(4 + 8 + 4 + 8 + 16 + 8 + bytes, 4);
-    file.write("WAVE");
-    file.write("LIST");
-    put(4, 4);
-    file.write("INFO");
-    file.write("fmt ");
-    put(16, 4);
-    put(1, 2);
-    put(1, 2);
-    put(rate, 4);
-    put(rate * 2, 4);
-    put(2, 2);
-    put(16, 2);
-    file.write("data");
-    put(bytes, 4);
-    file.write(QByteArray(static_cast<int>(bytes), '\0'));
-    file.close();
-    EXPECT_EQ(WaveDurationMs(wave), 500);
-
-    QFile text(dir.filePath("text.wav"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("not a sound at all");
-    text.close();
-    EXPECT_EQ(WaveDurationMs(text.fileName()), 0);
-    EXPECT_EQ(WaveDurationMs(dir.filePath("missing.wav")), 0);
-}
-
-TEST(WavePlayer, ReturnsPromptlyWhateverTheFile) {
-    QTemporaryDir dir;
-    QFile text(dir.filePath("broken.wav"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("RIFF....WAVE");
-    text.close();
-    WavePlayer player;
-    QElapsedTimer clock;
-    clock.start();
-    player.PlaySync(text.fileName());
-    player.PlaySync(dir.filePath("missing.wav"));
-    EXPECT_LT(clock.elapsed(), 1000);
-}
-
-TEST(BellCodeDialog, ListsEveryCodeWithTheSuggestedOneSelected) {
-    BellCodeDialog dialog(10, kv41::BellTrainOut);
-    auto* list = dialog.findChild<QListWidget*>();
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), kv41::BellCodeLast + 1);
-    for (int code = 0; code <= kv41::BellCodeLast; ++code) {
-        EXPECT_EQ(list->item(code)->text().toStdString(), kv41::BellListLine(code));
+// A visible window whose caption matches, other than the one given, or 0.
+unsigned long OtherWindow(const std::string& pattern, unsigned long except) {
+    std::istringstream ids(x->Run("xdotool search --onlyvisible --name '" + pattern + "'"));
+    unsigned long id = 0;
+    while (ids >> id) {
+        if (id != except) return id;
     }
-    EXPECT_EQ(list->currentRow(), kv41::BellTrainOut);
-    // Tall enough to show every code without scrolling.
-    EXPECT_GE(list->height(), list->sizeHintForRow(0) * (kv41::BellCodeLast + 1));
+    return 0;
 }
 
-TEST(BellCodeDialog, OkSendsTheSelectedCodeCancelSendsNothing) {
-    for (const char* button : {"OK", "Cancel"}) {
-        BellCodeDialog dialog(10, 0);
-        dialog.findChild<QListWidget*>()->setCurrentRow(3);
-        for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-            if (b->text() == button) b->click();
-        }
-        if (QString(button) == "OK") {
-            EXPECT_EQ(dialog.Chosen(), 3);
-        } else {
-            EXPECT_FALSE(dialog.Chosen().has_value());
-        }
+// Whatever follows the given text in the replay.
+std::string ReplayAfter(const Game& game, const std::string& text) {
+    const std::string replay = game.Replay();
+    const auto at = replay.find(text);
+    return at == std::string::npos ? std::string() : replay.substr(at + text.size());
+}
+
+TEST_F(Desktop, TheWholeWindowLiesOnTheScreenCentredByItsFrame) {
+    for (const auto& [width, height] : {std::pair{1366, 768}, std::pair{1920, 1080}}) {
+        x.reset();
+        x = std::make_unique<XSession>(width, height);
+        ASSERT_TRUE(x->Ready());
+        Game game({});
+        ASSERT_TRUE(game.Started());
+        EXPECT_TRUE(WaitFor([&] { return CentredOnScreen(game.Window()); }, 5s))
+            << "at " << width << "x" << height;
     }
 }
 
-TEST(BellCodeDialog, TheCloseButtonDoesNotDismissIt) {
-    BellCodeDialog dialog(10, 0);
-    QCloseEvent close;
-    QApplication::sendEvent(&dialog, &close);
-    EXPECT_FALSE(close.isAccepted());
-}
-
-TEST(OptionsDialog, OpensWithTheGameValuesAndReturnsTheChoices) {
-    kv41::OptionValues current;
-    current.SoundOn = false;
-    current.ScoreLogging = true;
-    current.RulesLMR = true;
-    current.AutoSave = true;
-    current.MainFontSize = 12;
-    current.InfoFontSize = 9;
-    OptionsDialog dialog(current, 14, nullptr);
-    kv41::OptionValues unchanged = dialog.Chosen();
-    EXPECT_FALSE(unchanged.SoundOn);
-    EXPECT_TRUE(unchanged.ScoreLogging);
-    EXPECT_TRUE(unchanged.RulesLMR);
-    EXPECT_FALSE(unchanged.RulesWR);
-    EXPECT_TRUE(unchanged.AutoSave);
-    EXPECT_EQ(unchanged.MainFontSize, 12);
-    EXPECT_EQ(unchanged.InfoFontSize, 9);
-
-    for (QRadioButton* button : dialog.findChildren<QRadioButton*>()) {
-        if (button->text() == "WR 1960") button->setChecked(true);
-    }
-    for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
-        if (box->text() == "AutoSave") EXPECT_FALSE(box->isEnabled()) << "shown, not changeable";
-        if (box->text() == "&Sound") box->setChecked(true);
-    }
-    kv41::OptionValues chosen = dialog.Chosen();
-    EXPECT_TRUE(chosen.RulesWR);
-    EXPECT_FALSE(chosen.RulesLMR);
-    EXPECT_TRUE(chosen.SoundOn);
-}
-
-TEST(InfoWindowDialog, PutsEachPaneOfLinesInItsOwnMemo) {
-    kv41::InfoWindow held;
-    held.Name = "held";
-    held.Caption = "Trains held at  6.05";
-    held.Heads = {"Up Trains Held", "Down Trains Held", "Trains waiting to leave yard",
-                  "Next departure from Exchange Sidings", "Due   Expected   To"};
-    for (int i = 1; i <= 12; ++i) held.Lines.push_back("line " + std::to_string(i));
-    held.Lines.push_back("Nothing expected in next hour");
-    InfoWindowDialog dialog;
-    dialog.ShowSnapshot(held, {3, 6, 3, 1}, 10);
-    EXPECT_EQ(dialog.windowTitle(), "Trains held at  6.05");
-    const QStringList memos = MemoTexts(dialog);
-    ASSERT_EQ(memos.size(), 3);
-    EXPECT_EQ(memos[0], "line 1\nline 2\nline 3");
-    EXPECT_EQ(memos[1].count('\n'), 5);
-    EXPECT_TRUE(memos[2].startsWith("line 10"));
-    QStringList heads;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) heads << label->text();
-    EXPECT_TRUE(heads.contains("Next departure from Exchange Sidings"));
-
-    // Asked again, the window shows the new snapshot instead of adding to the old one.
-    held.Lines[0] = "changed";
-    dialog.ShowSnapshot(held, {3, 6, 3, 1}, 12);
-    const QStringList again = MemoTexts(dialog);
-    ASSERT_EQ(again.size(), 3);
-    EXPECT_TRUE(again[0].startsWith("changed"));
-}
-
-// Whatever the font size, the status bar's controls stay inside the bar and apart.
-TEST(StatusBar, ControlsFitTheBarAtEveryFontSize) {
-    StatusBar bar([] {}, [] {}, [] {});
-    for (int size = 6; size <= 20; ++size) {
-        const QFontMetrics metrics(QFont("monospace", size));
-        const int w = metrics.horizontalAdvance('W');
-        const int h = metrics.height() + 1;
-        const int width = 100 * w + 5;
-        bar.Layout(size, w, h, width);
-        const QList<QWidget*> controls = bar.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        ASSERT_EQ(controls.size(), 10);
-        for (int i = 0; i < controls.size(); ++i) {
-            const QRect a = controls[i]->geometry();
-            EXPECT_TRUE(QRect(0, 0, width, 2 * h).contains(a))
-                << "size " << size << " control " << i;
-            for (int j = i + 1; j < controls.size(); ++j) {
-                EXPECT_FALSE(a.intersects(controls[j]->geometry()))
-                    << "size " << size << " controls " << i << " and " << j;
+// The start screen's "Resume Saved Game": the right one of the two light buttons below the
+// title, found from the bottom of the window up.
+std::optional<std::pair<int, int>> ResumeButton(const Screen& s, const Rect& client) {
+    for (int y = client.Y + client.Height - 1; y > client.Y; --y) {
+        int first = -1, count = 0;
+        for (int px = client.X + client.Width / 2; px < client.X + client.Width; ++px) {
+            const Rgb c = s.At(px, y);
+            if (c.Red > 200 && c.Green > 200 && c.Blue > 200) {
+                if (first < 0) first = px;
+                ++count;
             }
         }
+        if (count > 100) return std::pair{first + count / 2, y - 10};
+    }
+    return std::nullopt;
+}
+
+TEST_F(Desktop, ACancelledOrFailedResumeLeavesTheStartScreenAsItWas) {
+    Game game({});
+    ASSERT_TRUE(game.Started());
+    const std::string corrupt = game.Directory() + "/corrupt.sav";
+    std::ofstream(corrupt) << "KV41\nnot a position at all\n";
+    const Rect client = game.Client();
+    auto settled = [&] {
+        x->Run("xdotool mousemove 0 0");  // no button lit by the pointer
+        Screen s = x->Grab();
+        while (true) {
+            std::this_thread::sleep_for(300ms);
+            Screen again = x->Grab();
+            if (again.SameAs(s, client)) return again;
+            s = again;
+        }
+    };
+    const Screen before = settled();
+    const auto button = ResumeButton(before, client);
+    ASSERT_TRUE(button) << "no Resume Saved Game button on the start screen";
+
+    for (const bool cancel : {true, false}) {
+        x->Click(button->first, button->second);
+        ASSERT_TRUE(Appears("^Open$")) << "no file dialog";
+        const unsigned long dialog = x->FindWindow("^Open$");
+        x->Activate(dialog);
+        if (cancel) {
+            x->Key("Escape");
+        } else {
+            x->Key("ctrl+a");
+            x->Run("xdotool type --delay 20 '" + corrupt + "'");
+            x->Key("Return");
+            // The load fails with a box that names the file.
+            unsigned long box = 0;
+            ASSERT_TRUE(
+                WaitFor([&] { return (box = OtherWindow(Title, game.Window())) != 0; }, 10s));
+            EXPECT_NE(game.Trace().find("Invalid saved game \n" + corrupt), std::string::npos);
+            x->Activate(box);
+            x->Key("Return");
+            EXPECT_TRUE(WaitFor([&] { return OtherWindow(Title, game.Window()) == 0; }, 5s));
+        }
+        EXPECT_TRUE(WaitFor([&] { return x->FindWindow("^Open$") == 0; }, 5s));
+        const Screen after = settled();
+        EXPECT_TRUE(after.SameAs(before, client))
+            << (cancel ? "cancelled" : "failed") << " resume changed the start screen";
+        if (!after.SameAs(before, client))
+            Keep(after, cancel ? "resume_cancelled" : "resume_failed");
+        EXPECT_TRUE(game.Program().Running());
+    }
+}
+
+// Options opened in a session show the game's values (here from the settings file) and hand
+// back only what the player changed; a smaller panel font lays the window out again, centred.
+TEST_F(Desktop, OptionsShowTheGameValuesAndTakeTheChoices) {
+    Game game({"--new", "4", "1"}, "[KV41]\nLog=1\nSound=0\n");
+    ASSERT_TRUE(game.Started());
+    ASSERT_TRUE(game.PanelReady());
+    const std::string options = "^TOLA Game Options$";
+    auto layouts = [&] {
+        const std::string trace = game.Trace();
+        int count = 0;
+        for (auto at = trace.find("layout:"); at != std::string::npos;
+             at = trace.find("layout:", at + 1))
+            ++count;
+        return count;
+    };
+    const int laidOut = layouts();
+    x->Activate(game.Window());
+    x->Key("alt+o");
+    ASSERT_TRUE(Appears(options));
+    x->Activate(x->FindWindow(options));
+    x->Key("F1");
+    EXPECT_TRUE(Appears("^" + HelpCaption(710) + "$"));
+    x->Activate(x->FindWindow(options));
+    // Wait on error ticked; then the main window's font bar, next in turn, to its smallest.
+    x->Key("alt+w");
+    std::this_thread::sleep_for(300ms);  // the mnemonic is taken before the keys that follow
+    x->Key("Tab Home Return");
+    ASSERT_TRUE(WaitFor([&] { return x->FindWindow(options) == 0; }, 5s));
+    EXPECT_TRUE(WaitFor([&] { return !ReplayAfter(game, "option wait on").empty(); }, 5s));
+    const std::string changed = ReplayAfter(game, "option autosave off\n");
+    EXPECT_EQ(changed.find("option log"), std::string::npos) << changed;
+    EXPECT_EQ(changed.find("option sound"), std::string::npos) << changed;
+    EXPECT_NE(changed.find("option wait on"), std::string::npos) << changed;
+    EXPECT_TRUE(WaitFor([&] { return layouts() > laidOut; }, 5s))
+        << "the panel font did not change";
+    EXPECT_TRUE(WaitFor([&] { return CentredOnScreen(game.Window()); }, 5s));
+}
+
+// The bell code list: the window manager's close leaves it open, Cancel sends nothing whatever
+// is chosen, OK sends the code chosen.
+TEST_F(Desktop, TheBellCodeListSendsTheChosenCodeWithOkOnly) {
+    Game game({"--new", "4", "1"});
+    ASSERT_TRUE(game.Started());
+    ASSERT_TRUE(game.PanelReady());
+    const std::string list = "^Select bell code to send$";
+    game.Focus();
+    for (const char* keys : {"Down Down Down Escape", "Down Down Down Return"}) {
+        game.ClickCell(2, BoxHeadingRow);
+        ASSERT_TRUE(Appears(list)) << "no bell code list";
+        const unsigned long window = x->FindWindow(list);
+        EXPECT_TRUE(Inside(x->Frame(window), x->Area()));
+        x->Activate(window);
+        x->Key("alt+F4");
+        std::this_thread::sleep_for(500ms);
+        EXPECT_NE(x->FindWindow(list), 0u) << "closed by the window manager";
+        x->Activate(window);
+        x->Key(keys);
+        EXPECT_TRUE(WaitFor([&] { return x->FindWindow(list) == 0; }, 5s));
+    }
+    EXPECT_TRUE(WaitFor([&] { return game.Replay().find("bell 1 3") != std::string::npos; }, 5s));
+    const std::string replay = game.Replay();
+    EXPECT_LT(replay.find("bell 1 0"), replay.find("bell 1 3")) << replay;
+}
+
+TEST_F(Desktop, AMissingHelpOrFontFileEndsTheProgramNamingIt) {
+    for (const std::string missing : {"KV41.qch", "TOLA.TTF"}) {
+        const std::string directory = ProgramCopy({missing});
+        const std::string errors = RunFile("kv41_missing_file") + ".txt";
+        Process program;
+        program.Start({directory + "/kv41"}, errors);
+        const std::string what = missing == "KV41.qch" ? "Help" : "Font";
+        const std::string text = "Program cannot continue:\n" + what + " file missing  " +
+                                 directory + "/" + missing +
+                                 "\nPlease see Error Messages page in Help";
+        EXPECT_TRUE(WaitFor([&] { return FileText(errors).find(text) != std::string::npos; }, 10s))
+            << FileText(errors);
+        // The box that says so; its OK ends the program.
+        unsigned long box = 0;
+        const std::string search =
+            "xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) + " 2>/dev/null";
+        EXPECT_TRUE(WaitFor([&] { return (box = std::stoul("0" + x->Run(search))) != 0; }, 10s));
+        x->Activate(box);
+        x->Key("Return");
+        EXPECT_EQ(program.WaitExit(10s), std::optional<int>(1)) << missing;
     }
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+}  // namespace desktop

@@ -19,9 +19,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int ScreenWidth = 1366;
-constexpr int ScreenHeight = 768;
-
 uint32_t BigEndian(const unsigned char* p) {
     return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
 }
@@ -128,13 +125,12 @@ void Process::Stop() {
     }
 }
 
-XSession::XSession() {
+XSession::XSession(int width, int height) : width_(width), height_(height) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) return;
     // The server writes the display number it found free on the descriptor it is given.
     const std::string fd = std::to_string(pipeEnds[1]);
-    const std::string size =
-        std::to_string(ScreenWidth) + "x" + std::to_string(ScreenHeight) + "x24";
+    const std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
     // TrueColor, so that the pixels read back are the colours drawn.
     server_.Start({"Xvfb", "-displayfd", fd, "-screen", "0", size, "-cc", "4", "-nolisten", "tcp"});
     close(pipeEnds[1]);
@@ -244,9 +240,7 @@ void XSession::Click(int x, int y) const {
     Run("xdotool mouseup 1");
 }
 
-// The close button stands at the right end of the window manager's caption, above the
-// client area.
-void XSession::CloseByFrame(unsigned long window) const {
+Rect XSession::Frame(unsigned long window) const {
     std::istringstream extents(
         Run("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS 2>/dev/null"));
     std::string text;
@@ -255,10 +249,19 @@ void XSession::CloseByFrame(unsigned long window) const {
     const auto eq = text.find('=');
     if (eq == std::string::npos ||
         std::sscanf(text.c_str() + eq + 1, "%d, %d, %d, %d", &left, &right, &top, &bottom) != 4) {
-        return;
+        return {0, 0, 0, 0};
     }
     const Rect client = Geometry(window);
-    Click(client.X + client.Width + right - top / 2, client.Y - top / 2);
+    return {client.X - left, client.Y - top, client.Width + left + right,
+            client.Height + top + bottom};
+}
+
+// The close button stands at the right end of the window manager's caption, above the
+// client area.
+void XSession::CloseByFrame(unsigned long window) const {
+    const Rect frame = Frame(window);
+    const int caption = Geometry(window).Y - frame.Y;
+    if (frame.Width > 0) Click(frame.X + frame.Width - caption / 2, frame.Y + caption / 2);
 }
 
 void XSession::Key(const std::string& keys) const {

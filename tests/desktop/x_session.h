@@ -19,6 +19,7 @@ struct Rgb {
 
 struct Rect {
     int X, Y, Width, Height;
+    bool operator==(const Rect&) const = default;
 };
 
 // One picture of the whole screen.
@@ -58,10 +59,11 @@ private:
 
 class XSession {
 public:
-    XSession();
+    explicit XSession(int width = 1366, int height = 768);
     ~XSession();
     bool Ready() const { return ready_; }
     const std::string& Display() const { return display_; }
+    Rect Area() const { return {0, 0, width_, height_}; }
 
     // A command's standard output, run on this display.
     std::string Run(const std::string& command) const;
@@ -71,6 +73,8 @@ public:
     unsigned long FindWindow(const std::string& pattern) const;
     // Client area of a window on the screen.
     Rect Geometry(unsigned long window) const;
+    // The whole window with the frame the window manager has drawn round it.
+    Rect Frame(unsigned long window) const;
     void Click(int x, int y) const;
     void Key(const std::string& keys) const;
     // A click on the close button of the window's frame.
@@ -81,6 +85,7 @@ private:
     Process server_;
     Process manager_;
     std::string display_;
+    int width_, height_;
     bool ready_ = false;
 };
 

@@ -1,4 +1,5 @@
 #include "model/clock.h"
+#include "model/status_bar_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,33 @@ TEST(Clock, FastButtonAndEndOfSpeedUp) {
     EXPECT_FALSE(g.FastMode);
     EXPECT_EQ(g.QuietTicks, 20);
     EXPECT_EQ(game.host.TimerMs, 5000);
+}
+
+// At every panel font size, each control of the status bar lies inside the bar, apart from the
+// others (the panel font's cells are about twice as high as wide).
+TEST(StatusBarLayout, ControlsFitTheBarApartAtEveryCellSize) {
+    for (int w = 4; w <= 22; ++w) {
+        for (int h : {2 * w - 1, 2 * w + 1}) {
+            const int width = 100 * w + 5;
+            const StatusBarPlaces p = LayOutStatusBar(w, h, width);
+            const BarBox boxes[] = {p.Signalman,   p.PointsCaption, p.PointsValue, p.TimeValue,
+                                    p.TimeCaption, p.SpeedCaption,  p.SpeedValue,  p.Slower,
+                                    p.Faster,      p.Fast};
+            for (std::size_t i = 0; i < std::size(boxes); ++i) {
+                const BarBox& a = boxes[i];
+                EXPECT_TRUE(a.Left >= 0 && a.Top >= 0 && a.Width > 0 && a.Right() <= width &&
+                            a.Top + a.Height <= 2 * h)
+                    << "cell " << w << "x" << h << " control " << i;
+                for (std::size_t j = i + 1; j < std::size(boxes); ++j) {
+                    const BarBox& b = boxes[j];
+                    const bool apart = a.Right() <= b.Left || b.Right() <= a.Left ||
+                                       a.Top + a.Height <= b.Top || b.Top + b.Height <= a.Top;
+                    EXPECT_TRUE(apart)
+                        << "cell " << w << "x" << h << " controls " << i << ", " << j;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace kv41

@@ -24,10 +24,12 @@ struct EventWait : ::testing::Test, testing::FreshGame {
 };
 
 TEST_F(EventWait, AClickEndsTheWaitWithoutAStepAndATickWithOne) {
+    const int before = host.VirtualMs;
     host.QueueClick(99, 5);
     WaitForAction(g);
     EXPECT_FALSE(g.AwaitingAction);
     EXPECT_FALSE(g.ClickPending);
+    EXPECT_EQ(host.VirtualMs, before);  // taken at once: no pause after the press
     host.QueueTick();
     WaitForAction(g);
     EXPECT_TRUE(g.AwaitingAction);

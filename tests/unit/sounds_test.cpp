@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
 
 #include "test_support.h"
 
@@ -32,6 +33,34 @@ TEST(Sounds, BellCodeKeepsItsRhythmWithSoundOff) {
     PlayTapperGroups(game.g, groups);
     EXPECT_TRUE(game.host.Transcript.empty());
     EXPECT_GT(game.host.VirtualMs - start, 0);
+}
+
+// A wave file's length comes from its header, past chunks it does not know; anything else, and
+// a header that claims more sound than the file holds, does not hold the game up.
+TEST(Sounds, WaveLengthFromTheHeader) {
+    const std::string dir = testing::TestProgramDirectory();
+    auto write = [&dir](const std::string& name, const std::string& bytes) {
+        std::ofstream(dir + "/" + name, std::ios::binary) << bytes;
+        return dir + "/" + name;
+    };
+    auto le = [](uint32_t value, int size) {
+        std::string bytes;
+        for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+        return bytes;
+    };
+    // Half a second of 16-bit mono at 22050 samples a second, an odd-sized chunk before it.
+    const uint32_t rate = 22050;
+    const std::string format = "fmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(rate, 4) +
+                               le(rate * 2, 4) + le(2, 2) + le(16, 2);
+    const std::string head = "RIFF" + le(0, 4) + "WAVE" + "LIST" + le(3, 4) + "INF" + '\0' + format;
+    const std::string sound(rate, '\0');
+    EXPECT_EQ(WaveLengthMs(write("half.wav", head + "data" + le(rate, 4) + sound)), 500);
+    EXPECT_EQ(WaveLengthMs(write("short.wav", head + "data" + le(0xfffffff0, 4) + sound)), 500);
+    EXPECT_EQ(WaveLengthMs(write("text.wav", "not a sound at all")), 0);
+    EXPECT_EQ(WaveLengthMs(write("cut.wav", head.substr(0, 30))), 0);
+    EXPECT_EQ(WaveLengthMs(write("noformat.wav", "RIFF" + le(0, 4) + "WAVE" + "data" + le(8, 4))),
+              0);
+    EXPECT_EQ(WaveLengthMs(dir + "/missing.wav"), 0);
 }
 
 }  // namespace kv41

@@ -1,0 +1,283 @@
+#include "signalman/regulation.h"
+
+#include <algorithm>
+#include <array>
+
+#include "controls/bell_codes.h"
+#include "controls/track_queries.h"
+#include "running/box_rules.h"
+#include "running/section_entry.h"
+#include "running/yard.h"
+#include "signalman/overtaking.h"
+#include "signalman/route_legs.h"
+
+namespace kv41 {
+
+namespace {
+
+// His reckoning is in tenths of a minute, by line (1 Pellingford, 2 the branch) and train group.
+// From entering the area to the up platform with the road clear all the way.
+constexpr int RunIn[3][4] = {{}, {0, 41, 55, 80}, {0, 60, 70, 88}};
+// From a stand at the home signal to the platform.
+constexpr int FromHome[3][4] = {{}, {0, 8, 10, 13}, {0, 12, 14, 17}};
+// From starting away from the platform until the tail is clear of the starter's section.
+constexpr int ClearRun[4] = {0, 10, 12, 16};
+// A branch passenger's stop at the platform, with the braking and starting.
+constexpr int PlatformStop = 8;
+// Until the line to the box ahead is clear: offered and accepted, another train's line clear
+// cancelled first, or a train gone before still in the section.
+constexpr int OfferTime = 3;
+constexpr int CancelAndOfferTime = 6;
+constexpr int SectionStillHeld = 20;
+// From leaving the platform until train out of section for it comes from the box ahead.
+constexpr int ThroughSection = 30;
+// The distant must be off a minute and a half before the platform for a clear road.
+constexpr int ClearRoadLead = 15;
+// Running times vary with the drivers: a little is added to the reckoning.
+constexpr int Margin = 2;
+
+constexpr std::array<int, 3> Approach[3] = {{}, {29, 30, 31}, {27, 26, 25}};
+// Past the home signal, short of the platform.
+constexpr std::array<int, 4> PastHome[3] = {{}, {10, 32}, {24, 28, 13, 32}};
+constexpr int EntrySection[3] = {0, 29, 27};
+constexpr int HomeSignal[3] = {0, 2, 3};
+
+// The home signal is off for the train on its approach: to the junction or, off the branch, into
+// the down sidings.
+bool HomeCleared(const GameState& g, int line) {
+    return IsReversed(g, HomeSignal[line]) || (line == 2 && IsReversed(g, 13));
+}
+
+// Past its home signal on the way to the platform (off the branch, section 24 leads on to the
+// down sidings too).
+bool PastHomeToPlatform(const GameState& g, int line, int head) {
+    if (line == 2 && head == 24) return g.SectNext[24] == 28;
+    return ListHolds(PastHome[line], head);
+}
+
+int Now(const GameState& g) {
+    return g.ClockNow * 10 + 10 - g.MinuteTick;
+}
+
+struct Contender {
+    int Train = 0;
+    int Line = 0;
+    int Group = 0;
+    int Box = 0;         // the box ahead
+    int Arrive = 0;      // at the platform, given the road
+    int Deadline = 0;    // the last minute it may be there without a charge
+    int Bonus = 0;       // a clear road it may still earn
+    int LineFree = 0;    // when the line to the box ahead can be clear for it
+    bool Stops = false;  // a branch passenger calls at the platform
+    bool HasLineClear = false;
+};
+
+int ClearRoadPoints(int trainClass) {
+    if (trainClass == 1) return 3;
+    if (trainClass <= 4) return 2;
+    return trainClass >= 6 && trainClass <= 8 ? 1 : 0;
+}
+
+// A train from Pellingford or off the branch for Hollowmer Jn or Radlow Rd Jn whose turn at the
+// junction is still open: accepted or offered, or in the area short of its home signal with
+// that signal still at danger.
+bool Contends(const GameState& g, int t, Contender& c) {
+    int line = g.TrainFrom[t];
+    if ((line != 1 && line != 2) || (g.TrainTo[t] != 4 && g.TrainTo[t] != 5)) return false;
+    // A slow train put aside runs into the down sidings, clear of the platform line.
+    if (PutAside(g, t)) return false;
+    int head = 0;
+    if (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) {
+        head = g.TrainSect[t];
+        if (!ListHolds(Approach[line], head) || HomeCleared(g, line)) return false;
+    } else if (g.TrainState[t] != TrainAccepted &&
+               !(IsBookedOrReported(g, t) && g.BoxOfferedTrain[line] == t)) {
+        return false;
+    }
+    int now = Now(g);
+    c.Train = t;
+    c.Line = line;
+    c.Group = TrainGroup(g, t);
+    c.Box = BoxOfLine(g.TrainTo[t]);
+    int entry = 0;
+    if (head == 0) {
+        entry = std::max(DuePlusLate(g, t) - LeadA(g, line, t), g.ClockNow) * 10;
+        if (g.TrainState[t] != TrainAccepted) entry = std::max(entry, now + OfferTime);
+    } else {
+        entry = g.TrainTimes[t][RegTesReceived] * 10;
+    }
+    c.Arrive = std::max(entry + RunIn[line][c.Group], now + FromHome[line][c.Group]);
+    c.Deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
+    bool stillToEarn = line == 1 && (head == 0 || head == EntrySection[line]);
+    c.Bonus = stillToEarn ? ClearRoadPoints(g.TrainClass[t]) : 0;
+    c.Stops = line == 2 && g.TrainClass[t] == 2;
+    int code = LineClearCode(g.TrainClass[t], g.TrainTo[t]);
+    switch (OutgoingBlock(g, c.Box)) {
+    case LineClear:
+        c.HasLineClear = g.BoxAcceptedCode[c.Box] == code;
+        c.LineFree = now + (c.HasLineClear ? 0 : CancelAndOfferTime);
+        break;
+    case LineBlocked: c.LineFree = now + OfferTime; break;
+    default: c.LineFree = now + SectionStillHeld; break;
+    }
+    return true;
+}
+
+int Penalty(const Contender& c, int arrive) {
+    return std::max(0, (arrive + Margin) / 10 - c.Deadline);
+}
+
+// Minutes lost, less clear roads earned, with `first` given the junction before `second`.
+int Cost(const Contender& first, const Contender& second) {
+    int cost = Penalty(first, first.Arrive);
+    if (first.LineFree <= first.Arrive - ClearRoadLead) cost -= first.Bonus;
+    int leaves = std::max(first.Arrive + (first.Stops ? PlatformStop : 0), first.LineFree);
+    int clear = leaves + ClearRun[first.Group];
+    int arrives = std::max(second.Arrive, clear + FromHome[second.Line][second.Group]);
+    cost += Penalty(second, arrives);
+    // Behind the first on the same line ahead, the second's line clear waits for the first to
+    // be through the section.
+    int lineFree = second.LineFree;
+    if (first.Box == second.Box) lineFree = std::max(lineFree, leaves + ThroughSection + OfferTime);
+    if (clear <= second.Arrive - ClearRoadLead && lineFree <= second.Arrive - ClearRoadLead)
+        cost -= second.Bonus;
+    return cost;
+}
+
+// `a` is to have the junction before `b`.
+bool GoesFirst(const Contender& a, const Contender& b) {
+    int ab = Cost(a, b), ba = Cost(b, a);
+    if (ab != ba) return ab < ba;
+    // Equal: the one that has the line ahead already, then the one there first.
+    if (a.HasLineClear != b.HasLineClear) return a.HasLineClear;
+    if (a.Arrive != b.Arrive) return a.Arrive < b.Arrive;
+    return a.Train < b.Train;
+}
+
+// A train from the line that has been given the junction and is not yet at the platform.
+bool HasTheJunction(const GameState& g, int t, int line) {
+    if (g.TrainFrom[t] != line || (g.TrainTo[t] != 4 && g.TrainTo[t] != 5)) return false;
+    if (g.TrainState[t] != TrainRunning && g.TrainState[t] != TrainStanding) return false;
+    int head = g.TrainSect[t];
+    return PastHomeToPlatform(g, line, head) ||
+           (ListHolds(Approach[line], head) && IsReversed(g, HomeSignal[line]));
+}
+
+}  // namespace
+
+bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train) {
+    Contender c, other;
+    if (!Contends(g, train, c)) return false;
+    int otherLine = c.Line == 1 ? 2 : 1;
+    bool found = false;
+    for (int i = 0; i < trains.Count && !found; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        // One already given the junction has the line ahead first too.
+        if (t != train && HasTheJunction(g, t, otherLine)) return true;
+        found = t != train && g.TrainFrom[t] == otherLine && Contends(g, t, other);
+    }
+    int offered = g.BoxOfferedTrain[otherLine];
+    if (!found && offered != 0) found = Contends(g, offered, other);
+    return found && GoesFirst(other, c);
+}
+
+namespace {
+
+// Down trains from Hollowmer Jn, from entering the area to the down platform with the road clear,
+// and from a stand at the down home; a train off the loop, from entering the area to the loop
+// home, and from there until it is clear of the down main's road.
+constexpr int RunDown[4] = {0, 17, 20, 24};
+constexpr int FromDownHome[4] = {0, 8, 11, 14};
+constexpr int RunToLoopHome = 65;
+constexpr int AcrossDownMain = 20;
+
+// When a down train for Pellingford or the branch, not yet given its home signal, would be at
+// the down platform with the road clear; 0 for any other train.
+int DownArrival(const GameState& g, int t) {
+    if (g.TrainFrom[t] != 4 || (g.TrainTo[t] != 1 && g.TrainTo[t] != 2)) return 0;
+    int group = TrainGroup(g, t);
+    int now = Now(g);
+    if (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) {
+        int head = g.TrainSect[t];
+        if ((head != 1 && head != 43 && head != 2) || IsReversed(g, 50)) return 0;
+        int in = g.TrainTimes[t][RegTesReceived] * 10;
+        return std::max(in + RunDown[group], now + FromDownHome[group]);
+    }
+    int entry = std::max(DuePlusLate(g, t) - LeadA(g, 3, t), g.ClockNow) * 10;
+    if (g.TrainState[t] != TrainAccepted) entry = std::max(entry, now + OfferTime);
+    return entry + RunDown[group];
+}
+
+// When an up train for Hollowmer Jn from Pellingford or off the branch will want the up starter,
+// which the loop train's road holds locked while it crosses (for a clear road, a minute and a
+// half before the platform); 0 when it does not.
+int StarterWanted(const GameState& g, int t) {
+    int line = g.TrainFrom[t];
+    if ((line != 1 && line != 2) || g.TrainTo[t] != 4 || IsReversed(g, 4)) return 0;
+    Contender c;
+    if (Contends(g, t, c)) return c.Arrive - ClearRoadLead;
+    int head = g.TrainSect[t];
+    bool there =
+        HasTheJunction(g, t, line) || ((head == 33 || head == 34) && g.SectTrain[head] == t);
+    return there && OutgoingBlock(g, 3) != TrainOnLine ? Now(g) : 0;
+}
+
+}  // namespace
+
+bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train) {
+    if (g.TrainFrom[train] != 5 || IsReversed(g, 49)) return false;
+    int head = HeadSection(g, train);
+    int now = Now(g);
+    int atHome = now;
+    if (head == 0) {
+        atHome =
+            std::max(DuePlusLate(g, train) - LeadA(g, 4, train), g.ClockNow) * 10 + RunToLoopHome;
+    } else if (head == 4) {
+        atHome = std::max(g.TrainTimes[train][RegTesReceived] * 10 + RunToLoopHome, now);
+    } else if (head != 5) {
+        return false;
+    }
+    int across = atHome + AcrossDownMain;
+    auto costsTime = [&](int t) {
+        int wanted = StarterWanted(g, t);
+        if (wanted != 0) return wanted < across;
+        int arrive = DownArrival(g, t);
+        if (arrive == 0) return false;
+        int deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
+        int behind = std::max(arrive, across + FromDownHome[TrainGroup(g, t)]);
+        return (behind + Margin) / 10 > std::max(deadline, (arrive + Margin) / 10);
+    };
+    for (int i = 0; i < trains.Count; ++i)
+        if (costsTime(trains.Train[static_cast<std::size_t>(i)])) return true;
+    // And the trains the boxes offer, or the next Hollowmer Jn will (the trains approaching
+    // window).
+    for (int t :
+         {g.BoxOfferedTrain[1], g.BoxOfferedTrain[2], g.BoxOfferedTrain[3], g.LineTrains[4][0]})
+        if (IsTrain(g, t) && IsBookedOrReported(g, t) && costsTime(t)) return true;
+    return false;
+}
+
+bool FarFromSignal(const GameState& g, int train, int signal) {
+    int head = HeadSection(g, train);
+    if (head == 0) return true;
+    switch (signal) {
+    case 2: return head == EntrySection[1];
+    case 3:
+    case 13: return head == EntrySection[2];
+    default: return false;
+    }
+}
+
+bool PellingfordDepartureDue(const GameState& g) {
+    constexpr int Soon = 10, LongOverdue = 10;
+    for (int s : {18, 19, 20}) {
+        int t = g.SectTrain[s];
+        if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1) return true;
+    }
+    int next = g.LineTrains[YardLine][0];
+    return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 1 &&
+           DuePlusLate(g, next) <= g.ClockNow + Soon &&
+           DuePlusLate(g, next) >= g.ClockNow - LongOverdue;
+}
+
+}  // namespace kv41

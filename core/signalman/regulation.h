@@ -1,0 +1,31 @@
+#pragma once
+// Regulation at the junction. Up trains from Pellingford and off the branch for Hollowmer Jn or
+// Radlow Rd Jn meet on the up platform line, which one of them has at a time, and the first
+// through takes the line to the box ahead too. Before either has its home signal the signalman
+// reckons, from the timetable and the trains approaching, the register and the panel, when each
+// would reach the platform if given the road and how late it may be there, and lets through
+// first the one whose going first costs the fewer minutes lost and clear roads missed.
+#include "signalman/trains_in_hand.h"
+
+namespace kv41 {
+
+// Another train is to have the junction before this one: its home signal stays at danger, and
+// it is not offered on to the box ahead, until that one has its road.
+bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
+
+// A train off the LMS loop for the sidings crosses the down main's road on its way in: it is not
+// given the loop home while a down train for Pellingford or the branch would lose time at the
+// platform waiting for it to be across.
+bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
+
+// A signal cleared for a train still far off on its approach, which stops the signalman
+// accepting another box's offer, may go back for the moment and be cleared again once the offer
+// is taken: the train is still on the line from its box, or in the long section beyond it.
+bool FarFromSignal(const GameState& g, int train, int signal);
+
+// A departure for Pellingford, which draws out onto the LMS loop and back, stands in the sidings
+// or the held window shows it due within ten minutes (and not long overdue): the loop is not
+// given to an up train for the sidings before it, which would keep it there the longer.
+bool PellingfordDepartureDue(const GameState& g);
+
+}  // namespace kv41

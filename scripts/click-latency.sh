@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# A timed run of the desktop program as the player meets it, on a 1920x1080 X server of its
+# own (Xvfb) with a window manager (openbox), at the largest panel font that fits:
+#   1. the full panel paint, 500 times (kv41's own paint-timing);
+#   2. real clicks on a lever of the frame through the XTest extension, timed from the press
+#      to the first changed pixel of the root window (build/bin/kv41_click_latency): the
+#      first press of each move puts the lever's prompt on the message line, the confirming
+#      press moves the lever in the frame.
+#
+#     scripts/click-latency.sh [CLICKS] [LEVER]      (defaults: 200 clicks on lever 21)
+#
+# Run it after a build (cmake --build build), on a machine as quiet as can be had: the figures
+# are the machine's as much as the program's. The game's clock stands still meanwhile (the
+# timer is set to an hour), the sounds are off, so that nothing but the clicks changes the areas
+# watched.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+clicks=${1:-200}
+lever=${2:-21}
+bin=$PWD/build/bin
+[ -x "$bin/kv41" ] && [ -x "$bin/kv41_click_latency" ] ||
+    { echo "build kv41 and kv41_click_latency first (cmake --build build)"; exit 2; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    tail -20 "$work/trace" 2>/dev/null || true
+    exit 1
+}
+
+# The program with its files in a directory of its own, its settings there: no sound.
+mkdir -p "$work/bin"
+cp "$bin/kv41" "$bin/TOLA.TTF" "$bin"/*.wav "$bin"/*.qch "$work/bin/"
+printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
+
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -1 "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+
+cd "$work"
+"$work/bin/kv41" --new 4 1 --tick-ms 3600000 --trace --at 3000 paint-timing:500 \
+    2>"$work/trace" >/dev/null &
+pids+=($!)
+for _ in $(seq 300); do grep -q "^paint timing: present" "$work/trace" && break; sleep 0.1; done
+grep "^paint timing" "$work/trace" || fail "no paint timing"
+
+read -r _ _ window _ origin _ _ < <(grep "^layout: window" "$work/trace" | tail -1)
+read -r _ cw ch sh < <(grep "^grid:" "$work/trace" | tail -1)
+[ -n "$window" ] && [ -n "$cw" ] || fail "no layout in the trace"
+panelX=${origin%,*}
+panelY=${origin#*,}
+left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
+top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+x0=$((left + panelX))
+y0=$((top + panelY + sh))  # the top of the panel's first row
+# The lever is clicked in the middle of its cell in row 27; the prompt stands on row 31, the
+# lever in its column of the frame, rows 23 to 29.
+clickX=$((x0 + lever * cw + cw / 2))
+clickY=$((y0 + 26 * ch + ch / 2))
+message="$x0,$((y0 + 30 * ch)),$((10 * cw)),$ch"
+frame="$((x0 + lever * cw)),$((y0 + 22 * ch)),$cw,$((7 * ch))"
+echo "font cell ${cw}x${ch}, lever $lever at $clickX,$clickY"
+# A first click gives the window the focus, as a player's does.
+xdotool mousemove $((x0 + 4)) $((y0 - sh + 4)) click 1
+sleep 1
+"$bin/kv41_click_latency" --count "$clicks" \
+    "$clickX,$clickY:$message" "$clickX,$clickY:$frame"
