@@ -10,7 +10,6 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
-#include "signalman/loop_crossing.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
@@ -266,7 +265,6 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
         return false;
     if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
-    if (leg.Signal == 49 && LoopTrainWaits(g, train)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
         !LineClearIsFor(g, trains, train, leg) || HoldsUpAnOffer(g, leg.Signal))
