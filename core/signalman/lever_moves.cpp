@@ -148,7 +148,8 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         // (And one in the LMS loop that cannot back out past a down train held at its starter:
         // the up main's points to the loop go back meanwhile for the up trains behind it.)
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
-                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) ||
+                        (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) ||
+                                              BacksOutAfterUpTrain(g, trains, train))) ||
                         (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
@@ -263,7 +264,9 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine && g.SectTrain[8] != train)
         return false;
-    if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
+    if (leg.Signal == 45 &&
+        (DownTrainHeldAtStarter(g, train) || BacksOutAfterUpTrain(g, trains, train)))
+        return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||

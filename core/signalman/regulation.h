@@ -18,6 +18,11 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 // platform waiting for it to be across.
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
 
+// A train in the LMS loop backing out to the sidings stands across the up main's road to the
+// starter: it is not backed out while a train from Pellingford that can still earn its clear
+// road would want the starter before it is clear (for twenty-five minutes at most).
+bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train);
+
 // A signal cleared for a train still far off on its approach, which stops the signalman
 // accepting another box's offer, may go back for the moment and be cleared again once the offer
 // is taken: the train is still on the line from its box, or in the long section beyond it.

@@ -148,6 +148,32 @@ TEST(Regulation, AnOfferWaitsWhileATrainFromPellingfordRunsInForItsClearRoad) {
     EXPECT_FALSE(OfferWaitsForClearRoad(g, passenger));
 }
 
+// A goods for the sidings came into the LMS loop at 20.54 to back out; a passenger from
+// Pellingford, accepted, is due at 21.07.
+TEST(Regulation, ATrainInTheLoopBacksOutAfterAnUpTrainThatCanEarnItsClearRoad) {
+    BoxesGame game;
+    GameState& g = game.g;
+    const int goods = game.AddTrain(1, 1255, 1, 3, 10);
+    const int passenger = game.AddTrain(2, 1267, 1, 4, 2);
+    g.ClockNow = 1262;
+    g.TrainState[goods] = TrainStanding;
+    g.TrainTimes[goods][RegTesReceived] = 1254;
+    g.TrainState[passenger] = TrainAccepted;
+    g.BoxOfferedTrain[1] = passenger;
+    auto waits = [&g, goods] { return BacksOutAfterUpTrain(g, FindTrainsInHand(g), goods); };
+    EXPECT_TRUE(waits());
+    // Not for a train due long after it is in the sidings, nor once its road is begun, nor after
+    // it has stood there long.
+    g.TrainDue[passenger] = 1300;
+    EXPECT_FALSE(waits());
+    g.TrainDue[passenger] = 1267;
+    g.LeverNormal[33] = 0;
+    EXPECT_FALSE(waits());
+    g.LeverNormal[33] = 1;
+    g.ClockNow = 1280;
+    EXPECT_FALSE(waits());
+}
+
 // Days on which, before the junction was regulated, the named train lost minutes there: an
 // express behind a branch passenger given the road first, an express behind a slow freight off
 // the branch, trains whose box's offer waited while a home signal stood off for a train still
