@@ -7,8 +7,8 @@
 # it must end the same again, while the screen shows it.
 #   replay_screen.sh PROGRAM CONSOLE [SHOT]
 set -euo pipefail
-program=$1
-console=$2
+program=$(realpath "$1")
+console=$(realpath "$2")
 shot=${3:-}
 source "$(dirname "$0")/x_display.sh"
 fail() {
@@ -62,7 +62,7 @@ wait_minutes() {  # until the clock has run $1 more minutes
 }
 game_menu() {  # the Game menu's item $1 by its place, counted from the top
     xdotool key --window "$window" alt+g
-    sleep 0.5
+    WaitForMenu
     for _ in $(seq "$1"); do xdotool key Down; sleep 0.1; done
     xdotool key Return
     sleep 1
@@ -79,7 +79,7 @@ xdotool windowactivate --sync "$list"
 xdotool key Down
 sleep 0.3
 xdotool key Return
-sleep 1
+sleep 3                         # the chosen code's message flashes for two seconds
 click 15 19 0.1; click 15 19 0.1; click 15 19 1.1; click 15 19 0.1; click 100 1   # 3-1 to box 1
 wait_minutes 20
 click 45 19                     # box 3's commutator
@@ -100,7 +100,7 @@ sleep 3
 wait_minutes 60
 xdotool windowactivate --sync "$window"
 xdotool key --window "$window" alt+g      # Game menu, its last item: Quit, which asks first
-sleep 0.5
+WaitForMenu
 xdotool key Up Return
 sleep 1
 xdotool key Return

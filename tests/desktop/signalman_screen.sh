@@ -25,7 +25,7 @@ window=$(xdotool search --sync --onlyvisible --name "Early shift" | head -1)
 xdotool windowactivate --sync "$window"
 sleep 1
 xdotool key --window "$window" alt+g
-sleep 0.5
+WaitForMenu
 xdotool key u
 grep -q . "$work/trace" || true
 

@@ -20,3 +20,12 @@ StartDisplay() {
     openbox >/dev/null 2>&1 &
     pids+=($!)
 }
+
+# Waits until a menu of the program stands open: a popup window of its own beside its main one.
+WaitForMenu() {
+    for _ in $(seq 50); do
+        [ "$(xdotool search --onlyvisible --classname kv41 2>/dev/null | wc -l)" -ge 2 ] && return
+        sleep 0.1
+    done
+    fail "no menu opened"
+}
