@@ -21,10 +21,14 @@ StartDisplay() {
     pids+=($!)
 }
 
-# Waits until a menu of the program stands open: a popup window of its own beside its main one.
+# Waits until a menu of the program stands open (a popup window of its own beside its main one)
+# and has had a moment to take the keyboard.
 WaitForMenu() {
-    for _ in $(seq 50); do
-        [ "$(xdotool search --onlyvisible --classname kv41 2>/dev/null | wc -l)" -ge 2 ] && return
+    for _ in $(seq 100); do
+        if [ "$(xdotool search --onlyvisible --classname kv41 2>/dev/null | wc -l)" -ge 2 ]; then
+            sleep 0.5
+            return
+        fi
         sleep 0.1
     done
     fail "no menu opened"

@@ -143,13 +143,14 @@ XSession::XSession(int width, int height) : width_(width), height_(height) {
     display_ = ":" + number;
     setenv("DISPLAY", display_.c_str(), 1);
     manager_.Start({"openbox", "--sm-disable"});
+    // On a machine busy with other work the window manager may take long to come up.
     ready_ =
         WaitFor(
             [this] {
                 return Run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id") !=
                        std::string::npos;
             },
-            10s)
+            30s)
             .has_value();
 }
 
