@@ -74,21 +74,17 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    statusBar_ = new StatusBar(
-        [this] {
-            kv41::OnKeyPress(*game_, '-');
-            NoteInput();
-        },
-        [this] {
-            kv41::OnKeyPress(*game_, '+');
-            NoteInput();
-        },
-        [this] {
-            // Fast running belongs to a session; on the start screen there is nothing to hurry.
-            if (!game_->SessionRunning) return;
-            kv41::FastClick(*game_);
-            NoteInput();
-        });
+    statusBar_ = new StatusBar([this] { host_->AtNextWait([this] { TypeKey('-'); }); },
+                               [this] { host_->AtNextWait([this] { TypeKey('+'); }); },
+                               [this] {
+                                   host_->AtNextWait([this] {
+                                       // Fast running belongs to a session; on the start
+                                       // screen there is nothing to hurry.
+                                       if (!game_->SessionRunning) return;
+                                       kv41::FastClick(*game_);
+                                       NoteInput();
+                                   });
+                               });
     layout->addWidget(statusBar_);
     panel_ = new PanelWidget(*game_, central);
     panel_->SetPanelFontSize(game_->FontSize);
@@ -136,7 +132,8 @@ void MainWindow::BuildMenus() {
     auto add = [this](QMenu* menu, const QString& key, auto slot) {
         QAction* action = menu ? menu->addAction(key) : menuBar()->addAction(key);
         actions_[key] = action;
-        connect(action, &QAction::triggered, this, [this, slot] { Guarded(slot); });
+        connect(action, &QAction::triggered, this,
+                [this, slot] { host_->AtNextWait([this, slot] { Guarded(slot); }); });
         return action;
     };
     QMenu* gameMenu = menuBar()->addMenu("&Game");
@@ -490,10 +487,15 @@ bool MainWindow::PanelDrawn() const {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 128) {
-        kv41::OnKeyPress(*game_, text.at(0).toLatin1());
-        NoteInput();
+        const char key = text.at(0).toLatin1();
+        host_->AtNextWait([this, key] { TypeKey(key); });
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::TypeKey(char key) {
+    kv41::OnKeyPress(*game_, key);
+    NoteInput();
 }
 
 void MainWindow::SetHelpTopic(QWidget* window, int topic) {

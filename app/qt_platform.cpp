@@ -50,12 +50,31 @@ QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
 void QtPlatform::ProcessEvents() {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
     PresentChanges();
+    const bool wasAtWork = atWork_;
+    atWork_ = true;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    atWork_ = wasAtWork;
+}
+
+void QtPlatform::AtNextWait(std::function<void()> command) {
+    if (atWork_) {
+        held_.push_back(std::move(command));
+    } else {
+        command();
+    }
 }
 
 // Sleeps until something arrives (input, the game timer, a paint) or maxMs have passed.
 void QtPlatform::WaitForEvents(int maxMs) {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
+    if (!held_.empty()) {
+        // The commands held while the game was at work are its input now; the wait looks
+        // again at what they did.
+        std::vector<std::function<void()>> held;
+        held.swap(held_);
+        for (auto& command : held) command();
+        return;
+    }
     PresentChanges();
     if (window_.InputWaiting()) {
         window_.ClearInputWaiting();

@@ -2,7 +2,9 @@
 // The game's platform on Qt: the main window's canvas, events, timer, dialogs, sounds, INI files.
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "platform/platform.h"
 #include "wave_player.h"
@@ -56,6 +58,11 @@ public:
     bool Exiting() const { return exiting_; }
     // Puts what changed on the panel and in the window on the screen now.
     void PresentChanges();
+    // Runs a command of the window (a menu item, a key, a status bar button) now, or, while
+    // the game is at work inside a step or an action (a message held on the line, a bell
+    // played), at its next wait. The game takes input only in its waits, as the console and a
+    // replay give it: a Restart or Save taken in the middle of a step could not be replayed.
+    void AtNextWait(std::function<void()> command);
 
     bool TraceOutput = false;  // echo the transcript on standard error (--trace)
     int TickOverrideMs = 0;    // when set, every game timer interval (--tick-ms)
@@ -81,6 +88,8 @@ private:
     QTimer gameTimer_;
     WavePlayer player_;
     bool exiting_ = false;
+    bool atWork_ = false;  // inside ProcessEvents: the game paused in the middle of its work
+    std::vector<std::function<void()>> held_;
     int exitCode_ = 0;
     std::string tracedMinute_;  // the clock minute the trace last noted
 };

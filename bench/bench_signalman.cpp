@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <sstream>
+#include <string>
 
 #include "console.h"
 #include "signalman/signalman.h"
@@ -23,6 +24,25 @@ void BM_SignalmanDecision(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(kv41::NextSignalmanMove(g));
 }
 BENCHMARK(BM_SignalmanDecision);
+
+// At 19.32 on a Late shift: a goods off the branch, put aside in Down Siding No. 1 for the late
+// 19.31 express, is judged afresh for each route and offer he looks at.
+void BM_SignalmanDecisionWithGoodsAside(benchmark::State& state) {
+    std::ostringstream out;
+    kv41::Console console(out, 7);
+    std::string script = "new 3 3\n";
+    for (int line = 1; line <= 5; ++line)
+        for (int e = 0; e <= 3; ++e) {
+            int row = line == 1 && e <= 1 ? 139 : line == 2 && (e == 0 || e == 3) ? 141 : 0;
+            script += "set LineTrains " + std::to_string(line) + " " + std::to_string(e) + " " +
+                      std::to_string(row) + "\n";
+        }
+    script += "set TrainLate 141 0\nset TrainLate 139 15\nset ClockNow 1160\nauto on 12\n";
+    Play(console, script.c_str());
+    const kv41::GameState& g = console.Game();
+    for (auto _ : state) benchmark::DoNotOptimize(kv41::NextSignalmanMove(g));
+}
+BENCHMARK(BM_SignalmanDecisionWithGoodsAside);
 
 void BM_MarathonDayWithSignalman(benchmark::State& state) {
     for (auto _ : state) {

@@ -67,7 +67,11 @@ public:
     virtual ~Platform() = default;
 
     // --- Time and events -------------------------------------------------------------------
-    // Deliver whatever input has arrived to the game's handlers, without waiting.
+    // Deliver whatever input has arrived to the game's handlers, without waiting. The game
+    // calls it while it pauses in the middle of its work (a message held on the line, a bell
+    // played): a command that acts on the game at once (a menu item, a speed key) is held until
+    // the next WaitForEvents, since the game takes input only in its waits, where the console
+    // and a replay give it too.
     virtual void ProcessEvents() = 0;
     // Wait at most maxMs for input, then deliver it as ProcessEvents does.
     virtual void WaitForEvents(int maxMs) = 0;

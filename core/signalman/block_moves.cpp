@@ -8,6 +8,7 @@
 #include "game_state.h"
 #include "model/clock.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
@@ -67,7 +68,7 @@ SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why
 bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
     for (int i = 0; i < trains.Count; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
-        if (BoxAhead(g, t) == box && !WaitsAtJunction(g, trains, t) &&
+        if (BoxAhead(g, t) == box && !GivesWay(g, t) && !WaitsAtJunction(g, trains, t) &&
             LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
             return true;
     }

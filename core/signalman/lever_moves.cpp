@@ -10,6 +10,7 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
@@ -111,6 +112,19 @@ bool ClearedFor(const GameState& g, const Leg& leg, int train) {
     return leg.Signal != 30 || !(head == 18 || head == 19 || head == 20) || g.SectNext[head] == 17;
 }
 
+// A down train stands across the road into the sidings (section 9) at a starter still at danger.
+// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
+// and the down train's line ahead may itself wait for an up train there (the branch stays
+// blocked until a train off it is clear of the junction).
+bool DownTrainHeldAtStarter(const GameState& g, int train) {
+    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
+    for (int s : {9, 11}) {
+        int other = g.SectTrain[s];
+        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
+    }
+    return false;
+}
+
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
 void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
@@ -131,8 +145,12 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         if (!StillNeeds(leg, head)) continue;
         bool passed = !SignalStillNeeded(leg, head);
         bool cleared = passed || ClearedFor(g, leg, train);
-        if (!cleared && (waiting || (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3))))
-            break;
+        // (And one in the LMS loop that cannot back out past a down train held at its starter:
+        // the up main's points to the loop go back meanwhile for the up trains behind it.)
+        bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
+                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) ||
+                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
+        if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
@@ -195,19 +213,6 @@ bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, c
     return true;
 }
 
-// A down train stands across the road into the sidings (section 9) at a starter still at danger.
-// A train backed out of the LMS loop behind it would stand across the up main waiting for it,
-// and the down train's line ahead may itself wait for an up train there (the branch stays
-// blocked until a train off it is clear of the junction).
-bool DownTrainHeldAtStarter(const GameState& g, int train) {
-    if (IsReversed(g, 47) || IsReversed(g, 42)) return false;
-    for (int s : {9, 11}) {
-        int other = g.SectTrain[s];
-        if (other != 0 && other != train && g.TrainTo[other] != YardLine) return true;
-    }
-    return false;
-}
-
 // While a departure from the yard is due, a train for the sidings is let past the home signal
 // only when the sidings home can be cleared for it at once: the yard shows clear and the road
 // in is free. Once the yard shows clear it puts the departure out on the yard road at the turn
@@ -230,8 +235,9 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
         int t = trains.Train[static_cast<std::size_t>(i)];
         int head = HeadSection(g, t);
         int box = BoxAhead(g, t);
-        if (g.TrainFrom[t] == YardLine && (head == 18 || head == 19 || head == 20) &&
-            (box == 3 || box == 4) && OutgoingBlock(g, box) == TrainOnLine)
+        if ((g.TrainFrom[t] == YardLine || PutAside(g, t)) &&
+            (head == 18 || head == 19 || head == 20) && (box == 3 || box == 4) &&
+            OutgoingBlock(g, box) == TrainOnLine)
             return true;
     }
     return false;
@@ -290,7 +296,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int lever = frame.FirstMove;
     if (frame.FirstIsPull) {
         if (!PullWouldPass(g, lever) || TrainCheckRefuses(g, lever)) return false;
-        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train));
+        move = LeverMoveOf(g, lever, true, "for " + TrainName(g, train) + AsideWords(g, train));
     } else {
         if (!RestoreWouldPass(g, lever)) return false;
         move = LeverMoveOf(g, lever, false, "to set the road for " + TrainName(g, train));
@@ -365,6 +371,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             if (head == 0 && (leg.Signal == 2 || leg.Signal == 3 || leg.Signal == 13)) break;
             // Nor to one that is to let the other through the junction first.
             if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
+            if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }

@@ -8,6 +8,7 @@
 #include "running/box_rules.h"
 #include "running/section_entry.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/route_legs.h"
 
 namespace kv41 {
@@ -83,6 +84,8 @@ int ClearRoadPoints(int trainClass) {
 bool Contends(const GameState& g, int t, Contender& c) {
     int line = g.TrainFrom[t];
     if ((line != 1 && line != 2) || (g.TrainTo[t] != 4 && g.TrainTo[t] != 5)) return false;
+    // A slow train put aside runs into the down sidings, clear of the platform line.
+    if (PutAside(g, t)) return false;
     int head = 0;
     if (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) {
         head = g.TrainSect[t];
@@ -176,6 +179,82 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train) 
     int offered = g.BoxOfferedTrain[otherLine];
     if (!found && offered != 0) found = Contends(g, offered, other);
     return found && GoesFirst(other, c);
+}
+
+namespace {
+
+// Down trains from Hollowmer Jn, from entering the area to the down platform with the road clear,
+// and from a stand at the down home; a train off the loop, from entering the area to the loop
+// home, and from there until it is clear of the down main's road.
+constexpr int RunDown[4] = {0, 17, 20, 24};
+constexpr int FromDownHome[4] = {0, 8, 11, 14};
+constexpr int RunToLoopHome = 65;
+constexpr int AcrossDownMain = 20;
+
+// When a down train for Pellingford or the branch, not yet given its home signal, would be at
+// the down platform with the road clear; 0 for any other train.
+int DownArrival(const GameState& g, int t) {
+    if (g.TrainFrom[t] != 4 || (g.TrainTo[t] != 1 && g.TrainTo[t] != 2)) return 0;
+    int group = TrainGroup(g, t);
+    int now = Now(g);
+    if (g.TrainState[t] == TrainRunning || g.TrainState[t] == TrainStanding) {
+        int head = g.TrainSect[t];
+        if ((head != 1 && head != 43 && head != 2) || IsReversed(g, 50)) return 0;
+        int in = g.TrainTimes[t][RegTesReceived] * 10;
+        return std::max(in + RunDown[group], now + FromDownHome[group]);
+    }
+    int entry = std::max(DuePlusLate(g, t) - LeadA(g, 3, t), g.ClockNow) * 10;
+    if (g.TrainState[t] != TrainAccepted) entry = std::max(entry, now + OfferTime);
+    return entry + RunDown[group];
+}
+
+// When an up train for Hollowmer Jn from Pellingford or off the branch will want the up starter,
+// which the loop train's road holds locked while it crosses (for a clear road, a minute and a
+// half before the platform); 0 when it does not.
+int StarterWanted(const GameState& g, int t) {
+    int line = g.TrainFrom[t];
+    if ((line != 1 && line != 2) || g.TrainTo[t] != 4 || IsReversed(g, 4)) return 0;
+    Contender c;
+    if (Contends(g, t, c)) return c.Arrive - ClearRoadLead;
+    int head = g.TrainSect[t];
+    bool there =
+        HasTheJunction(g, t, line) || ((head == 33 || head == 34) && g.SectTrain[head] == t);
+    return there && OutgoingBlock(g, 3) != TrainOnLine ? Now(g) : 0;
+}
+
+}  // namespace
+
+bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train) {
+    if (g.TrainFrom[train] != 5 || IsReversed(g, 49)) return false;
+    int head = HeadSection(g, train);
+    int now = Now(g);
+    int atHome = now;
+    if (head == 0) {
+        atHome =
+            std::max(DuePlusLate(g, train) - LeadA(g, 4, train), g.ClockNow) * 10 + RunToLoopHome;
+    } else if (head == 4) {
+        atHome = std::max(g.TrainTimes[train][RegTesReceived] * 10 + RunToLoopHome, now);
+    } else if (head != 5) {
+        return false;
+    }
+    int across = atHome + AcrossDownMain;
+    auto costsTime = [&](int t) {
+        int wanted = StarterWanted(g, t);
+        if (wanted != 0) return wanted < across;
+        int arrive = DownArrival(g, t);
+        if (arrive == 0) return false;
+        int deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
+        int behind = std::max(arrive, across + FromDownHome[TrainGroup(g, t)]);
+        return (behind + Margin) / 10 > std::max(deadline, (arrive + Margin) / 10);
+    };
+    for (int i = 0; i < trains.Count; ++i)
+        if (costsTime(trains.Train[static_cast<std::size_t>(i)])) return true;
+    // And the trains the boxes offer, or the next Hollowmer Jn will (the trains approaching
+    // window).
+    for (int t :
+         {g.BoxOfferedTrain[1], g.BoxOfferedTrain[2], g.BoxOfferedTrain[3], g.LineTrains[4][0]})
+        if (IsTrain(g, t) && IsBookedOrReported(g, t) && costsTime(t)) return true;
+    return false;
 }
 
 bool FarFromSignal(const GameState& g, int train, int signal) {

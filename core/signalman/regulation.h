@@ -13,6 +13,11 @@ namespace kv41 {
 // it is not offered on to the box ahead, until that one has its road.
 bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 
+// A train off the LMS loop for the sidings crosses the down main's road on its way in: it is not
+// given the loop home while a down train for Pellingford or the branch would lose time at the
+// platform waiting for it to be across.
+bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
+
 // A signal cleared for a train still far off on its approach, which stops the signalman
 // accepting another box's offer, may go back for the moment and be cleared again once the offer
 // is taken: the train is still on the line from its box, or in the long section beyond it.

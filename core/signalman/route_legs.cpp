@@ -4,6 +4,7 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/trains_in_hand.h"
 
 namespace kv41 {
@@ -122,6 +123,10 @@ Route FromYard(const GameState& g, int train, int head) {
 }
 
 Route FromBranch(const GameState& g, int train) {
+    // A slow train put aside runs into Down Siding No. 1 and out again across the south
+    // crossover.
+    if (PutAside(g, train))
+        return Of({&BranchToSidingOne, g.TrainTo[train] == 4 ? &YardToHollowmer : &YardToRadlow});
     switch (g.TrainTo[train]) {
     case 4: return Of({&BranchHome, &BranchStarter});
     case 5: return Of({&BranchHome, &BranchStarterLoop});

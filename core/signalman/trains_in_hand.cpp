@@ -7,6 +7,7 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "running/yard.h"
+#include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 
@@ -81,7 +82,8 @@ bool RivalAtJunction(const GameState& g, const TrainsInHand& trains, int train) 
     for (int i = 0; i < trains.Count; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
         if (t != train && BoxAhead(g, t) == BoxAhead(g, train) &&
-            (g.TrainFrom[t] == 1 || g.TrainFrom[t] == 2) && g.TrainFrom[t] != from)
+            (g.TrainFrom[t] == 1 || g.TrainFrom[t] == 2) && g.TrainFrom[t] != from &&
+            !PutAside(g, t))
             return true;
     }
     return false;
@@ -95,7 +97,7 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
     for (int pass = 0; pass < (accepted != 0 ? 1 : 2) && best == 0; ++pass) {
         for (int i = 0; i < trains.Count; ++i) {
             int t = trains.Train[static_cast<std::size_t>(i)];
-            if (BoxAhead(g, t) != box || WaitsAtJunction(g, trains, t)) continue;
+            if (BoxAhead(g, t) != box || GivesWay(g, t) || WaitsAtJunction(g, trains, t)) continue;
             // A train from Pellingford or the branch is not offered on before it is in while a
             // train from the other is also on its way to the box: the other may reach the
             // junction first.

@@ -143,7 +143,8 @@ TEST_F(Desktop, F1OpensTheTopicOfTheWindowInFront) {
         x->Activate(game.Window());
         x->Key(w.Key);
         std::this_thread::sleep_for(500ms);
-        EXPECT_EQ(x->Frame(x->FindWindow(w.Caption)), frame) << w.Caption;
+        EXPECT_TRUE(WaitFor([&] { return x->Frame(x->FindWindow(w.Caption)) == frame; }, 3s))
+            << w.Caption;
         EXPECT_TRUE(frame.X >= 0 && frame.Y >= 0 && frame.X + frame.Width <= x->Area().Width &&
                     frame.Y + frame.Height <= x->Area().Height)
             << w.Caption;

@@ -17,8 +17,19 @@ StartDisplay() {
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -1 "$work/display")"
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
+    # The window manager may find the new server not yet open to it and end at once: it is
+    # started again until it answers.
+    local manager=""
+    for _ in $(seq 100); do
+        if [ -z "$manager" ] || ! kill -0 "$manager" 2>/dev/null; then
+            openbox >/dev/null 2>&1 &
+            manager=$!
+            pids+=($manager)
+        fi
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return
+        sleep 0.2
+    done
+    fail "the window manager did not start"
 }
 
 # Waits until a menu of the program stands open (a popup window of its own beside its main one)

@@ -87,6 +87,7 @@ bool Process::Start(const std::vector<std::string>& argv, const std::string& err
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    status_.reset();
     pid_ = fork();
     if (pid_ < 0) return false;
     if (pid_ == 0) {
@@ -142,11 +143,12 @@ XSession::XSession(int width, int height) : width_(width), height_(height) {
     if (number.empty()) return;
     display_ = ":" + number;
     setenv("DISPLAY", display_.c_str(), 1);
-    manager_.Start({"openbox", "--sm-disable"});
-    // On a machine busy with other work the window manager may take long to come up.
+    // The window manager may find the new server not yet open to it and end at once: it is
+    // started again until it answers.
     ready_ =
         WaitFor(
             [this] {
+                if (!manager_.Running()) manager_.Start({"openbox", "--sm-disable"});
                 return Run("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id") !=
                        std::string::npos;
             },
@@ -233,8 +235,9 @@ Rect XSession::Geometry(unsigned long window) const {
 
 void XSession::Click(int x, int y) const {
     // The pointer settles first: a press that comes with the motion may be taken by the window
-    // manager as the window's activation.
-    Run("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y));
+    // manager as the window's activation. (Not with --sync, which waits some seconds for a
+    // motion that never comes when the pointer is already there.)
+    Run("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
     std::this_thread::sleep_for(100ms);
     Run("xdotool mousedown 1");
     std::this_thread::sleep_for(50ms);

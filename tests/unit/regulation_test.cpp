@@ -1,5 +1,6 @@
-// Regulation at the junction: which of two up trains meeting there goes first, and whole days on
-// which trains from Pellingford and off the branch once lost minutes to each other there.
+// Regulation at the junction: which of two up trains meeting there goes first (or whether the
+// slower is put aside in a down siding instead), and whole days on which trains from Pellingford
+// and off the branch once lost minutes to each other there.
 #include "signalman/regulation.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "boxes_fixture.h"
 #include "console.h"
+#include "signalman/overtaking.h"
 
 namespace kv41 {
 namespace {
@@ -32,10 +34,18 @@ struct Meeting : BoxesGame {
         g.BoxOfferedTrain[1] = Express;
     }
     bool Waits(int train) { return WaitsAtJunction(g, FindTrainsInHand(g), train); }
+    // A departure stands in Down Siding No. 1: the freight cannot be put aside there.
+    void FillSidingOne() {
+        int departure = AddTrain(3, 700, 3, 4, 10);
+        g.TrainState[departure] = TrainStanding;
+        g.TrainSect[departure] = 20;
+        g.SectTrain[20] = departure;
+    }
 };
 
 TEST(Regulation, TheTrainThatWouldLoseMoreByWaitingHasTheJunctionFirst) {
     Meeting m;
+    m.FillSidingOne();
     // Both would be there at 10.20: the freight has twenty minutes in hand, the express none.
     EXPECT_TRUE(m.Waits(m.Freight));
     EXPECT_FALSE(m.Waits(m.Express));
@@ -44,6 +54,25 @@ TEST(Regulation, TheTrainThatWouldLoseMoreByWaitingHasTheJunctionFirst) {
     m.g.BoxBlock[3][0] = LineClear;
     m.g.BoxAcceptedCode[3] = 14;
     EXPECT_TRUE(m.Waits(m.Freight));
+}
+
+// With Down Siding No. 1 free the freight is not held at the junction but put aside there for
+// the express, which it is not offered on before; once the express is past the end of the up
+// platform, the freight goes.
+TEST(Regulation, ASlowFreightIsPutAsideForTheExpressWhenSidingOneIsFree) {
+    Meeting m;
+    EXPECT_TRUE(GivesWay(m.g, m.Freight));
+    EXPECT_FALSE(m.Waits(m.Freight));
+    EXPECT_FALSE(m.Waits(m.Express));
+    EXPECT_EQ(NextTrainFor(m.g, FindTrainsInHand(m.g), 3), 0);
+    m.g.SectTrain[27] = 0;
+    m.g.TrainSect[m.Freight] = 20;
+    m.g.SectTrain[20] = m.Freight;
+    m.g.TrainState[m.Express] = TrainRunning;
+    m.g.TrainSect[m.Express] = 35;
+    m.g.SectTrain[35] = m.Express;
+    EXPECT_TRUE(PutAside(m.g, m.Freight));
+    EXPECT_FALSE(GivesWay(m.g, m.Freight));
 }
 
 TEST(Regulation, ATrainFarBehindDoesNotHoldUpOneAtTheJunction) {
@@ -63,10 +92,36 @@ TEST(Regulation, ATrainFarBehindDoesNotHoldUpOneAtTheJunction) {
     EXPECT_FALSE(m.Waits(m.Freight));
 }
 
+// A freight off the LMS loop for the sidings, accepted from Radlow Rd Jn and due at 10.20, and
+// an express from Hollowmer Jn for Pellingford due at the down platform at 10.20.
+TEST(Regulation, ATrainOffTheLoopWaitsForADownExpressToCrossFirst) {
+    BoxesGame game;
+    GameState& g = game.g;
+    g.Difficulty = 25;
+    const int freight = game.AddTrain(1, 620, 5, 3, 11);
+    const int express = game.AddTrain(2, 620, 4, 1, 1);
+    g.ClockNow = 611;
+    for (int t : {freight, express}) g.TrainState[t] = TrainAccepted;
+    g.BoxOfferedTrain[4] = freight;
+    g.BoxOfferedTrain[3] = express;
+    auto waits = [&g, freight] { return WaitsForDownTrain(g, FindTrainsInHand(g), freight); };
+    EXPECT_TRUE(waits());
+    // An express not due for another half hour: the freight crosses first.
+    g.TrainDue[express] = 650;
+    EXPECT_FALSE(waits());
+    // Nor does a down train for the sidings hold it up.
+    g.TrainDue[express] = 620;
+    g.TrainTo[express] = 3;
+    EXPECT_FALSE(waits());
+}
+
 // Days on which, before the junction was regulated, the named train lost minutes there: an
 // express behind a branch passenger given the road first, an express behind a slow freight off
-// the branch, and trains whose box's offer waited while a home signal stood off for a train
-// still far down the other line. None of them may be held for good instead.
+// the branch, trains whose box's offer waited while a home signal stood off for a train still
+// far down the other line, a departure for Pellingford kept off the LMS loop by an up train for
+// the sidings, a down express and a passenger off the branch behind a freight crossing off the
+// loop, and an up passenger kept from its starter by a train in the LMS loop that could not back
+// out. None of them may be held for good instead.
 TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
     struct Day {
         uint32_t Seed;
@@ -74,8 +129,10 @@ TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
         const char* Rules;
         const char* Train;
     };
-    for (Day day : {Day{3, 2, 1, "BR", "1p37"}, Day{4, 3, 5, "WR", "7p31"},
-                    Day{5, 3, 1, "BR", "5p23"}, Day{1, 3, 3, "BR", "3p05"}}) {
+    for (Day day :
+         {Day{3, 2, 1, "BR", "1p37"}, Day{4, 3, 5, "WR", "7p31"}, Day{5, 3, 1, "BR", "5p23"},
+          Day{1, 3, 3, "BR", "3p05"}, Day{5, 3, 5, "WR", "8p52"}, Day{8, 3, 1, "BR", "6p13"},
+          Day{13, 3, 5, "BR", "7p15"}, Day{18, 2, 1, "BR", "9.41"}}) {
         std::ostringstream out;
         Console console(out, day.Seed);
         std::istringstream in("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +

@@ -210,6 +210,42 @@ TEST(Signalman, TurnsTheInstrumentByHandAfterTheBell) {
         << out;
 }
 
+// Late, seed 2: the 19.35 freight off the LMS loop for the sidings is offered just as the 19.31
+// express from Pellingford is accepted. Its road across the up main would lock the up starter
+// while the express needs its distant off: it waits at the loop home, and the express has its
+// clear road.
+TEST(Signalman, ALoopTrainWaitsForAnExpressToHaveItsClearRoad) {
+    Session run(2);
+    std::string out = run.Play("new 3 1\nauto on 340\n");
+    EXPECT_NE(out.find("giving up  7p31 express a clear road"), std::string::npos) << out;
+    EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << out;
+}
+
+// The 19.41 goods off the branch with the 19.31 express running 15 minutes late behind it for
+// Hollowmer Jn, as in the scenario where he puts the goods aside; but here a departure is due
+// out of the yard meanwhile, and the yard puts nothing out while a train stands due in a down
+// siding: he sends the goods straight on.
+TEST(Signalman, PutsNoGoodsAsideWhileTheYardHasADepartureDue) {
+    Session run(7);
+    std::string script = "new 3 3\n";
+    for (int line = 1; line <= 5; ++line) {
+        for (int e = 0; e <= 3; ++e) {
+            int row = line == 1 && e <= 1               ? 139
+                      : line == 2 && (e == 0 || e == 3) ? 141
+                      : line == 3 && e == 0             ? 142
+                                                        : 0;
+            script += "set LineTrains " + std::to_string(line) + " " + std::to_string(e) + " " +
+                      std::to_string(row) + "\n";
+        }
+    }
+    std::string out = run.Play(script +
+                               "set TrainLate 141 0\nset TrainLate 139 15\nset TrainLate 142 "
+                               "0\nset ClockNow 1160\nauto on 30\n");
+    EXPECT_EQ(out.find("Down Siding No. 1"), std::string::npos) << out;
+    EXPECT_EQ(out.find("overtaking"), std::string::npos) << out;
+    EXPECT_EQ(run.console.Game().TrainState[141], TrainGone) << out;
+}
+
 TEST(Signalman, HisMovesAreThePlayersInputAndReplayWithoutHim) {
     Session with(11);
     std::string played = with.Play("new 4 2\nauto on\n");
