@@ -9,8 +9,8 @@
 # it must end the same again, while the screen shows it.
 #   replay_screen.sh PROGRAM CONSOLE [SHOT]
 set -euo pipefail
-program=$(realpath "$1")
-console=$(realpath "$2")
+program=$1
+console=$2
 shot=${3:-}
 source "$(dirname "$0")/x_display.sh"
 replay="$work/bin/KV41 replay.kv41"
@@ -97,10 +97,6 @@ wait_minutes() {  # until the clock has run $1 more minutes
 game_menu() {  # the Game menu's item $2 places away from its first, going $1 (Up: from its last)
     xdotool windowactivate --sync "$window"
     xdotool key --window "$window" alt+g
-<<<<<<< HEAD
-    WaitForMenu
-    for _ in $(seq "$1"); do xdotool key Down; sleep 0.1; done
-=======
     sleep 0.5
     for _ in $(seq "$2"); do xdotool key "$1"; sleep 0.1; done
     xdotool key Return
@@ -110,7 +106,6 @@ file_dialog() {  # the file dialog that Game menu item $1 opens, answered with f
     other_window "no file dialog came"
     sleep 0.5
     xdotool type --delay 50 "$2"
->>>>>>> main
     xdotool key Return
     sleep 1
     xdotool windowactivate --sync "$window"
@@ -138,15 +133,11 @@ xdotool windowactivate --sync "$list"
 xdotool key Down
 sleep 0.3
 xdotool key Return
-<<<<<<< HEAD
-sleep 3                         # the chosen code's message flashes for two seconds
-=======
 seen "$replay" "^bell 3 " 1 "no code was chosen from the list"
 xdotool windowactivate --sync "$window"
 # Presses while a message is held on the line are not beats of a code: the notice that the
 # code may bring has gone by in a minute.
 wait_minutes 1
->>>>>>> main
 click 15 19 0.1; click 15 19 0.1; click 15 19 1.1; click 15 19 0.1; click 100 1   # 3-1 to box 1
 seen "$replay" "^tap 1 " 1 "the tapped code was not taken"
 wait_minutes 20
@@ -164,24 +155,11 @@ wait_minutes 40
 file_dialog 4 "$work/first.sav" # Restart, back to the lever pulled
 seen "$replay" "^restart " 1 "the restart is not in the replay"
 wait_minutes 20
-<<<<<<< HEAD
-game_menu 4                     # Restart
-xdotool type --delay 50 "$work/first.sav"
-xdotool key Return
-sleep 3
-wait_minutes 60
-xdotool windowactivate --sync "$window"
-xdotool key --window "$window" alt+g      # Game menu, its last item: Quit, which asks first
-WaitForMenu
-xdotool key Up Return
-sleep 1
-=======
 lever 38                        # and back
 wait_minutes 40
 game_menu Up 1                  # Quit, the menu's last item, which asks first
 other_window "no quit question"
 sleep 0.5
->>>>>>> main
 xdotool key Return
 seen "$replay" "^# end " 1 "the session did not end"
 other_window "no rating"

@@ -22,14 +22,6 @@ sleep 1
 pids+=($!)
 window=$(xdotool search --sync --onlyvisible --name "Early shift" | head -1)
 [ -n "$window" ] || fail "no game window"
-<<<<<<< HEAD
-xdotool windowactivate --sync "$window"
-sleep 1
-xdotool key --window "$window" alt+g
-WaitForMenu
-xdotool key u
-grep -q . "$work/trace" || true
-=======
 # How many shades the status bar's left end shows: one while it is plain.
 plain() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -48,7 +40,6 @@ for _ in 1 2 3; do
         [ "$(plain)" -gt 1 ] && break 2
     done
 done
->>>>>>> main
 
 # The first hour: the trace notes each minute of the clock.
 for _ in $(seq 400); do

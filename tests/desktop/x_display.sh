@@ -31,16 +31,3 @@ StartDisplay() {
     done
     fail "the window manager did not start"
 }
-
-# Waits until a menu of the program stands open (a popup window of its own beside its main one)
-# and has had a moment to take the keyboard.
-WaitForMenu() {
-    for _ in $(seq 100); do
-        if [ "$(xdotool search --onlyvisible --classname kv41 2>/dev/null | wc -l)" -ge 2 ]; then
-            sleep 0.5
-            return
-        fi
-        sleep 0.1
-    done
-    fail "no menu opened"
-}
