@@ -57,14 +57,14 @@ bool FasterKind(const GameState& g, int t, int p) {
 int MinutesToPlatformEnd(const GameState& g, int t) {
     if (!InTheArea(g, t)) return std::max(DuePlusLate(g, t) - g.ClockNow, 0);
     int yards = YardsAlong(g, t, UpMain);
-    return yards < 0 ? -1 : MinutesToRun(yards, g.TrainSpeed[t], 20);
+    return yards < 0 ? -1 : MinutesToRun(yards, RunningSpeed(g, t), 20);
 }
 
 // Minutes until the slow train, sent into the siding, would be standing in it.
 int MinutesToSiding(const GameState& g, int p) {
     if (!InTheArea(g, p)) return std::max(DuePlusLate(g, p) - g.ClockNow, 0) + HomeToSiding;
     int yards = YardsAlong(g, p, UpBranch);
-    return yards < 0 ? 0 : MinutesToRun(yards, g.TrainSpeed[p], 15) + HomeToSiding;
+    return yards < 0 ? 0 : MinutesToRun(yards, RunningSpeed(g, p), 15) + HomeToSiding;
 }
 
 // The faster trains for p's line coming up the main from Pellingford and not yet by the end of

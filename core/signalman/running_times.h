@@ -15,8 +15,19 @@ inline int MinutesToRun(int yards, int speed, int slowest) {
     return (yards + perMinute - 1) / perMinute;
 }
 
+// The speed he reckons a train of this kind makes on the way: its lamps show where it is, not
+// how fast it runs.
+inline int RunningSpeed(const GameState& g, int train) {
+    switch (TrainGroup(g, train)) {
+    case 1: return 40;
+    case 2: return 30;
+    default: return 20;
+    }
+}
+
 // Yards from the train's head to the end of the last section of `way` (in running order); -1
-// when the head is not on it.
+// when the head is not on it. A track-circuit lamp shows which section the head is in but not
+// where in it, so the head is taken to be halfway along.
 template <std::size_t N>
 int YardsAlong(const GameState& g, int train, const std::array<int, N>& way) {
     int yards = -1;
@@ -24,7 +35,7 @@ int YardsAlong(const GameState& g, int train, const std::array<int, N>& way) {
         if (yards >= 0) {
             yards += g.SectLength[s];
         } else if (s == g.TrainSect[train]) {
-            yards = g.TrainToGo[train];
+            yards = g.SectLength[s] / 2;
         }
     }
     return yards;
