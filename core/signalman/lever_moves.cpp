@@ -341,7 +341,8 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
     for (int l : {3, 13, 2, 47, 50, 49}) {
         auto rank = static_cast<std::size_t>(held.Cleared[static_cast<std::size_t>(l)]);
         if (IsNormal(g, l) || rank >= static_cast<std::size_t>(trains.Count) ||
-            !HoldsUpAnOffer(g, l) || !FarFromSignal(g, trains.Train[rank], l))
+            !HoldsUpAnOffer(g, l) || !FarFromSignal(g, trains.Train[rank], l) ||
+            OfferWaitsForClearRoad(g, trains.Train[rank]))
             continue;
         std::array<int, 9> order{1, 51};
         std::size_t n = 2;

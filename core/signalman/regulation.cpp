@@ -268,6 +268,30 @@ bool FarFromSignal(const GameState& g, int train, int signal) {
     }
 }
 
+bool OfferWaitsForClearRoad(const GameState& g, int train) {
+    if (g.TrainFrom[train] != 1 || ClearRoadPoints(g.TrainClass[train]) == 0) return false;
+    int head = HeadSection(g, train);
+    int entry = 0;
+    if (head == 0) {
+        if (g.TrainState[train] != TrainAccepted) return false;
+        entry = std::max(DuePlusLate(g, train) - LeadA(g, 1, train), g.ClockNow) * 10;
+    } else if (head == EntrySection[1]) {
+        entry = g.TrainTimes[train][RegTesReceived] * 10;
+    } else {
+        return false;
+    }
+    // Past its home signal, which then goes back behind it, with a minute in hand before the
+    // box in rear would start the offered train.
+    constexpr int InHand = 10;
+    int pastHome = entry + RunIn[1][TrainGroup(g, train)] + InHand;
+    for (int box = 1; box <= BoxCount; ++box) {
+        if (!IsLineClearCode(g.BoxBellShown[box]) || g.BoxBellAnswered[box] != 0) continue;
+        int t = g.BoxOfferedTrain[box];
+        if (!IsTrain(g, t) || (DuePlusLate(g, t) - LeadA(g, box, t)) * 10 < pastHome) return false;
+    }
+    return true;
+}
+
 bool PellingfordDepartureDue(const GameState& g) {
     constexpr int Soon = 10, LongOverdue = 10;
     for (int s : {18, 19, 20}) {

@@ -23,6 +23,11 @@ bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train
 // is taken: the train is still on the line from its box, or in the long section beyond it.
 bool FarFromSignal(const GameState& g, int train, int signal);
 
+// A train from Pellingford that can still earn its clear road, with its signals cleared, is
+// past its home before every box's waiting offer needs accepting for its train to start on
+// time: the offers wait, and its signals stay off.
+bool OfferWaitsForClearRoad(const GameState& g, int train);
+
 // A departure for Pellingford, which draws out onto the LMS loop and back, stands in the sidings
 // or the held window shows it due within ten minutes (and not long overdue): the loop is not
 // given to an up train for the sidings before it, which would keep it there the longer.
