@@ -17,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 clicks=${1:-200}
 lever=${2:-21}
-bin=$PWD/build/bin
+bin=${KV41_BIN:-$PWD/build/bin}  # another build's programs, to compare
 [ -x "$bin/kv41" ] && [ -x "$bin/kv41_click_latency" ] ||
     { echo "build kv41 and kv41_click_latency first (cmake --build build)"; exit 2; }
 

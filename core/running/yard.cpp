@@ -89,18 +89,22 @@ void YardTimerExpired(GameState& g) {
     g.YardClear = true;
 }
 
-void YardRelease(GameState& g) {
-    if (g.SectTrain[YardRoadSect] != 0 || g.YardTimer != 0) return;
-    if (g.LeverNormal[YardHomeLever] == 0) return;
-    if (DownSidingTrainDue(g)) return;
+int DepartureToPutOut(const GameState& g, int clock) {
+    if (g.SectTrain[YardRoadSect] != 0 || g.YardTimer != 0) return 0;
+    if (g.LeverNormal[YardHomeLever] == 0) return 0;
     // A departure taken back waits for the next arrival before it is put out again.
-    if (g.YardTrain != 0) return;
+    if (g.YardTrain != 0) return 0;
     const int t = g.LineTrains[YardLine][0];
     // Row 1 stands for no train on the line's queue.
-    if (t <= 1 || !IsTrain(g, t) || !IsBookedOrReported(g, t)) return;
-    if (g.ClockNow < DuePlusLate(g, t) || g.TrainEngine[t] == EngineUnknown) return;
-    if (FromDownSidings(g, t)) return;
-    PutOnYardRoad(g, t);
+    if (t <= 1 || !IsTrain(g, t) || !IsBookedOrReported(g, t)) return 0;
+    if (clock < DuePlusLate(g, t) || g.TrainEngine[t] == EngineUnknown) return 0;
+    return FromDownSidings(g, t) ? 0 : t;
+}
+
+void YardRelease(GameState& g) {
+    if (DownSidingTrainDue(g)) return;
+    const int t = DepartureToPutOut(g, g.ClockNow);
+    if (t != 0) PutOnYardRoad(g, t);
 }
 
 void ReadyInYard(GameState& g, int train) {

@@ -32,6 +32,10 @@ void YardTimerExpired(GameState& g);
 // the yard road when it is due and nothing stands in its way.
 void YardRelease(GameState& g);
 
+// The departure the yard would put on the yard road at a release at minute `clock`, the down
+// sidings aside (a train standing due there goes first); 0 when it would put out none.
+int DepartureToPutOut(const GameState& g, int clock);
+
 // Puts departure `train` on the yard road (state 4, section 18) and announces it ready.
 void ReadyInYard(GameState& g, int train);
 

@@ -148,7 +148,8 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         // (And one in the LMS loop that cannot back out past a down train held at its starter:
         // the up main's points to the loop go back meanwhile for the up trains behind it.)
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
-                        (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) ||
+                        (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) ||
+                                              BacksOutAfterUpTrain(g, trains, train))) ||
                         (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
@@ -243,6 +244,19 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
     return false;
 }
 
+// A train leaving a down siding makes the yard busy as it passes the entry to the sidings. Were
+// the yard to put a departure out on the yard road at the turn of the minute before it got
+// there, the departure would have to be away before the yard was done, or be taken back into
+// the yard, which then puts nothing out until its next arrival; and it cannot be away while the
+// train from the siding still holds the line ahead. So the starter is pulled for it just after
+// the turn: starting away it is at the entry within three or four ticks, and the yard is busy
+// before it looks at its departures again.
+bool OutOfSidingsBeforeRelease(const GameState& g, int train) {
+    constexpr int TicksLeftInMinute = 8;
+    if (!IsDownSiding(HeadSection(g, train))) return true;
+    return g.MinuteTick >= TicksLeftInMinute || DepartureToPutOut(g, g.ClockNow) == 0;
+}
+
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
 bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
             const Holds& held, SignalmanMove& move) {
@@ -257,13 +271,16 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     // The exchange sidings starter sets its route for the departure due first on the sidings'
     // roads: it is pulled only when that is this train.
     if (leg.Signal == 30 && DepartingYardTrain(g) != train) return false;
+    if (leg.Signal == 30 && !OutOfSidingsBeforeRelease(g, train)) return false;
     // (A train already at the sidings home stands in the departure's way: it goes in, and the
     // yard takes the departure back until it is done.)
     int onYardRoad = g.SectTrain[18];
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine && g.SectTrain[8] != train)
         return false;
-    if (leg.Signal == 45 && DownTrainHeldAtStarter(g, train)) return false;
+    if (leg.Signal == 45 &&
+        (DownTrainHeldAtStarter(g, train) || BacksOutAfterUpTrain(g, trains, train)))
+        return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
@@ -327,7 +344,8 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
     for (int l : {3, 13, 2, 47, 50, 49}) {
         auto rank = static_cast<std::size_t>(held.Cleared[static_cast<std::size_t>(l)]);
         if (IsNormal(g, l) || rank >= static_cast<std::size_t>(trains.Count) ||
-            !HoldsUpAnOffer(g, l) || !FarFromSignal(g, trains.Train[rank], l))
+            !HoldsUpAnOffer(g, l) || !FarFromSignal(g, trains.Train[rank], l) ||
+            OfferWaitsForClearRoad(g, trains.Train[rank]))
             continue;
         std::array<int, 9> order{1, 51};
         std::size_t n = 2;

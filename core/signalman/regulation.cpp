@@ -257,6 +257,30 @@ bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train
     return false;
 }
 
+bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train) {
+    // (Once its road is begun, it goes; nor is it kept in the loop for long.)
+    for (int l : {33, 44, 45})
+        if (IsReversed(g, l)) return false;
+    constexpr int LongestWait = 25;
+    int in = g.TrainTimes[train][RegTesReceived];
+    if (in != NoTime && g.ClockNow - in > LongestWait) return false;
+    // A departure for Pellingford draws out onto the loop: it goes first.
+    if (PellingfordDepartureDue(g)) return false;
+    // From the backing signal off until its tail is clear of the up main and the starter free.
+    constexpr int BackingClear = 60;
+    int clear = Now(g) + BackingClear;
+    auto wanted = [&](int t) {
+        if (!IsTrain(g, t) || g.TrainFrom[t] != 1 || ClearRoadPoints(g.TrainClass[t]) == 0)
+            return false;
+        int when = StarterWanted(g, t);
+        return when != 0 && when < clear;
+    };
+    for (int i = 0; i < trains.Count; ++i)
+        if (wanted(trains.Train[static_cast<std::size_t>(i)])) return true;
+    int offered = g.BoxOfferedTrain[1];
+    return IsTrain(g, offered) && IsBookedOrReported(g, offered) && wanted(offered);
+}
+
 bool FarFromSignal(const GameState& g, int train, int signal) {
     int head = HeadSection(g, train);
     if (head == 0) return true;
@@ -266,6 +290,30 @@ bool FarFromSignal(const GameState& g, int train, int signal) {
     case 13: return head == EntrySection[2];
     default: return false;
     }
+}
+
+bool OfferWaitsForClearRoad(const GameState& g, int train) {
+    if (g.TrainFrom[train] != 1 || ClearRoadPoints(g.TrainClass[train]) == 0) return false;
+    int head = HeadSection(g, train);
+    int entry = 0;
+    if (head == 0) {
+        if (g.TrainState[train] != TrainAccepted) return false;
+        entry = std::max(DuePlusLate(g, train) - LeadA(g, 1, train), g.ClockNow) * 10;
+    } else if (head == EntrySection[1]) {
+        entry = g.TrainTimes[train][RegTesReceived] * 10;
+    } else {
+        return false;
+    }
+    // Past its home signal, which then goes back behind it, with a minute in hand before the
+    // box in rear would start the offered train.
+    constexpr int InHand = 10;
+    int pastHome = entry + RunIn[1][TrainGroup(g, train)] + InHand;
+    for (int box = 1; box <= BoxCount; ++box) {
+        if (!IsLineClearCode(g.BoxBellShown[box]) || g.BoxBellAnswered[box] != 0) continue;
+        int t = g.BoxOfferedTrain[box];
+        if (!IsTrain(g, t) || (DuePlusLate(g, t) - LeadA(g, box, t)) * 10 < pastHome) return false;
+    }
+    return true;
 }
 
 bool PellingfordDepartureDue(const GameState& g) {

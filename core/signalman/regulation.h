@@ -18,10 +18,20 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 // platform waiting for it to be across.
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
 
+// A train in the LMS loop backing out to the sidings stands across the up main's road to the
+// starter: it is not backed out while a train from Pellingford that can still earn its clear
+// road would want the starter before it is clear (for twenty-five minutes at most).
+bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train);
+
 // A signal cleared for a train still far off on its approach, which stops the signalman
 // accepting another box's offer, may go back for the moment and be cleared again once the offer
 // is taken: the train is still on the line from its box, or in the long section beyond it.
 bool FarFromSignal(const GameState& g, int train, int signal);
+
+// A train from Pellingford that can still earn its clear road, with its signals cleared, is
+// past its home before every box's waiting offer needs accepting for its train to start on
+// time: the offers wait, and its signals stay off.
+bool OfferWaitsForClearRoad(const GameState& g, int train);
 
 // A departure for Pellingford, which draws out onto the LMS loop and back, stands in the sidings
 // or the held window shows it due within ten minutes (and not long overdue): the loop is not

@@ -10,6 +10,8 @@
 
 #include "boxes_fixture.h"
 #include "console.h"
+#include "controls/bell_codes.h"
+#include "running/box_rules.h"
 #include "signalman/overtaking.h"
 
 namespace kv41 {
@@ -112,6 +114,63 @@ TEST(Regulation, ATrainOffTheLoopWaitsForADownExpressToCrossFirst) {
     // Nor does a down train for the sidings hold it up.
     g.TrainDue[express] = 620;
     g.TrainTo[express] = 3;
+    EXPECT_FALSE(waits());
+}
+
+// A passenger from Pellingford entered the distant's section at 19.06 with its signals off;
+// Brenley offers a passenger whose accepting would need the up home back at danger.
+TEST(Regulation, AnOfferWaitsWhileATrainFromPellingfordRunsInForItsClearRoad) {
+    BoxesGame game;
+    GameState& g = game.g;
+    const int passenger = game.AddTrain(1, 1150, 1, 4, 2);
+    const int offered = game.AddTrain(2, 1161, 2, 4, 2);
+    g.ClockNow = 1147;
+    g.TrainState[passenger] = TrainRunning;
+    g.TrainSect[passenger] = 29;
+    g.SectTrain[29] = passenger;
+    g.TrainTimes[passenger][RegTesReceived] = 1146;
+    g.TrainState[offered] = TrainReported;
+    g.BoxOfferedTrain[2] = offered;
+    g.BoxBellShown[2] = static_cast<uint8_t>(LineClearCode(2, 4));
+    // Its train would not start before 19.21 less the run in: the passenger is past by then.
+    g.TrainDue[offered] = 1152 + LeadA(g, 2, offered);
+    EXPECT_TRUE(OfferWaitsForClearRoad(g, passenger));
+    // Wanted sooner, the offer is taken now.
+    g.TrainDue[offered] = 1149 + LeadA(g, 2, offered);
+    EXPECT_FALSE(OfferWaitsForClearRoad(g, passenger));
+    // A train with no clear road to earn, or past the distant's section, does not keep it waiting.
+    g.TrainDue[offered] = 1170;
+    EXPECT_TRUE(OfferWaitsForClearRoad(g, passenger));
+    g.TrainClass[passenger] = 10;
+    EXPECT_FALSE(OfferWaitsForClearRoad(g, passenger));
+    g.TrainClass[passenger] = 2;
+    g.TrainSect[passenger] = 30;
+    EXPECT_FALSE(OfferWaitsForClearRoad(g, passenger));
+}
+
+// A goods for the sidings came into the LMS loop at 20.54 to back out; a passenger from
+// Pellingford, accepted, is due at 21.07.
+TEST(Regulation, ATrainInTheLoopBacksOutAfterAnUpTrainThatCanEarnItsClearRoad) {
+    BoxesGame game;
+    GameState& g = game.g;
+    const int goods = game.AddTrain(1, 1255, 1, 3, 10);
+    const int passenger = game.AddTrain(2, 1267, 1, 4, 2);
+    g.ClockNow = 1262;
+    g.TrainState[goods] = TrainStanding;
+    g.TrainTimes[goods][RegTesReceived] = 1254;
+    g.TrainState[passenger] = TrainAccepted;
+    g.BoxOfferedTrain[1] = passenger;
+    auto waits = [&g, goods] { return BacksOutAfterUpTrain(g, FindTrainsInHand(g), goods); };
+    EXPECT_TRUE(waits());
+    // Not for a train due long after it is in the sidings, nor once its road is begun, nor after
+    // it has stood there long.
+    g.TrainDue[passenger] = 1300;
+    EXPECT_FALSE(waits());
+    g.TrainDue[passenger] = 1267;
+    g.LeverNormal[33] = 0;
+    EXPECT_FALSE(waits());
+    g.LeverNormal[33] = 1;
+    g.ClockNow = 1280;
     EXPECT_FALSE(waits());
 }
 

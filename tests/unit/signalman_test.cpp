@@ -246,6 +246,19 @@ TEST(Signalman, PutsNoGoodsAsideWhileTheYardHasADepartureDue) {
     EXPECT_EQ(run.console.Game().TrainState[141], TrainGone) << out;
 }
 
+// Marathon, seed 7: the 15.30 from Down Siding No. 1 and the late 15.12 light engine from the
+// yard are both due for Hollowmer Jn. Started just before the turn of the minute, the train from
+// the siding once let the yard put the engine out behind it and then made the yard busy; the
+// engine, waiting for the line the other held, was taken back, and the yard put nothing out for
+// the next hour and a half. He starts the siding's train just after the turn instead.
+TEST(Signalman, LetsTheYardBeBusyBeforeItPutsADepartureOut) {
+    Session run(7);
+    std::string out = run.Play("new 5 5\nrules BR\nauto on 990\n");
+    EXPECT_EQ(out.find("held in Yard"), std::string::npos) << out;
+    EXPECT_NE(out.find("3p50 Mistlebrook ready in Yard"), std::string::npos);
+    EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << out;
+}
+
 TEST(Signalman, HisMovesAreThePlayersInputAndReplayWithoutHim) {
     Session with(11);
     std::string played = with.Play("new 4 2\nauto on\n");
