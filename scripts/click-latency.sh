@@ -21,32 +21,15 @@ bin=${KV41_BIN:-$PWD/build/bin}  # another build's programs, to compare
 [ -x "$bin/kv41" ] && [ -x "$bin/kv41_click_latency" ] ||
     { echo "build kv41 and kv41_click_latency first (cmake --build build)"; exit 2; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source tests/desktop/x_display.sh
 fail() {
     echo "FAIL: $*"
     tail -20 "$work/trace" 2>/dev/null || true
     exit 1
 }
 
-# The program with its files in a directory of its own, its settings there: no sound.
-mkdir -p "$work/bin"
-cp "$bin/kv41" "$bin/TOLA.TTF" "$bin"/*.wav "$bin"/*.qch "$work/bin/"
-printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
-
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+CopyProgram "$bin/kv41"
+StartDisplay 1920x1080x24
 sleep 1
 
 cd "$work"

@@ -22,16 +22,9 @@ fail() {
     exit 1
 }
 
-# The program with its files in a directory of our own, so that its replay and settings are ours.
-mkdir -p "$work/bin" "$work/again"
-from=$(dirname "$program")
-cp "$program" "$from/TOLA.TTF" "$from"/*.wav "$work/bin/"
-cp -r "$from/help" "$work/bin/" 2>/dev/null || true
-cp "$from"/*.qch "$work/bin/" 2>/dev/null || true
+mkdir -p "$work/again"
+CopyProgram "$program"
 kv41="$work/bin/$(basename "$program")"
-# No sound: a wave plays to its end before the window takes more input, and on a machine with
-# no audio server the first one holds it up for seconds.
-printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 
 StartDisplay
 sleep 1

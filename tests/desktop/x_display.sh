@@ -1,7 +1,8 @@
 # Sourced by the desktop scripts: a scratch directory in $work, the processes in $pids ended on
 # exit, and a real X server of our own with a window manager on $DISPLAY. Xvfb picks a free
 # display number itself, since other X servers may be running on the machine. The sourcing
-# script defines fail() before it calls StartDisplay.
+# script defines fail() before it calls StartDisplay [WIDTHxHEIGHTxDEPTH] (1280x1024x24 unless
+# told).
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -12,7 +13,7 @@ cleanup() {
 trap cleanup EXIT
 
 StartDisplay() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$work/display" 2>/dev/null &
     pids+=($!)
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -30,4 +31,16 @@ StartDisplay() {
         sleep 0.2
     done
     fail "the window manager did not start"
+}
+
+# The program PATH with its files in $work/bin, so that its settings, replay and saves are the
+# script's own; no sound: a wave plays to its end before the window takes more input, and on a
+# machine with no audio server the first one holds it up for seconds.
+CopyProgram() {
+    local from
+    from=$(dirname "$1")
+    mkdir -p "$work/bin"
+    cp "$1" "$from/TOLA.TTF" "$from"/*.wav "$work/bin/"
+    cp "$from"/*.qch "$work/bin/" 2>/dev/null || true
+    printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 }
