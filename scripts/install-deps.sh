@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite python3-fonttools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
