@@ -222,6 +222,28 @@ int StarterWanted(const GameState& g, int t) {
     return there && OutgoingBlock(g, 3) != TrainOnLine ? Now(g) : 0;
 }
 
+// The down train, not yet given its home signal, would be at the down platform later than it
+// may be (and later than it would be anyway) if the down main's road were held until `clear`.
+bool DownTrainLosesTime(const GameState& g, int t, int clear) {
+    int arrive = DownArrival(g, t);
+    if (arrive == 0) return false;
+    int deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
+    int behind = std::max(arrive, clear + FromDownHome[TrainGroup(g, t)]);
+    return (behind + Margin) / 10 > std::max(deadline, (arrive + Margin) / 10);
+}
+
+// Some train in hand, offered by a box or next from Hollowmer Jn (the trains approaching window)
+// answers `wanted`.
+template <typename Wanted>
+bool AnyTrainComing(const GameState& g, const TrainsInHand& trains, Wanted wanted) {
+    for (int i = 0; i < trains.Count; ++i)
+        if (wanted(trains.Train[static_cast<std::size_t>(i)])) return true;
+    for (int t :
+         {g.BoxOfferedTrain[1], g.BoxOfferedTrain[2], g.BoxOfferedTrain[3], g.LineTrains[4][0]})
+        if (IsTrain(g, t) && IsBookedOrReported(g, t) && wanted(t)) return true;
+    return false;
+}
+
 }  // namespace
 
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train) {
@@ -238,47 +260,32 @@ bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train
         return false;
     }
     int across = atHome + AcrossDownMain;
-    auto costsTime = [&](int t) {
+    return AnyTrainComing(g, trains, [&](int t) {
         int wanted = StarterWanted(g, t);
-        if (wanted != 0) return wanted < across;
-        int arrive = DownArrival(g, t);
-        if (arrive == 0) return false;
-        int deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
-        int behind = std::max(arrive, across + FromDownHome[TrainGroup(g, t)]);
-        return (behind + Margin) / 10 > std::max(deadline, (arrive + Margin) / 10);
-    };
-    for (int i = 0; i < trains.Count; ++i)
-        if (costsTime(trains.Train[static_cast<std::size_t>(i)])) return true;
-    // And the trains the boxes offer, or the next Hollowmer Jn will (the trains approaching
-    // window).
-    for (int t :
-         {g.BoxOfferedTrain[1], g.BoxOfferedTrain[2], g.BoxOfferedTrain[3], g.LineTrains[4][0]})
-        if (IsTrain(g, t) && IsBookedOrReported(g, t) && costsTime(t)) return true;
-    return false;
+        return wanted != 0 ? wanted < across : DownTrainLosesTime(g, t, across);
+    });
 }
 
-bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train) {
-    // (Once its road is begun, it goes; nor is it kept in the loop for long.)
-    for (int l : {33, 44, 45})
+bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train) {
+    // (Once its road is begun, it goes; nor is it kept in the loop for long. The south
+    // crossover may still stand reversed for another train's road.)
+    for (int l : {44, 45})
         if (IsReversed(g, l)) return false;
     constexpr int LongestWait = 25;
     int in = g.TrainTimes[train][RegTesReceived];
     if (in != NoTime && g.ClockNow - in > LongestWait) return false;
     // A departure for Pellingford draws out onto the loop: it goes first.
     if (PellingfordDepartureDue(g)) return false;
-    // From the backing signal off until its tail is clear of the up main and the starter free.
-    constexpr int BackingClear = 60;
+    // From the backing signal off until its tail is clear of the up main and the starter free,
+    // and then of the down main at the entry to the sidings.
+    constexpr int BackingClear = 60, BackingClearOfDownMain = 80;
     int clear = Now(g) + BackingClear;
-    auto wanted = [&](int t) {
-        if (!IsTrain(g, t) || g.TrainFrom[t] != 1 || ClearRoadPoints(g.TrainClass[t]) == 0)
-            return false;
+    return AnyTrainComing(g, trains, [&](int t) {
+        if (g.TrainFrom[t] != 1 || ClearRoadPoints(g.TrainClass[t]) == 0)
+            return DownTrainLosesTime(g, t, Now(g) + BackingClearOfDownMain);
         int when = StarterWanted(g, t);
         return when != 0 && when < clear;
-    };
-    for (int i = 0; i < trains.Count; ++i)
-        if (wanted(trains.Train[static_cast<std::size_t>(i)])) return true;
-    int offered = g.BoxOfferedTrain[1];
-    return IsTrain(g, offered) && IsBookedOrReported(g, offered) && wanted(offered);
+    });
 }
 
 bool FarFromSignal(const GameState& g, int train, int signal) {

@@ -19,9 +19,10 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
 
 // A train in the LMS loop backing out to the sidings stands across the up main's road to the
-// starter: it is not backed out while a train from Pellingford that can still earn its clear
-// road would want the starter before it is clear (for twenty-five minutes at most).
-bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train);
+// starter and then across the down main: it is not backed out while a train from Pellingford
+// that can still earn its clear road would want the starter before it is clear, or a down train
+// for Pellingford or the branch would lose time waiting for it (for twenty-five minutes at most).
+bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train);
 
 // A signal cleared for a train still far off on its approach, which stops the signalman
 // accepting another box's offer, may go back for the moment and be cleared again once the offer
