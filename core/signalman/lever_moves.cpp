@@ -9,7 +9,6 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "game_state.h"
-#include "running/box_rules.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
@@ -149,8 +148,8 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         // (And one in the LMS loop that cannot back out past a down train held at its starter:
         // the up main's points to the loop go back meanwhile for the up trains behind it.)
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
-                        (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) ||
-                                              BacksOutLater(g, trains, train))) ||
+                        (leg.Signal == 45 &&
+                         (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train))) ||
                         (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
@@ -258,23 +257,6 @@ bool OutOfSidingsBeforeRelease(const GameState& g, int train) {
     return g.MinuteTick >= TicksLeftInMinute || DepartureToPutOut(g, g.ClockNow) == 0;
 }
 
-// An up train for the sidings that cannot go on into the LMS loop yet (the loop is kept for a
-// departure due) would stand past the up home across the junction: it waits at the home while a
-// train off the branch for the up main has still to come through.
-bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int train) {
-    if (g.TrainTo[train] != YardLine || g.BoxShuntForward[4] != 0) return false;
-    if (!RadlowDepartureDue(g) && !PellingfordDepartureDue(g)) return false;
-    auto forUpMain = [&g](int t) {
-        return IsTrain(g, t) && g.TrainFrom[t] == 2 && (g.TrainTo[t] == 4 || g.TrainTo[t] == 5) &&
-               !PutAside(g, t) && ListHolds(std::array<int, 4>{Coming, 27, 26, 25},
-                                            HeadSection(g, t) == 0 ? Coming : HeadSection(g, t));
-    };
-    for (int i = 0; i < trains.Count; ++i)
-        if (forUpMain(trains.Train[static_cast<std::size_t>(i)])) return true;
-    int offered = g.BoxOfferedTrain[2];
-    return IsTrain(g, offered) && IsBookedOrReported(g, offered) && forUpMain(offered);
-}
-
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
 bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg& leg,
             const Holds& held, SignalmanMove& move) {
@@ -296,9 +278,9 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine && g.SectTrain[8] != train)
         return false;
-    if (leg.Signal == 45 &&
-        (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train)))
+    if (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train)))
         return false;
+    if (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains)) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||

@@ -288,6 +288,53 @@ bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train) {
     });
 }
 
+bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int train) {
+    if (g.TrainFrom[train] != 1 || g.TrainTo[train] != YardLine) return false;
+    int head = HeadSection(g, train);
+    if (head != 0 && !ListHolds(Approach[1], head)) return false;
+    // When it would be through the junction and into the loop, given the up home now; never,
+    // while the loop is kept for a departure.
+    bool loopKept =
+        g.BoxShuntForward[4] == 0 && (RadlowDepartureDue(g) || PellingfordDepartureDue(g));
+    int group = TrainGroup(g, train);
+    int now = Now(g);
+    int entry = head != 0 ? g.TrainTimes[train][RegTesReceived] * 10
+                          : std::max(DuePlusLate(g, train) - LeadA(g, 1, train), g.ClockNow) * 10;
+    int through = std::max(entry + RunIn[1][group], now + FromHome[1][group]) + ClearRun[group];
+    auto delayed = [&](int t) {
+        Contender c;
+        if (!Contends(g, t, c) || c.Line != 2) return false;
+        return loopKept || Penalty(c, std::max(c.Arrive, through + FromHome[2][c.Group])) >
+                               Penalty(c, c.Arrive);
+    };
+    for (int i = 0; i < trains.Count; ++i)
+        if (delayed(trains.Train[static_cast<std::size_t>(i)])) return true;
+    int offered = g.BoxOfferedTrain[2];
+    return IsTrain(g, offered) && delayed(offered);
+}
+
+bool DrawsOutLater(const GameState& g, const TrainsInHand& trains) {
+    int departure = 0;
+    for (int i = 0; i < trains.Count && departure == 0; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        int head = HeadSection(g, t);
+        if (g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1 && head >= 18 && head <= 20)
+            departure = t;
+    }
+    constexpr int LongestHold = 15;
+    if (departure == 0 || g.ClockNow - DuePlusLate(g, departure) > LongestHold) return false;
+    // From the exchange sidings starter off until the departure is out on the loop and the up
+    // main's points to the loop are back.
+    constexpr int DrawOutClear = 40;
+    int clear = Now(g) + DrawOutClear;
+    return AnyTrainComing(g, trains, [&](int t) {
+        bool loses =
+            g.TrainClass[t] <= 4 || (g.TrainFrom[t] == 1 && ClearRoadPoints(g.TrainClass[t]) > 0);
+        int when = StarterWanted(g, t);
+        return loses && when != 0 && when < clear;
+    });
+}
+
 bool FarFromSignal(const GameState& g, int train, int signal) {
     int head = HeadSection(g, train);
     if (head == 0) return true;

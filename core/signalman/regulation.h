@@ -24,6 +24,18 @@ bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train
 // for Pellingford or the branch would lose time waiting for it (for twenty-five minutes at most).
 bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train);
 
+// An up train from Pellingford for the sidings crosses the junction on its way into the LMS loop:
+// it waits at the up home, off the junction, while a train off the branch for the up main would
+// lose time waiting for it to be through, or while the loop is kept for a departure due.
+bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int train);
+
+// A departure from the sidings for Pellingford draws out onto the LMS loop across the up main's
+// road to the starter: it is not started, nor the line from Radlow Rd Jn blocked back for it,
+// while an up passenger, or a train from Pellingford that can still earn its clear road, would
+// want the starter before the departure is clear of it (up to a quarter of an hour past the
+// departure's time).
+bool DrawsOutLater(const GameState& g, const TrainsInHand& trains);
+
 // A signal cleared for a train still far off on its approach, which stops the signalman
 // accepting another box's offer, may go back for the moment and be cleared again once the offer
 // is taken: the train is still on the line from its box, or in the long section beyond it.

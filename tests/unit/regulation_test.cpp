@@ -160,7 +160,7 @@ TEST(Regulation, ATrainInTheLoopBacksOutAfterAnUpTrainThatCanEarnItsClearRoad) {
     g.TrainTimes[goods][RegTesReceived] = 1254;
     g.TrainState[passenger] = TrainAccepted;
     g.BoxOfferedTrain[1] = passenger;
-    auto waits = [&g, goods] { return BacksOutAfterUpTrain(g, FindTrainsInHand(g), goods); };
+    auto waits = [&g, goods] { return BacksOutLater(g, FindTrainsInHand(g), goods); };
     EXPECT_TRUE(waits());
     // Not for a train due long after it is in the sidings, nor once its road is begun, nor after
     // it has stood there long.
