@@ -150,7 +150,8 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
                         (leg.Signal == 45 &&
                          (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train))) ||
-                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
+                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train)) ||
+                        (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);

@@ -189,7 +189,7 @@ namespace {
 constexpr int RunDown[4] = {0, 17, 20, 24};
 constexpr int FromDownHome[4] = {0, 8, 11, 14};
 constexpr int RunToLoopHome = 65;
-constexpr int AcrossDownMain = 20;
+constexpr int AcrossDownMain[4] = {0, 20, 26, 32};
 
 // When a down train for Pellingford or the branch, not yet given its home signal, would be at
 // the down platform with the road clear; 0 for any other train.
@@ -259,7 +259,11 @@ bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train
     } else if (head != 5) {
         return false;
     }
-    int across = atHome + AcrossDownMain;
+    int across = atHome + AcrossDownMain[TrainGroup(g, train)];
+    // The exchange sidings home is not cleared while the yard is busy, which he sees but not for
+    // how long: a few minutes.
+    constexpr int YardBusy = 40;
+    if (!g.YardClear) across += YardBusy;
     return AnyTrainComing(g, trains, [&](int t) {
         int wanted = StarterWanted(g, t);
         return wanted != 0 ? wanted < across : DownTrainLosesTime(g, t, across);
@@ -324,10 +328,12 @@ bool DrawsOutLater(const GameState& g, const TrainsInHand& trains) {
     constexpr int LongestHold = 15;
     if (departure == 0 || g.ClockNow - DuePlusLate(g, departure) > LongestHold) return false;
     // From the exchange sidings starter off until the departure is out on the loop and the up
-    // main's points to the loop are back.
-    constexpr int DrawOutClear = 40;
+    // main's points to the loop are back; and until it has run back off the loop and along the
+    // down main past the junction.
+    constexpr int DrawOutClear = 40, BackAlongDownMain = 70;
     int clear = Now(g) + DrawOutClear;
     return AnyTrainComing(g, trains, [&](int t) {
+        if (DownTrainLosesTime(g, t, Now(g) + BackAlongDownMain)) return true;
         bool loses =
             g.TrainClass[t] <= 4 || (g.TrainFrom[t] == 1 && ClearRoadPoints(g.TrainClass[t]) > 0);
         int when = StarterWanted(g, t);
