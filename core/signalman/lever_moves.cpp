@@ -9,6 +9,7 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "game_state.h"
+#include "running/box_rules.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
@@ -252,10 +253,17 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
 // train from the siding still holds the line ahead. So the starter is pulled for it just after
 // the turn: starting away it is at the entry within three or four ticks, and the yard is busy
 // before it looks at its departures again.
+// Whether the yard will put one out he judges by the held window (a departure due by now, none
+// taken back, the yard road empty and the sidings home at danger), not by the yard's busy sign,
+// which may go out at any tick before the turn.
 bool OutOfSidingsBeforeRelease(const GameState& g, int train) {
     constexpr int TicksLeftInMinute = 8;
-    if (!IsDownSiding(HeadSection(g, train))) return true;
-    return g.MinuteTick >= TicksLeftInMinute || DepartureToPutOut(g, g.ClockNow) == 0;
+    if (!IsDownSiding(HeadSection(g, train)) || g.MinuteTick >= TicksLeftInMinute) return true;
+    int next = g.LineTrains[YardLine][0];
+    bool mayComeOut = next > 1 && IsTrain(g, next) && IsBookedOrReported(g, next) &&
+                      !FromDownSidings(g, next) && DuePlusLate(g, next) <= g.ClockNow &&
+                      g.SectTrain[YardRoadSect] == 0 && g.YardTrain == 0 && IsNormal(g, 43);
+    return !mayComeOut;
 }
 
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
