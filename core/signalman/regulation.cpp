@@ -298,13 +298,34 @@ bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int tra
     if (head != 0 && !ListHolds(Approach[1], head)) return false;
     // When it would be through the junction and into the loop, given the up home now; never,
     // while the loop is kept for a departure.
-    bool loopKept =
-        g.BoxShuntForward[4] == 0 && (RadlowDepartureDue(g) || PellingfordDepartureDue(g));
+    constexpr int LoopKeptFor = 30;
     int group = TrainGroup(g, train);
     int now = Now(g);
     int entry = head != 0 ? g.TrainTimes[train][RegTesReceived] * 10
                           : std::max(DuePlusLate(g, train) - LeadA(g, 1, train), g.ClockNow) * 10;
     int through = std::max(entry + RunIn[1][group], now + FromHome[1][group]) + ClearRun[group];
+    // The loop not to be had when the train would be at the starter: the line to Radlow Rd Jn
+    // still taken, or the loop kept for a departure by then (the next in the held window, or one
+    // the timetable books behind it).
+    int ahead = std::max(0, through / 10 - g.ClockNow);
+    bool radlowBooked = false;
+    for (std::size_t e = 1; e <= 3; ++e) {
+        int t = g.LineTrains[YardLine][e];
+        radlowBooked =
+            radlowBooked || (IsTrain(g, t) && g.TrainTo[t] == 5 && IsBookedOrReported(g, t) &&
+                             g.TrainDue[t] <= g.ClockNow + ahead + LoopKeptFor &&
+                             g.TrainDue[t] >= g.ClockNow + ahead - LoopKeptFor);
+    }
+    bool loopKept = (g.BoxShuntForward[4] == 0 && OutgoingBlock(g, 4) != LineBlocked) ||
+                    PellingfordDepartureDue(g) || RadlowDepartureDue(g, ahead) || radlowBooked;
+    // Kept, it may not be had for a quarter of an hour or more: nor is the junction given up to
+    // the train while the next train off the branch for the up main is due by then (the trains
+    // approaching window).
+    int next = g.LineTrains[2][0];
+    if (loopKept && IsTrain(g, next) && IsBookedOrReported(g, next) &&
+        (g.TrainTo[next] == 4 || g.TrainTo[next] == 5) &&
+        DuePlusLate(g, next) <= g.ClockNow + LoopKeptFor)
+        return true;
     auto delayed = [&](int t) {
         Contender c;
         if (!Contends(g, t, c) || c.Line != 2) return false;
@@ -322,8 +343,7 @@ bool DrawsOutLater(const GameState& g, const TrainsInHand& trains) {
     for (int i = 0; i < trains.Count && departure == 0; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
         int head = HeadSection(g, t);
-        if (g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1 && head >= 18 && head <= 20)
-            departure = t;
+        if (g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1 && IsDownSiding(head)) departure = t;
     }
     constexpr int LongestHold = 15;
     if (departure == 0 || g.ClockNow - DuePlusLate(g, departure) > LongestHold) return false;

@@ -188,7 +188,9 @@ TEST(Regulation, ATrainInTheLoopBacksOutAfterAnUpTrainThatCanEarnItsClearRoad) {
 // kept for a departure, once as it ran slowly into the loop), and an express behind a departure
 // for Pellingford drawn out onto the loop across its road, a down branch passenger behind such a
 // departure, and a down express behind a train off the loop brought across the down main while
-// the yard was busy. None of them may be held for good instead.
+// the yard was busy, and a passenger off the branch kept off the junction by a goods for the
+// sidings standing at the up starter while the loop was kept for a departure booked behind the
+// one the held window showed. None of them may be held for good instead.
 TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
     struct Day {
         uint32_t Seed;
@@ -201,7 +203,8 @@ TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
           Day{1, 3, 3, "BR", "3p05"}, Day{5, 3, 5, "WR", "8p52"}, Day{8, 3, 1, "BR", "6p13"},
           Day{13, 3, 5, "BR", "7p15"}, Day{18, 2, 1, "BR", "9.41"}, Day{8, 2, 5, "WR", "10.07"},
           Day{26, 2, 1, "BR", "10.20"}, Day{18, 2, 5, "WR", "9.24"}, Day{32, 2, 5, "BR", "8.23"},
-          Day{68, 2, 5, "WR", "8.18"}, Day{48, 2, 5, "WR", "10.07"}}) {
+          Day{68, 2, 5, "WR", "8.18"}, Day{48, 2, 5, "WR", "10.07"},
+          Day{85, 2, 5, "WR", "10.20"}}) {
         std::ostringstream out;
         Console console(out, day.Seed);
         std::istringstream in("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +
