@@ -95,6 +95,7 @@ int DialogWindow::RunModal(HWND focus) {
     EnableWindow(owner_, FALSE);
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
+    focus_ = focus;
     SetFocus(focus ? focus : window_);
     MSG message;
     while (!done_) {
@@ -103,10 +104,6 @@ int DialogWindow::RunModal(HWND focus) {
             // The program is ending: the quit goes on to the outer loop.
             PostQuitMessage(got == 0 ? static_cast<int>(message.wParam) : 1);
             break;
-        }
-        if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
-            SendMessageW(owner_, WM_HELP, 0, 0);
-            continue;
         }
         if (IsDialogMessageW(window_, &message)) continue;
         TranslateMessage(&message);
@@ -146,6 +143,17 @@ LRESULT CALLBACK DialogWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
     case WM_COMMAND:
         if (dialog->OnCommand) dialog->OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    // The control that had the keyboard has it again when the window is active again (after
+    // the help, for one), as in the system's own dialogs.
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(window, focus)) dialog->focus_ = focus;
+        } else if (dialog->focus_ && IsWindow(dialog->focus_)) {
+            SetFocus(dialog->focus_);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:
         if (dialog->closable_ && dialog->OnCommand) dialog->OnCommand(IDCANCEL, BN_CLICKED);
         return 0;

@@ -44,6 +44,7 @@ private:
     bool closable_ = true;
     bool done_ = false;
     int result_ = IDCANCEL;
+    HWND focus_ = nullptr;  // the control that has the keyboard while the window is active
     std::vector<std::pair<HWND, COLORREF>> colours_;
 };
 

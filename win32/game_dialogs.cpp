@@ -14,6 +14,7 @@ namespace {
 constexpr int DialogPoints = 9;
 constexpr int FirstChoiceId = 100;
 constexpr int FontBarId = 300;
+constexpr int ListId = 400;  // clear of IDOK and IDCANCEL, which its notifications would mimic
 
 // A dialog cell's place in pixels, scaled as the screen's resolution asks.
 RECT CellPlace(const kv41::CellRect& place) {
@@ -307,7 +308,7 @@ std::optional<int> RunBellListDialog(HWND owner, const kv41::BellListWindow& mod
     dialog.Label(model.Heading, RECT{left, 5, left + model.Columns * w, 5 + h}, bold);
     HWND list = dialog.Add(
         L"LISTBOX", "", WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-        RECT{left, listTop, left + model.Columns * w, listTop + listHeight}, plain, 1);
+        RECT{left, listTop, left + model.Columns * w, listTop + listHeight}, plain, ListId);
     SendMessageW(list, LB_SETITEMHEIGHT, 0, h);
     for (const std::string& line : model.Lines) {
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(line).c_str()));
@@ -331,7 +332,7 @@ std::optional<int> RunBellListDialog(HWND owner, const kv41::BellListWindow& mod
         IDOK, true);
     std::optional<int> chosen;
     dialog.OnCommand = [&](int id, int code) {
-        const bool pick = id == IDOK || (id == 1 && code == LBN_DBLCLK);
+        const bool pick = id == IDOK || (id == ListId && code == LBN_DBLCLK);
         if (pick) {
             const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
             if (row != LB_ERR) chosen = static_cast<int>(row);

@@ -8,10 +8,11 @@
 //   --self-check        at the end, fail (exit code 3) unless the panel shows a drawing
 //   --trace             print the messages of play, and where the window and its grid lie, on
 //                       standard error
+#include "windows_api.h"
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <shellapi.h>
-#include "windows_api.h"
 
 #include <string>
 #include <vector>

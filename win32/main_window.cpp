@@ -61,6 +61,7 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     window_ = CreateWindowExW(0, ClassName, L"Getting ready", WindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, this);
     BuildMenus();
+    sounds_ = std::make_unique<WavePlayer>(window_);
     statusBar_ = std::make_unique<StatusBar>(
         window_, [this](kv41::WindowCommand command) { Give(kv41::Command{command}); });
     const kv41::StartScreenLayout start = kv41::StartScreenOf();
@@ -75,6 +76,7 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
 
 MainWindow::~MainWindow() {
     infoWindows_.clear();
+    if (sounds_) sounds_->Stop();
     if (window_) {
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
@@ -202,10 +204,6 @@ void MainWindow::Pump(PumpMode mode) {
 }
 
 void MainWindow::Dispatch(MSG& message) {
-    if (message.message == WM_KEYDOWN && message.wParam == VK_F1) {
-        SendMessageW(window_, WM_HELP, 0, 0);
-        return;
-    }
     // A key typed in an information window is the game's, as if typed at the panel.
     if (message.message == WM_CHAR && GetAncestor(message.hwnd, GA_ROOT) != window_) {
         for (auto& [name, info] : infoWindows_) {
@@ -215,6 +213,12 @@ void MainWindow::Dispatch(MSG& message) {
                 return;
             }
         }
+    }
+    // Enter on the start screen presses the button that has the keyboard, else the first.
+    if (onStartScreen_ && message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+        GetAncestor(message.hwnd, GA_ROOT) == window_) {
+        startRequest_ = GetFocus() == resumeButton_ ? ResumeButtonId : NewButtonId;
+        return;
     }
     if (DialogMessage(message)) return;
     TranslateMessage(&message);
@@ -267,7 +271,19 @@ void MainWindow::LayoutForGrid() {
     if (onStartScreen_) {
         const kv41::StartScreenLayout start = kv41::StartScreenOf();
         const HFONT font = SansFont(std::max(8, g.FontSize + 3));
-        const int buttonWidth = 22 * FontCell(font).cx / 2;
+        // Both as wide as the wider caption needs.
+        int buttonWidth = 0;
+        HDC screen = GetDC(window_);
+        HGDIOBJ old = SelectObject(screen, font);
+        for (const std::string& caption : start.Buttons) {
+            SIZE extent{};
+            const std::wstring text = Wide(caption);
+            GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+            buttonWidth = std::max(buttonWidth, static_cast<int>(extent.cx));
+        }
+        SelectObject(screen, old);
+        ReleaseDC(window_, screen);
+        buttonWidth += 4 * FontCell(font).cx;
         const int buttonHeight = FontCell(font).cy * 2 + 8;
         const int gap = 40;
         const int panelHeight = height - g.StatusHeight;
@@ -509,9 +525,13 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam == GameTimerId) {
             kv41::OnTimer(g);
             NoteInput();
+        } else if (wParam == WavePlayer::TimerId) {
+            sounds_->Next();
         }
         return 0;
     case WM_INITMENUPOPUP: SyncMenus(); return 0;
+    // The window manager may place the window again once it has framed it.
+    case WM_MOVE: TraceLayout(); return 0;
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (lParam == 0) {
@@ -531,7 +551,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case StartMessage: return 0;
     // F1 opens the help topic of the window that has the keyboard: its own, else that of a
-    // message box being shown, else the game's topic of the moment.
+    // message box being shown, else the game's topic of the moment. The system sends F1 as
+    // WM_HELP up from the window that has the keyboard to its owner, this window.
     case WM_HELP:
         ShowHelp(kv41::HelpTopicInForce(g, HelpTopicOf(GetActiveWindow()), boxHelp_));
         return TRUE;

@@ -17,6 +17,7 @@
 #include "panel_canvas.h"
 #include "replay/replay_recorder.h"
 #include "status_bar.h"
+#include "wave_player.h"
 #include "win32_platform.h"
 
 class MainWindow : public kv41::FrontEndWindows {
@@ -29,6 +30,7 @@ public:
     kv41::GameState& Game() { return *game_; }
     Win32Platform& Host() { return *host_; }
     PanelCanvas& Canvas() { return canvas_; }
+    WavePlayer& Sounds() { return *sounds_; }
     HWND Handle() const { return window_; }
     kv41::CommandQueue& Queue() { return queue_; }
 
@@ -94,6 +96,7 @@ private:
     kv41::CommandQueue queue_;
     HWND window_ = nullptr;
     std::unique_ptr<StatusBar> statusBar_;
+    std::unique_ptr<WavePlayer> sounds_;
     HWND newButton_ = nullptr, resumeButton_ = nullptr;
     HMENU menuBar_ = nullptr;
     // The menu as last shown, and which command each item's id gives.

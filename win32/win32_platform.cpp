@@ -1,52 +1,15 @@
 #include "win32_platform.h"
 
-#include <commdlg.h>
-#include <knownfolders.h>
-#include <shlobj.h>
 #include "windows_api.h"
 
-#include <cwctype>
+#include <commdlg.h>
+
 #include <vector>
 
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "main_window.h"
 #include "wide_text.h"
-
-namespace {
-
-// The folder under the player's application data that holds the game's settings and files.
-constexpr const wchar_t* AppFolder = L"KV41";
-
-std::string KnownFolder(REFKNOWNFOLDERID id) {
-    PWSTR path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path))) folder = Narrow(path);
-    CoTaskMemFree(path);
-    return folder;
-}
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-    for (wchar_t& c : text) {
-        if (c == L'/') c = L'\\';
-    }
-    return text;
-}
-
-// Whether the directory lies in one of the folders where programs are installed.
-bool UnderProgramFolders(const std::string& directory) {
-    const std::wstring path = Lower(Wide(directory)) + L"\\";
-    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
-        const std::string folder = KnownFolder(id);
-        if (folder.empty()) continue;
-        const std::wstring root = Lower(Wide(folder)) + L"\\";
-        if (path.compare(0, root.size(), root) == 0) return true;
-    }
-    return false;
-}
-
-}  // namespace
 
 Win32Platform::Win32Platform(MainWindow& window) : window_(window) {}
 
@@ -105,15 +68,17 @@ void Win32Platform::SetTimerInterval(int ms) {
 }
 
 // Plays to the end before returning, so that the beats of a bell code keep their rhythm;
-// paints and the timer go on meanwhile, the player's input waits for the sound's end.
+// paints and the timers go on meanwhile, the player's input waits for the sound's end.
 void Win32Platform::PlayWave(const std::string& fileName) {
     if (TraceOutput) Trace("sound: " + fileName);
     window_.PresentChanges();
-    player_.PlaySync(kv41::FileInDirectory(ProgramDirectory(), fileName), [this](int msLeft) {
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(msLeft),
+    WavePlayer& sounds = window_.Sounds();
+    sounds.Queue(kv41::FileInDirectory(ProgramDirectory(), fileName), 0);
+    while (sounds.Busy() && !exiting_) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE,
                                     QS_PAINT | QS_TIMER | QS_POSTMESSAGE | QS_SENDMESSAGE, 0);
         window_.Pump(MainWindow::PumpNoInput);
-    });
+    }
 }
 
 int Win32Platform::RunBox(const std::string& text, unsigned style, int helpContext) {
@@ -171,24 +136,6 @@ std::string Win32Platform::ProgramDirectory() {
         }
     }();
     return directory;
-}
-
-// The player's roaming application data for the settings and the game's own files, the
-// documents folder for the player's saves.
-kv41::StandardPlaces Win32Platform::StandardDirectories() {
-    kv41::StandardPlaces places;
-    places.Config = KnownFolder(FOLDERID_RoamingAppData) + "\\" + Narrow(AppFolder);
-    places.Data = places.Config;
-    places.Documents = KnownFolder(FOLDERID_Documents);
-    return places;
-}
-
-// A program in the system's program folders is installed even where its folder can be
-// written (by an administrator, or under Wine, which keeps no permissions there).
-kv41::PlayerDirectories Win32Platform::PlayerFiles() {
-    const std::string directory = ProgramDirectory();
-    const bool beside = kv41::DirectoryWritable(directory) && !UnderProgramFolders(directory);
-    return kv41::ChoosePlayerDirectories(directory, beside, StandardDirectories());
 }
 
 std::string Win32Platform::ProgramDate() {

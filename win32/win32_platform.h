@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "wave_player.h"
 
 class MainWindow;
 
@@ -27,8 +26,6 @@ public:
                           const std::string& perCent) override;
     void Report(kv41::Output kind, const std::string& text) override;
     std::string ProgramDirectory() override;
-    kv41::StandardPlaces StandardDirectories() override;
-    kv41::PlayerDirectories PlayerFiles() override;
     std::string ProgramDate() override;
     void Terminate() override;
     void FontMetrics(int pointSize, int& cellWidth, int& textHeight) override;
@@ -66,7 +63,6 @@ private:
     int RunBox(const std::string& text, unsigned style, int helpContext);
 
     MainWindow& window_;
-    WavePlayer player_;
     bool exiting_ = false;
     int exitCode_ = 0;
     int timerMs_ = 0;

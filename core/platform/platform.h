@@ -110,10 +110,8 @@ public:
     // The standard places of the player's files on this machine.
     virtual StandardPlaces StandardDirectories() { return FreedesktopPlaces(); }
     // Where the player's files go: beside the program when its directory can be written, else
-    // the standard places. The one rule for every file the player keeps; a platform where an
-    // installed program's folder may be writable (Windows' program folders for an
-    // administrator, or under Wine) overrides it.
-    virtual PlayerDirectories PlayerFiles() {
+    // the standard places. The one rule for every file the player keeps.
+    PlayerDirectories PlayerFiles() {
         const std::string directory = ProgramDirectory();
         return ChoosePlayerDirectories(directory, DirectoryWritable(directory),
                                        StandardDirectories());
