@@ -6,7 +6,8 @@ namespace {
 
 constexpr const wchar_t* ClassName = L"KV41Dialog";
 constexpr const wchar_t* HelpProperty = L"KV41HelpTopic";
-constexpr DWORD FixedFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: a group box paints no ground of its own, the window paints it.
+constexpr DWORD FixedFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 }  // namespace
 
@@ -52,7 +53,7 @@ HWND DialogWindow::Add(const wchar_t* type, const std::string& text, DWORD style
 }
 
 HWND DialogWindow::Label(const std::string& text, RECT place, HFONT font, COLORREF colour) {
-    HWND label = Add(L"STATIC", text, SS_LEFT | SS_NOPREFIX, place, font);
+    HWND label = Add(L"STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, place, font);
     if (colour != 0) colours_.emplace_back(label, colour);
     return label;
 }
