@@ -36,14 +36,14 @@ StatusBar::StatusBar(HWND parent, std::function<void(kv41::WindowCommand)> comma
                                10, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                instance, nullptr);
     };
-    slower_ = button(L" - ", SlowerId);
-    faster_ = button(L"+", FasterId);
-    fast_ = button(L"Fast", FastId);
-    texts_.Time = " 8.00";
-    texts_.Speed = "100%";
-    texts_.Fast = "Fast";
-    texts_.PointsCaption = "Points gained:";
-    texts_.PointsValue = "  0";
+    slower_ = button(Wide(kv41::SlowerCaption).c_str(), SlowerId);
+    faster_ = button(Wide(kv41::FasterCaption).c_str(), FasterId);
+    fast_ = button(Wide(kv41::FastCaption).c_str(), FastId);
+    texts_.Time = kv41::InitialTime;
+    texts_.Speed = kv41::InitialSpeed;
+    texts_.Fast = kv41::FastCaption;
+    texts_.PointsCaption = kv41::InitialPointsCaption;
+    texts_.PointsValue = kv41::InitialPoints;
 }
 
 void StatusBar::Layout(int fontSize, int cellWidth, int cellHeight, int width) {
@@ -91,8 +91,8 @@ void StatusBar::Paint(HDC dc) {
     text(texts_.PointsCaption, places_.PointsCaption, small, line | DT_LEFT);
     text(texts_.PointsValue, places_.PointsValue, numbers, line | DT_LEFT);
     text(texts_.Time, places_.TimeValue, TypewriterFont(fontSize_), line | DT_LEFT);
-    text("Time is", places_.TimeCaption, small, line | DT_RIGHT);
-    text("Speed", places_.SpeedCaption, small, line | DT_RIGHT);
+    text(kv41::TimeCaption, places_.TimeCaption, small, line | DT_RIGHT);
+    text(kv41::SpeedCaption, places_.SpeedCaption, small, line | DT_RIGHT);
     text(texts_.Speed, places_.SpeedValue, numbers, line | DT_LEFT);
 }
 
