@@ -32,7 +32,7 @@ PlayerInput PlayerInput::Click(int column, int row, int afterMs) {
     return input;
 }
 
-PlayerInput PlayerInput::Typed(char key) {
+PlayerInput PlayerInput::Typed(int key) {
     PlayerInput input;
     input.Kind = InputKind::Key;
     input.Key = key;
@@ -108,7 +108,7 @@ bool TakeScriptedInput(GameState& g) {
         ClickCell(g, input.Column, input.Row, time);
         break;
     }
-    case InputKind::Key: OnKeyPress(g, input.Key); break;
+    case InputKind::Key: OnKey(g, input.Key); break;
     default: RunMenuCommand(g, input); break;
     }
     return true;
