@@ -29,6 +29,7 @@
 #include "options_dialog.h"
 #include "panel/key_map.h"
 #include "panel/panel_drawing.h"
+#include "panel_accessible.h"
 #include "panel_font.h"
 #include "qt_platform.h"
 #include "replay/program_version.h"
@@ -65,6 +66,8 @@ QString Text(const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
+    // Before any widget exists: the panel's accessible interface is made as it is created.
+    InstallPanelAccessibility();
     host_ = std::make_unique<QtPlatform>(*this);
     game_->Host = host_.get();
     setWindowTitle("Getting ready");
