@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "controls/bell_codes.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "model/clock.h"
 #include "panel/click_regions.h"
 
@@ -139,7 +139,7 @@ std::string Announcement(const GameState& g, Output kind, const std::string& tex
         for (int code = 1; code <= BellCodeLast; ++code) {
             if (BellCodeLabel(code) == label) rung = BellText(code);
         }
-        return g.BoxName[static_cast<std::size_t>(box)].str() + " rings " + rung;
+        return Trimmed(g.BoxName[static_cast<std::size_t>(box)].str()) + " rings " + rung;
     }
     case Output::Sound:
     case Output::Ask: return "";

@@ -5,9 +5,9 @@
 
 #include "framework/file_replace.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "model/clock.h"
 #include "panel/key_map.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 

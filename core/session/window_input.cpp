@@ -10,8 +10,6 @@
 #include "panel/key_focus.h"
 #include "panel/key_map.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
-#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -20,7 +18,8 @@ void OnMouseDown(GameState& g, int x, int y) {
     // and what he had queued is dropped.
     if (g.AutoSignalman && g.SessionRunning && !g.InputBlocked && !g.Paused) {
         g.Inputs.Clear();
-        SetAutoSignalman(g, false);
+        g.AutoSignalman = false;
+        UpdateStatusBar(g);
     }
     OnMouseDown(g, x, y, g.Host->TimeOfDayMs());
 }
