@@ -63,9 +63,12 @@ std::string OccupiedTracks(const GameState& g) {
     std::string list;
     for (int section = 1; section <= MaxSections; ++section) {
         const auto s = static_cast<std::size_t>(section);
-        if (g.SectTrain[s] == 0 || g.SectName[s].size() == 0) continue;
+        if (g.SectTrain[s] == 0) continue;
+        // A section without a name on the diagram is called by its number.
+        std::string name = Trimmed(g.SectName[s].str());
+        if (name.empty()) name = "section " + std::to_string(section);
         if (!list.empty()) list += ", ";
-        list += g.SectName[s].str();
+        list += name;
     }
     return list.empty() ? "none occupied" : "occupied: " + list;
 }

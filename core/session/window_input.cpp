@@ -146,6 +146,8 @@ void OnKey(GameState& g, int key) {
         break;
     case KeyDoes::Faster:
     case KeyDoes::Slower:
+        // A key that is no command takes back one typed before it in the same wait.
+        g.ActionCode = 0;
         if (binding.Does == KeyDoes::Faster) {
             SpeedUp(g);
         } else {
@@ -154,7 +156,7 @@ void OnKey(GameState& g, int key) {
         if (g.Recorder) g.Recorder->KeyTaken(static_cast<char>(binding.Key));
         break;
     case KeyDoes::Fast: FastClick(g); break;
-    default: break;
+    default: g.ActionCode = 0; break;
     }
 }
 

@@ -46,12 +46,21 @@ window=$(xdotool search --sync --onlyvisible --name "Tarrock Junction" | head -1
 [ -n "$window" ] || fail "no game window"
 xdotool windowactivate --sync "$window"
 sleep 1
+await() {  # until a window named $1 is shown (a busy machine may take its time)
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return
+        sleep 0.2
+    done
+    fail "no window named $1"
+}
 # The start screen's Start New Game, the new game window's OK (the Learning shift is chosen
 # there already), and Esc for the offer of the timetable file.
 xdotool key Return
-sleep 1.5
+await "TOLA select shift"
+sleep 0.5
 xdotool key Return
-sleep 1.5
+await "Create a WTT file"
+sleep 0.5
 xdotool key Escape
 seen "$replay" "^new 4 1" 1 "no Learning shift started"
 seen "$work/trace" "^grid:" 1 "the window traced no grid"
@@ -100,7 +109,8 @@ sleep 0.5
 # bell indicator.
 box1=$(area 1 18 15 21)
 xdotool key F5
-sleep 1.5
+await "Select bell code to send"
+sleep 0.5
 xdotool key Down
 sleep 0.3
 xdotool key Return
