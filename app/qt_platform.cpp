@@ -110,11 +110,15 @@ void QtPlatform::SetTimerInterval(int ms) {
     if (!gameTimer_.isActive() || gameTimer_.interval() != ms) gameTimer_.start(ms);
 }
 
-// Plays to the end before returning, so that the beats of a bell code keep their rhythm.
-void QtPlatform::PlayWave(const std::string& fileName) {
-    if (TraceOutput) std::cerr << "sound: " << fileName << '\n';
-    PresentChanges();
-    player_.PlaySync(ToQt(ProgramDirectory()) + "/" + ToQt(fileName));
+// Returns at once: the sound plays in the background after those queued before it.
+void QtPlatform::QueueWave(const std::string& fileName, int silenceAfterMs) {
+    if (TraceOutput && !fileName.empty()) std::cerr << "sound: " << fileName << '\n';
+    player_.Queue(fileName.empty() ? QString() : ToQt(ProgramDirectory()) + "/" + ToQt(fileName),
+                  silenceAfterMs);
+}
+
+void QtPlatform::StopSounds() {
+    player_.Stop();
 }
 
 // A box that stays with the main window, so that the help window (F1) can be used beside it.

@@ -52,7 +52,6 @@ void ChooseBell(GameState& g, int box) {
 }
 
 void PlayBell(GameState& g, int box, int code) {
-    Pause(g, 100);
     if (box >= 1 && box <= BoxCount)
         g.BoxBellSent[static_cast<std::size_t>(box)] = static_cast<uint8_t>(code);
     const BellCode& bell = BellCodeOf(code);

@@ -10,6 +10,7 @@
 #include "framework/text_grid.h"
 #include "game_state.h"
 #include "input/player_input.h"
+#include "panel/lever_frame.h"
 #include "platform/platform.h"
 #include "replay/replay_recorder.h"
 
@@ -85,7 +86,9 @@ void OperateLever(GameState& g, int lever) {
         return;
     }
     ShowLeverPrompt(g, lever);
+    MarkLever(g, lever, true);
     const bool clicked = WaitForConfirmingClick(g);
+    MarkLever(g, lever, false);
     ClearMessageLine(g);
     // The confirming click is used up here and never dispatched as an action of its own.
     g.ClickPending = false;

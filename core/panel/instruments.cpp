@@ -68,6 +68,18 @@ void InstrumentFace(GameState& g, int state, int a, int b) {
     }
 }
 
+// The largest point size, at most half the panel's, at which a caption of two lines stands in
+// 7 units of height and "NORMAL" in 21 units of width; never below the smallest readable.
+int CaptionSize(GameState& g) {
+    for (int size = std::max(g.FontSize / 2, SmallestCaptionSize); size > SmallestCaptionSize;
+         --size) {
+        int width = 0, height = 0;
+        g.Host->FontMetrics(size, width, height);
+        if (2 * height <= Units(g, 14) && 6 * width <= Units(g, 21)) return size;
+    }
+    return SmallestCaptionSize;
+}
+
 // The branch's single instrument: LINE NORMAL, TRAIN COMING and TRAIN GOING.
 void BranchInstrument(GameState& g) {
     const Pixel c = PartCentre(g, ColumnOf(BranchBox), 17);
@@ -83,17 +95,23 @@ void BranchInstrument(GameState& g) {
         to = {-17, 8};
     }
     Needle(g, c, {0, 0}, to, Black, 3);
-    // The captions go over the needle, which would otherwise strike out the one it points at,
-    // and never so small that they cannot be read.
+    // The captions go over the needle, which would otherwise strike out the one it points at.
+    // Each is two lines, the second one line's height below the first, at the largest size
+    // whose lines fit their place on the dial without running into each other.
     struct Caption {
         int X, Y;
-        const char* Text;
+        const char* First;
+        const char* Second;
     };
-    constexpr Caption Captions[] = {{-19, 0, "LINE"},   {-21, 4, "NORMAL"}, {-7, 12, "TRAIN"},
-                                    {-8, 16, "COMING"}, {8, 0, "TRAIN"},    {8, 4, "GOING"}};
-    const int size = std::max(g.FontSize / 2, SmallestCaptionSize);
+    constexpr Caption Captions[] = {
+        {-21, -2, "LINE", "NORMAL"}, {-8, 9, "TRAIN", "COMING"}, {7, -2, "TRAIN", "GOING"}};
+    const int size = CaptionSize(g);
+    int width = 0, height = 0;
+    g.Host->FontMetrics(size, width, height);
     for (const Caption& caption : Captions) {
-        DrawLabel(g, At(g, c, caption.X, caption.Y), caption.Text, size, Black, {});
+        const Pixel first = At(g, c, caption.X, caption.Y);
+        DrawLabel(g, first, caption.First, size, Black, {});
+        DrawLabel(g, {first.X, first.Y + height}, caption.Second, size, Black, {});
     }
 }
 
@@ -136,8 +154,28 @@ void DrawBoxHeaders(GameState& g) {
     }
 }
 
+namespace {
+
+// The box's answer to the signalman's call attention asks nothing of him, so the game clears it
+// at its next step, which may be a tenth of a second later when running fast; the indicator
+// keeps it for a minute of the clock, so that it is seen as other rings are.
+int ShownBell(GameState& g, int box) {
+    constexpr int HoldSteps = 10;
+    const int step = (g.ClockNow + 1440) * 10 + (10 - g.MinuteTick);
+    int& seen = g.AttentionAnswerSeen[box];
+    if (g.BoxBellShown[box] == BellCallAttention && g.BoxBellAnswered[box] != 0 &&
+        g.BoxAttending[box] != 0) {
+        seen = step;
+    }
+    if (g.BoxBellShown[box] != 0) return g.BoxBellShown[box];
+    if (seen > 0 && step >= seen && step - seen < HoldSteps) return BellCallAttention;
+    return 0;
+}
+
+}  // namespace
+
 void ShowBellIndicator(GameState& g, int box) {
-    const int code = g.BoxBellShown[box];
+    const int code = ShownBell(g, box);
     if (code != 0) {
         WriteAt(g, ColumnOf(box) + 1, 21, " Bell " + std::string(BellCodeOf(code).Text) + " ",
                 White, DarkRed);
@@ -179,7 +217,7 @@ void RefreshIndicators(GameState& g) {
                 }
             }
         }
-        if (g.BellDrawn[box] != g.BoxBellShown[box] + 1) ShowBellIndicator(g, box);
+        if (g.BellDrawn[box] != ShownBell(g, box) + 1) ShowBellIndicator(g, box);
     }
     if (g.YardSignDrawn != (g.YardClear ? 1 : 0)) DrawYardSign(g);
 }

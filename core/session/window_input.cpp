@@ -19,6 +19,7 @@ void OnMouseDown(GameState& g, int x, int y) {
     if (g.AutoSignalman && g.SessionRunning && !g.InputBlocked && !g.Paused) {
         g.Inputs.Clear();
         SetAutoSignalman(g, false);
+        g.BoxTakenBack = true;
     }
     OnMouseDown(g, x, y, g.Host->TimeOfDayMs());
 }

@@ -6,6 +6,7 @@
 #include "input/player_input.h"
 #include "model/clock.h"
 #include "platform/platform.h"
+#include "signalman/hint_text.h"
 
 namespace kv41 {
 
@@ -50,8 +51,8 @@ void SetAutoSignalman(GameState& g, bool on) {
 }
 
 std::string ShowSignalmanHint(GameState& g) {
-    std::string hint = MoveHint(g, NextSignalmanMove(g));
-    ShowLineMessage(g, "Hint: " + hint, Black, LightYellow);
+    std::string hint = PlayerHint(g, NextSignalmanMove(g));
+    ShowLongLineMessage(g, " Hint: " + hint, Black, LightYellow);
     return hint;
 }
 
