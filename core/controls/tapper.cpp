@@ -121,8 +121,10 @@ std::string TapNotation(std::span<const int> tapTimes) {
 void ShowTapProgress(GameState& g) {
     if (!g.BellTapping || g.TapBox < 1 || g.TapBox > BoxCount || g.TapCount < 2) return;
     const auto taps = static_cast<std::size_t>(std::min(g.TapCount - 1, MaxTaps));
-    const std::string text = "Tapping to " + g.BoxName[static_cast<std::size_t>(g.TapBox)].str() +
-                             ": " + TapNotation(std::span<const int>(g.TapTimes).subspan(1, taps));
+    std::string name = g.BoxName[static_cast<std::size_t>(g.TapBox)].str();
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    const std::string text = "Tapping to " + name + ": " +
+                             TapNotation(std::span<const int>(g.TapTimes).subspan(1, taps));
     ShowLineMessage(g, text, White, Black);
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int BranchBox = 2;
 // The smallest point size at which the branch instrument's captions can still be read.
-constexpr int SmallestCaptionSize = 6;
+constexpr int SmallestCaptionSize = 5;
 constexpr int Outgoing = 0;  // the line towards the box
 constexpr int Incoming = 1;  // the line from the box
 
@@ -68,16 +68,17 @@ void InstrumentFace(GameState& g, int state, int a, int b) {
     }
 }
 
-// The largest point size, at most half the panel's, at which a caption of two lines stands in
-// 7 units of height and "NORMAL" in 21 units of width; never below the smallest readable.
-int CaptionSize(GameState& g) {
-    for (int size = std::max(g.FontSize / 2, SmallestCaptionSize); size > SmallestCaptionSize;
+// The largest point size from half the panel's down to the smallest readable at which a word
+// of six letters stands in `units` of width and `lines` lines in `lineUnits` each; 0 if none.
+int CaptionSize(GameState& g, int units, int lines, int lineUnits) {
+    for (int size = std::max(g.FontSize / 2, SmallestCaptionSize); size >= SmallestCaptionSize;
          --size) {
         int width = 0, height = 0;
         g.Host->FontMetrics(size, width, height);
-        if (2 * height <= Units(g, 14) && 6 * width <= Units(g, 21)) return size;
+        if (lines * height <= Units(g, lines * lineUnits) && 6 * width <= Units(g, units))
+            return size;
     }
-    return SmallestCaptionSize;
+    return 0;
 }
 
 // The branch's single instrument: LINE NORMAL, TRAIN COMING and TRAIN GOING.
@@ -95,23 +96,29 @@ void BranchInstrument(GameState& g) {
         to = {-17, 8};
     }
     Needle(g, c, {0, 0}, to, Black, 3);
-    // The captions go over the needle, which would otherwise strike out the one it points at.
-    // Each is two lines, the second one line's height below the first, at the largest size
-    // whose lines fit their place on the dial without running into each other.
+    // The captions go over the needle, which would otherwise strike out the one it points at,
+    // at the largest size at which they fit their places on the dial without running into
+    // each other: two lines each, the upper two above the needle's positions to either side,
+    // the lower one in the red sector; on a small panel the one word that tells them apart,
+    // one above the other.
     struct Caption {
         int X, Y;
         const char* First;
         const char* Second;
     };
-    constexpr Caption Captions[] = {
-        {-21, -2, "LINE", "NORMAL"}, {-8, 9, "TRAIN", "COMING"}, {7, -2, "TRAIN", "GOING"}};
-    const int size = CaptionSize(g);
+    constexpr Caption TwoLines[] = {
+        {-19, -13, "LINE", "NORMAL"}, {-9, 11, "TRAIN", "COMING"}, {3, -13, "TRAIN", "GOING"}};
+    constexpr Caption OneWord[] = {
+        {-18, -16, "NORMAL", ""}, {-10, 10, "COMING", ""}, {2, -6, "GOING", ""}};
+    int size = CaptionSize(g, 19, 2, 6);
+    const bool twoLines = size > 0;
+    if (!twoLines) size = std::max(CaptionSize(g, 21, 1, 8), SmallestCaptionSize);
     int width = 0, height = 0;
     g.Host->FontMetrics(size, width, height);
-    for (const Caption& caption : Captions) {
+    for (const Caption& caption : twoLines ? TwoLines : OneWord) {
         const Pixel first = At(g, c, caption.X, caption.Y);
         DrawLabel(g, first, caption.First, size, Black, {});
-        DrawLabel(g, {first.X, first.Y + height}, caption.Second, size, Black, {});
+        if (twoLines) DrawLabel(g, {first.X, first.Y + height}, caption.Second, size, Black, {});
     }
 }
 

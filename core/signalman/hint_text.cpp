@@ -68,8 +68,7 @@ std::string LeverHint(const GameState& g, const SignalmanMove& move) {
     const bool pull = g.LeverNormal[l] != 0;
     const std::string name = Trimmed(g.LeverName[l].str());
     std::string why = Trimmed(After(move.Reason, (pull ? "pull " : "put back ") + name + " "));
-    if (why == "behind the train: nothing needs it now")
-        why = "now the train is past: nothing needs it";
+    if (why == "behind the train: nothing needs it now") why = "as nothing needs it now";
     return (pull ? "Pull lever " : "Put back lever ") + std::to_string(move.Number) + " (" + name +
            ") " + why;
 }
