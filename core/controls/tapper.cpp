@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/bell_codes.h"
 #include "controls/bell_window.h"
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "platform/platform.h"
 
 namespace kv41 {

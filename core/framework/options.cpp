@@ -4,7 +4,6 @@
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "replay/replay_recorder.h"
 
 namespace kv41 {
 

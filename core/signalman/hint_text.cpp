@@ -6,8 +6,8 @@
 #include <cctype>
 #include <string_view>
 
-#include "controls/bell_codes.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 
 namespace kv41 {
 

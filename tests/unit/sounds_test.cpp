@@ -7,7 +7,7 @@
 
 #include "framework/options.h"
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "test_support.h"
 
 namespace kv41 {

@@ -1,23 +1,21 @@
 // The wait between steps: polls the flags the window's handlers set, and takes one action.
-#include "controls/event_wait.h"
+#include "session/event_wait.h"
 
 #include <algorithm>
 #include <string_view>
 
 #include "controls/block_working.h"
-#include "controls/dispatch.h"
 #include "controls/tapper.h"
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
+#include "session/dispatch.h"
 #include "session/main_loop.h"
+#include "session/scripted_input.h"
 #include "session/window_input.h"
-#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -160,7 +158,8 @@ void WaitForAction(GameState& g) {
     while (!g.ClickPending && !g.KeyActionPending && !g.TimerDue && !g.EndRequested &&
            g.AwaitingAction) {
         if (EndTappedCodeIfOver(g)) break;
-        if (!TakeScriptedInput(g) && !TakeSignalmanTurn(g)) g.Host->WaitForEvents(WaitMs(g));
+        if (TakeScriptedInput(g) || (g.AutoTurn && g.AutoTurn(g))) continue;
+        g.Host->WaitForEvents(WaitMs(g));
     }
 
     const bool stepDue = g.TimerDue;
