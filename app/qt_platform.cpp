@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "controls/bell_window.h"
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "framework/text_grid.h"
@@ -129,6 +131,11 @@ int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
     PresentChanges();
     // The first button answers Enter, as in the game's boxes everywhere: Yes, or OK.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    // The box takes the keyboard as it opens, on its default answer: Enter or Space answers it.
+    QTimer::singleShot(0, &box, [&box] {
+        box.activateWindow();
+        if (QAbstractButton* answer = box.defaultButton()) answer->setFocus();
+    });
     window_.SetBoxHelp(helpContext);
     const int answer = box.exec();
     window_.SetBoxHelp(0);
@@ -350,9 +357,9 @@ std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<int> QtPlatform::ChooseBellCode(int, int suggested) {
+std::optional<int> QtPlatform::ChooseBellCode(int box, int suggested) {
     PresentChanges();
-    return window_.ChooseBellCode(suggested);
+    return window_.ChooseBellCode(suggested, ToQt(kv41::BellListCaption(window_.Game(), box)));
 }
 
 // The settings file is read and written by the game's own INI access, the same as the

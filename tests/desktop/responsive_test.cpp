@@ -2,6 +2,7 @@
 // the tests' own sound server, whose output goes nowhere.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <iostream>
 #include <thread>
 
@@ -91,6 +92,65 @@ TEST_F(Desktop, ASingleTapIsFollowedByTheClockRunningWithinThreeSeconds) {
     EXPECT_LT(ran.count(), 3000);
     EXPECT_NE(game.Replay().find("\ntap 3\n"), std::string::npos) << game.Replay();
     EXPECT_NE(game.Trace().find("sound: sndTapper.wav"), std::string::npos);
+}
+
+// The new game dialog can be left: Esc, as Cancel and its close button, leaves the program on
+// its start screen with nothing started.
+TEST_F(Desktop, EscLeavesTheNewGameDialogForTheStartScreen) {
+    Game game({"--at", "1000", "newgame"});
+    ASSERT_TRUE(game.Started());
+    const std::string dialog = "^TOLA select shift$";
+    ASSERT_TRUE(Appears(dialog)) << "no new game dialog";
+    x->Activate(x->FindWindow(dialog));
+    x->Key("Escape");
+    EXPECT_TRUE(WaitFor([&] { return x->FindWindow(dialog) == 0; }, 5s)) << "Esc did nothing";
+    std::this_thread::sleep_for(1s);
+    EXPECT_TRUE(game.Program().Running());
+    EXPECT_NE(x->FindWindow("^Tarrock Junction Signal Box Summer 1954$"), 0u)
+        << "not on the start screen";
+    EXPECT_EQ(game.Trace().find("time: "), std::string::npos) << "a session started";
+}
+
+struct Layout {
+    int PanelX = 0, PanelY = 0, CellWidth = 0, CellHeight = 0;
+};
+
+// Where the program last said its panel lies in its window (--trace).
+Layout LastLayout(const Game& game) {
+    const std::string trace = game.Trace();
+    Layout layout;
+    const auto at = trace.rfind("layout: window ");
+    if (at == std::string::npos) return layout;
+    unsigned long window = 0;
+    std::sscanf(trace.c_str() + at, "layout: window %lu panel %d,%d cell %dx%d", &window,
+                &layout.PanelX, &layout.PanelY, &layout.CellWidth, &layout.CellHeight);
+    return layout;
+}
+
+// Maximised (a double click on its caption, as the window manager offers), the window shows
+// the panel at the largest font that fits it, in its middle.
+TEST_F(Desktop, AMaximisedWindowShowsALargerPanelCentred) {
+    Game game({"--new", "4", "1", "--tick-ms", "3600000"}, "[KV41]\r\nFont=9\r\n");
+    ASSERT_TRUE(game.Started());
+    ASSERT_TRUE(game.PanelReady());
+    const Layout small = LastLayout(game);
+    const Rect frame = x->Frame(game.Window());
+    x->Run("xdotool mousemove " + std::to_string(frame.X + frame.Width / 2) + " " +
+           std::to_string(frame.Y + 6) + " click --repeat 2 --delay 80 1");
+    ASSERT_TRUE(WaitFor([&] { return LastLayout(game).CellWidth > small.CellWidth; }, 10s))
+        << "the panel did not grow";
+    std::this_thread::sleep_for(1s);
+    const Layout large = LastLayout(game);
+    const Rect client = game.Client();
+    EXPECT_GT(client.Width, x->Area().Width * 9 / 10);
+    // The panel's middle is the window's, give or take a cell.
+    const int middle = large.PanelX + 50 * large.CellWidth;
+    EXPECT_NEAR(middle, client.Width / 2, large.CellWidth) << client.Width;
+    // The lever frame is drawn where the larger panel puts it.
+    const int frameTop = client.Y + large.PanelY + 26 * large.CellHeight;
+    const Rect frameRow{client.X + large.PanelX, frameTop, 100 * large.CellWidth, large.CellHeight};
+    EXPECT_TRUE(WaitFor([&] { return x->Grab().Lit(frameRow) > 0; }, 5s));
+    Keep(x->Grab(), "desktop_maximised");
 }
 
 }  // namespace
