@@ -24,6 +24,7 @@
 #include "framework/settings.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
+#include "framework/window_places.h"
 #include "help_window.h"
 #include "info_window_dialog.h"
 #include "model/clock.h"
@@ -219,11 +220,40 @@ void MainWindow::ShowCaption() {
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     const QString key = Text(info.Name);
     InfoWindowDialog*& dialog = infoWindows_[key];
-    if (!dialog) dialog = new InfoWindowDialog(this);
+    if (!dialog) {
+        dialog = new InfoWindowDialog(this);
+        dialog->PlaceFor = [this](const QString& name, QSize frame) {
+            return InfoWindowPlace(name, frame);
+        };
+        dialog->LeftAt = [this](const QString& name, QPoint frame) {
+            kv41::RememberWindowPlace(*game_, name.toStdString(), frame.x(), frame.y());
+        };
+    }
     SetHelpTopic(dialog, info.HelpContext);
     // The messages window follows the panel's size, the others their own size.
     const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
     dialog->ShowSnapshot(info, info.Panes, size);
+}
+
+// Where the player left the window, else where it hides least of the panel: the core decides.
+QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
+    const QMargins margins = FrameMargins();
+    frame = frame.grownBy(
+        QMargins(0, 0, margins.left() + margins.right(), margins.top() + margins.bottom()));
+    QRect area(0, 0, 1280, 1024);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    const kv41::ScreenBox screen{area.x(), area.y(), area.width(), area.height()};
+    const std::string key = name.toStdString();
+    if (auto place =
+            kv41::RememberedWindowPlace(*game_, key, screen, frame.width(), frame.height()))
+        return {place->Left, place->Top};
+    const QRect main = frameGeometry();
+    const int clear = panel_->mapToGlobal(QPoint(0, 22 * game_->CellHeight)).y();
+    const kv41::ScreenBox box =
+        kv41::PlaceInfoWindow(screen, {main.x(), main.y(), main.width(), main.height()},
+                              frame.width(), frame.height(), kv41::InfoWindowOrder(key), clear);
+    return {box.Left, box.Top};
 }
 
 std::optional<int> MainWindow::ChooseBellCode(int suggested, const QString& caption) {

@@ -84,6 +84,7 @@ private:
     // font that fits it, centred in it.
     void FitPanelToWindow();
     bool Enlarged() const;
+    QPoint InfoWindowPlace(const QString& name, QSize frame);
     QMargins FrameMargins() const;
     void TraceLayout();
     void ResumeClick();
