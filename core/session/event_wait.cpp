@@ -54,8 +54,11 @@ void ShowFastRefused(GameState& g) {
     if (g.TrainsInArea <= 0) why = "a departure waits in a down siding";
     for (int box = BoxCount; box >= 1; --box) {
         const auto b = static_cast<std::size_t>(box);
-        if (g.BoxBellShown[b] != 0 && g.BoxBellAnswered[b] == 0)
-            why = g.BoxName[b].str() + "'s bell waits for an answer";
+        if (g.BoxBellShown[b] != 0 && g.BoxBellAnswered[b] == 0) {
+            std::string name = g.BoxName[b].str();
+            while (!name.empty() && name.back() == ' ') name.pop_back();
+            why = name + "'s bell waits for an answer";
+        }
     }
     ShowLineMessage(g, " Not speeded up: " + why, Black, LightYellow);
 }
