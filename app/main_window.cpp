@@ -372,6 +372,9 @@ void MainWindow::LayoutForGrid(bool sizeWindow) {
         startButtons_->move((width - startButtons_->width()) / 2, panelSize.height() * 3 / 5);
     }
     board_->setFixedSize(width, height);
+    // The board stands in the middle of the room at once, so that the layout traced is where
+    // it is drawn.
+    centralWidget()->layout()->activate();
     if (sizeWindow && !Enlarged()) {
         // The window fits the panel, centred on the screen; the player may resize it later.
         laying_ = true;
@@ -380,6 +383,7 @@ void MainWindow::LayoutForGrid(bool sizeWindow) {
         centralWidget()->setMinimumSize(0, 0);
         PlaceOnScreen();
         laying_ = false;
+        sizedFor_ = {size(), g.FontSize};
     }
     TraceLayout();
 }
@@ -409,7 +413,11 @@ void MainWindow::FitPanelToWindow() {
         TraceLayout();
         return;
     }
-    const int fitted = FontFittingWindow();
+    // Back at the size the window was given for its font (restored from maximised, or the
+    // window manager answering that sizing late), the panel has that font again; at any other
+    // size, the largest that fits.
+    const bool asSized = !Enlarged() && size() == sizedFor_.first;
+    const int fitted = asSized ? sizedFor_.second : FontFittingWindow();
     if (fitted == g.FontSize) {
         TraceLayout();
         return;

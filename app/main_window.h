@@ -103,8 +103,9 @@ private:
     PanelWidget* panel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     QWidget* startButtons_ = nullptr;
-    QWidget* board_ = nullptr;  // the status bar over the panel, centred in the window
-    bool laying_ = false;       // the window is being sized to the panel
+    QWidget* board_ = nullptr;        // the status bar over the panel, centred in the window
+    bool laying_ = false;             // the window is being sized to the panel
+    std::pair<QSize, int> sizedFor_;  // the window's size when last sized for a font, and that font
     QMap<QString, QAction*> actions_;
     QMap<QString, InfoWindowDialog*> infoWindows_;
     QString caption_;

@@ -115,6 +115,10 @@ void BranchInstrument(GameState& g) {
     if (!twoLines) size = std::max(CaptionSize(g, 21, 1, 8), SmallestCaptionSize);
     int width = 0, height = 0;
     g.Host->FontMetrics(size, width, height);
+    // Asking for a size's metrics makes it the panel's text size on some platforms: the panel's
+    // own is asked for again.
+    int cellWidth = 0, textHeight = 0;
+    g.Host->FontMetrics(g.FontSize, cellWidth, textHeight);
     for (const Caption& caption : twoLines ? TwoLines : OneWord) {
         const Pixel first = At(g, c, caption.X, caption.Y);
         DrawLabel(g, first, caption.First, size, Black, {});
