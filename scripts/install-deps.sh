@@ -14,6 +14,8 @@ packages=(
   lintian desktop-file-utils appstream mmdebstrap
   openbox imagemagick xdotool x11-apps x11-utils libxtst-dev
   pulseaudio pulseaudio-utils
+  # The screen reader's view of the game in the tests: the accessibility bus and its reader.
+  at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()
