@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core
   lintian desktop-file-utils appstream mmdebstrap
   openbox imagemagick xdotool x11-apps x11-utils libxtst-dev
+  g++-mingw-w64-x86-64-posix wine64 wine nsis fp-utils
 )
 
 missing=()

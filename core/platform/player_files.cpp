@@ -1,10 +1,13 @@
 #include "platform/player_files.h"
 
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "platform/windows_folders.h"
 
 namespace kv41 {
 
@@ -45,8 +48,24 @@ bool KeepFilesBesideProgram(const std::string& programDirectory, bool writable) 
     std::error_code error;
     fs::path path = fs::weakly_canonical(programDirectory, error);
     if (error) path = programDirectory;
+#ifdef _WIN32
+    // Program Files, which an administrator (and any program under Wine) can write too.
+    auto folded = [](const fs::path& p) {
+        std::string text = p.generic_string();
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!text.empty() && text.back() == '/') text.pop_back();
+        return text;
+    };
+    const std::string text = folded(path);
+    for (const std::string& folder : ProgramFilesFolders()) {
+        const std::string root = folded(fs::path(folder));
+        if (text == root || text.rfind(root + "/", 0) == 0) return false;
+    }
+    return true;
+#else
     const std::string text = path.generic_string();
     return text != "/usr" && text.rfind("/usr/", 0) != 0;
+#endif
 }
 
 PlayerDirectories ChoosePlayerDirectories(const std::string& programDirectory, bool writable,
@@ -57,6 +76,14 @@ PlayerDirectories ChoosePlayerDirectories(const std::string& programDirectory, b
     MakeDirectory(places.Config);
     MakeDirectory(places.Data);
     return {places.Config, places.Data, places.Documents};
+}
+
+StandardPlaces SystemPlaces() {
+#ifdef _WIN32
+    return KnownFolderPlaces();
+#else
+    return FreedesktopPlaces();
+#endif
 }
 
 StandardPlaces FreedesktopPlaces() {
