@@ -112,7 +112,7 @@ public:
     // --- Program ----------------------------------------------------------------------------
     virtual std::string ProgramDirectory() = 0;
     // The standard places of the player's files on this machine.
-    virtual StandardPlaces StandardDirectories() { return SystemPlaces(); }
+    virtual StandardPlaces StandardDirectories() { return FreedesktopPlaces(); }
     // Where the player's files go: beside the program when its directory can be written, else
     // the standard places. The one rule for every file the player keeps.
     PlayerDirectories PlayerFiles() {

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* AppFolder = "kv41";
 
-std::string Environment(const char* name) {
+[[maybe_unused]] std::string Environment(const char* name) {  // not on Windows
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
 }
@@ -78,15 +78,11 @@ PlayerDirectories ChoosePlayerDirectories(const std::string& programDirectory, b
     return {places.Config, places.Data, places.Documents};
 }
 
-StandardPlaces SystemPlaces() {
+StandardPlaces FreedesktopPlaces() {
 #ifdef _WIN32
+    // Windows has no freedesktop.org places: the player's own are its known folders.
     return KnownFolderPlaces();
 #else
-    return FreedesktopPlaces();
-#endif
-}
-
-StandardPlaces FreedesktopPlaces() {
     const fs::path home = Environment("HOME");
     auto base = [&home](const char* variable, const fs::path& fallback) {
         const std::string set = Environment(variable);
@@ -104,6 +100,7 @@ StandardPlaces FreedesktopPlaces() {
     }
     places.Documents = documents;
     return places;
+#endif
 }
 
 }  // namespace kv41

@@ -24,8 +24,7 @@ struct PlayerDirectories {
 bool DirectoryWritable(const std::string& directory);
 
 // Whether the player's files may stand beside the program: its directory can be written and is
-// not part of the installed system (/usr; on Windows the Program Files folders), which a player
-// running as root or administrator could write too.
+// not part of the installed system (/usr), which a player running as root could write too.
 bool KeepFilesBesideProgram(const std::string& programDirectory, bool writable);
 
 // The directories for a program in programDirectory. The standard ones are created when they
@@ -37,8 +36,5 @@ PlayerDirectories ChoosePlayerDirectories(const std::string& programDirectory, b
 // $XDG_DATA_HOME (else ~/.config and ~/.local/share), each with "kv41" added; the documents
 // folder is $XDG_DOCUMENTS_DIR, else ~/Documents when it exists, else the home directory.
 StandardPlaces FreedesktopPlaces();
-
-// This system's standard places: the known folders on Windows, the freedesktop.org ones elsewhere.
-StandardPlaces SystemPlaces();
 
 }  // namespace kv41

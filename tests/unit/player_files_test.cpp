@@ -79,7 +79,7 @@ TEST(PlayerFiles, BesideAWritableProgramElseInTheStandardPlacesWhichAreMade) {
     EXPECT_FALSE(KeepFilesBesideProgram(programFiles.front() + "\\KV41\\..\\Other", true));
     EXPECT_TRUE(KeepFilesBesideProgram(programFiles.front() + " Games\\KV41", true));
     // Settings and data in the roaming application data, beside each other.
-    const StandardPlaces system = SystemPlaces();
+    const StandardPlaces system = FreedesktopPlaces();  // the known folders on Windows
     EXPECT_EQ(system.Config, system.Data);
     EXPECT_TRUE(system.Config.ends_with("\\KV41"));
 #else
