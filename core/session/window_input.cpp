@@ -73,13 +73,13 @@ void OnKeyPress(GameState& g, char key) {
         }
         if (g.Recorder) g.Recorder->KeyTaken(key);
         break;
-    case 'H': g.ActionCode = 101; break;
-    case 'R': g.ActionCode = 102; break;
-    case 'T': g.ActionCode = 103; break;
-    case 'W': g.ActionCode = 104; break;
-    case 'M': g.ActionCode = 105; break;
-    case 'L': g.ActionCode = 106; break;
-    case 'Q': g.ActionCode = 107; break;
+    case 'H': g.ActionCode = ActionHeld; break;
+    case 'R': g.ActionCode = ActionRegister; break;
+    case 'T': g.ActionCode = ActionTrains; break;
+    case 'W': g.ActionCode = ActionWtt; break;
+    case 'M': g.ActionCode = ActionMessages; break;
+    case 'L': g.ActionCode = ActionLearning; break;
+    case 'Q': g.ActionCode = ActionQuit; break;
     default: break;
     }
     if (g.ActionCode != 0) g.KeyActionPending = true;

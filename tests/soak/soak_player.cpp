@@ -44,7 +44,11 @@ std::string SoakPlayer::AtStart() {
     ++sessionsBegun_;
     if (!saved_.empty() && Chance(30)) return "resume " + SavedFile();
     setUpLeft_ = 2;
-    return "new " + std::to_string(1 + Below(5)) + " " + std::to_string(1 + Below(5));
+    // Two draws, one statement each: the order of operands in one expression is the
+    // compiler's, and a seed must play the same game whichever compiled it.
+    const int level = 1 + Below(5);
+    const int shift = 1 + Below(5);
+    return "new " + std::to_string(shift) + " " + std::to_string(level);
 }
 
 std::string SoakPlayer::InSession(const GameState& g) {
