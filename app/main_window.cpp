@@ -27,7 +27,9 @@
 #include "model/clock.h"
 #include "new_game_dialog.h"
 #include "options_dialog.h"
+#include "panel/key_map.h"
 #include "panel/panel_drawing.h"
+#include "panel_accessible.h"
 #include "panel_font.h"
 #include "qt_platform.h"
 #include "replay/program_version.h"
@@ -37,6 +39,7 @@
 #include "session/window_input.h"
 #include "signalman/auto_play.h"
 #include "status_bar.h"
+#include "windows/info_windows.h"
 
 namespace {
 
@@ -63,6 +66,8 @@ QString Text(const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
+    // Before any widget exists: the panel's accessible interface is made as it is created.
+    InstallPanelAccessibility();
     host_ = std::make_unique<QtPlatform>(*this);
     game_->Host = host_.get();
     setWindowTitle("Getting ready");
@@ -124,6 +129,9 @@ void MainWindow::BuildStartScreen() {
         row->addWidget(button);
     }
     newButton->setDefault(true);
+    // The start screen is worked from the keyboard too: Enter starts a new game, Tab reaches
+    // the other button.
+    startButtons_->setFocusProxy(newButton);
     connect(newButton, &QPushButton::clicked, this, [this] { NewClick(); });
     connect(resumeButton, &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
@@ -172,6 +180,7 @@ void MainWindow::BuildMenus() {
     add(help, "Introduction", [this] { ShowHelp(IntroductionTopic); });
     add(help, "Bonuses", [this] { ShowHelp(BonusesTopic); });
     add(help, "Penalties", [this] { ShowHelp(PenaltiesTopic); });
+    add(help, "&Keys", [this] { ShowInfo(kv41::BuildKeyListWindow(*game_)); });
     help->addSeparator();
     add(help, "About", [this] {
         host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str() +
@@ -412,6 +421,7 @@ void MainWindow::DrawStartScreen() {
     }
     painter.end();
     panel_->update();
+    startButtons_->setFocus();
 }
 
 void MainWindow::HideStartScreen() {
@@ -484,17 +494,36 @@ bool MainWindow::PanelDrawn() const {
     return false;
 }
 
+// The game's own code for a key: the key map of the core says what it does.
+static int GameKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return kv41::KeyEnter;
+    if (key == Qt::Key_Escape) return kv41::KeyEscape;
+    if (key == Qt::Key_Backspace) return kv41::KeyBackspace;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+        const int shift = event.modifiers().testFlag(Qt::ShiftModifier) ? kv41::KeyShift : 0;
+        return shift + kv41::FunctionKey(key - Qt::Key_F1 + 1);
+    }
+    const QString text = event.text();
+    if (!text.isEmpty() && text.at(0).unicode() > 32 && text.at(0).unicode() < 127) {
+        return text.at(0).toLatin1();
+    }
+    return 0;
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).unicode() < 128) {
-        const char key = text.at(0).toLatin1();
+    // A key held down is one press: a bell plunger is tapped by pressing its key again.
+    const int key = event->isAutoRepeat() ? 0 : GameKey(*event);
+    if (key != 0 && game_->SessionRunning) {
         host_->AtNextWait([this, key] { TypeKey(key); });
+        event->accept();
+        return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::TypeKey(char key) {
-    kv41::OnKeyPress(*game_, key);
+void MainWindow::TypeKey(int key) {
+    kv41::OnKey(*game_, key);
     NoteInput();
 }
 

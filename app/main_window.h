@@ -82,7 +82,7 @@ private:
     void ResumeClick();
     void SaveReplayAs();
     // A key typed at the window or given by the status bar's buttons, as the game takes it.
-    void TypeKey(char key);
+    void TypeKey(int key);
     void HideStartScreen();
     // Runs a core operation that may end the program.
     template <typename F>
