@@ -13,6 +13,10 @@
 
 Win32Platform::Win32Platform(MainWindow& window) : window_(window) {}
 
+void Win32Platform::SetMenuEnabled(const std::string& item, bool enabled) {
+    window_.SwitchMenuItem(item, enabled);
+}
+
 void Win32Platform::ProcessEvents() {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
     window_.PresentChanges();
@@ -67,18 +71,16 @@ void Win32Platform::SetTimerInterval(int ms) {
     window_.SetGameTimer(ms);
 }
 
-// Plays to the end before returning, so that the beats of a bell code keep their rhythm;
-// paints and the timers go on meanwhile, the player's input waits for the sound's end.
-void Win32Platform::PlayWave(const std::string& fileName) {
-    if (TraceOutput) Trace("sound: " + fileName);
-    window_.PresentChanges();
-    WavePlayer& sounds = window_.Sounds();
-    sounds.Queue(kv41::FileInDirectory(ProgramDirectory(), fileName), 0);
-    while (sounds.Busy() && !exiting_) {
-        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE,
-                                    QS_PAINT | QS_TIMER | QS_POSTMESSAGE | QS_SENDMESSAGE, 0);
-        window_.Pump(MainWindow::PumpNoInput);
-    }
+// Returns at once: the sound plays in the background after those queued before it.
+void Win32Platform::QueueWave(const std::string& fileName, int silenceAfterMs) {
+    if (TraceOutput && !fileName.empty()) Trace("sound: " + fileName);
+    window_.Sounds().Queue(
+        fileName.empty() ? std::string() : kv41::FileInDirectory(ProgramDirectory(), fileName),
+        silenceAfterMs);
+}
+
+void Win32Platform::StopSounds() {
+    window_.Sounds().Stop();
 }
 
 int Win32Platform::RunBox(const std::string& text, unsigned style, int helpContext) {

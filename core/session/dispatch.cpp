@@ -41,6 +41,7 @@ void DispatchAction(GameState& g, int code) {
         if (code >= ActionTapperFirst && code <= ActionTapperLast) {
             // A click the tapper took as a beat of the code under way does not start a new one.
             if (!g.ClickWasTap) StartTapping(g, code - (ActionTapperFirst - 1));
+            ShowTapProgress(g);
         } else if (code >= ActionBoxNameFirst && code <= ActionBoxNameLast) {
             ChooseBell(g, code - (ActionBoxNameFirst - 1));
         } else if (code >= ActionInstrumentFirst && code <= ActionInstrumentLast) {
