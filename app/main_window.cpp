@@ -2,69 +2,61 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <algorithm>
 #include <iostream>
 
-#include "bell_code_dialog.h"
-#include "end_dialog.h"
 #include "framework/file_replace.h"
-#include "framework/options.h"
 #include "framework/program_files.h"
-#include "framework/sounds.h"
 #include "framework/text_grid.h"
+#include "frontend/dialogs.h"
+#include "frontend/game_windows.h"
+#include "frontend/help_topics.h"
+#include "frontend/menus.h"
+#include "frontend/screen_fit.h"
+#include "help_topic.h"
 #include "help_window.h"
 #include "info_window_dialog.h"
-#include "model/clock.h"
 #include "new_game_dialog.h"
 #include "options_dialog.h"
-#include "panel/panel_drawing.h"
 #include "panel_font.h"
-#include "qt_platform.h"
-#include "replay/program_version.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
-#include "signalman/auto_play.h"
 #include "status_bar.h"
 
 namespace {
 
-constexpr int SmallestFontSize = 6;
-constexpr int LargestFontSize = 26;
-// Rows of the grid plus room for the caption, menu and status bar.
 // A frame not yet known is taken as this caption and border.
 constexpr int EstimatedCaption = 30;
 constexpr int EstimatedBorder = 4;
-constexpr int IntroductionTopic = 100;
-constexpr int PenaltiesTopic = 610;
-constexpr int BonusesTopic = 620;
-constexpr int OptionsTopic = 710;
-constexpr int BellListTopic = 425;
-constexpr int NewGameTopic = 110;
-constexpr int RatingTopic = 630;
-
-constexpr const char* HelpTopicProperty = "helpTopic";
+// The start screen's buttons.
+constexpr int ButtonSpacing = 40;
+constexpr int ButtonFontGrowth = 3;
+constexpr QSize ButtonSize(220, 48);
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QColor ToQt(kv41::Rgb c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+kv41::Rect ToCore(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
-    host_ = std::make_unique<QtPlatform>(*this);
-    game_->Host = host_.get();
     setWindowTitle("Getting ready");
     auto* central = new QWidget(this);
     central->setAutoFillBackground(true);
@@ -74,17 +66,10 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    statusBar_ = new StatusBar([this] { host_->AtNextWait([this] { TypeKey('-'); }); },
-                               [this] { host_->AtNextWait([this] { TypeKey('+'); }); },
-                               [this] {
-                                   host_->AtNextWait([this] {
-                                       // Fast running belongs to a session; on the start
-                                       // screen there is nothing to hurry.
-                                       if (!game_->SessionRunning) return;
-                                       kv41::FastClick(*game_);
-                                       NoteInput();
-                                   });
-                               });
+    using kv41::WindowCommand;
+    statusBar_ = new StatusBar([this] { Give({WindowCommand::Slower}); },
+                               [this] { Give({WindowCommand::Faster}); },
+                               [this] { Give({WindowCommand::Fast}); });
     layout->addWidget(statusBar_);
     panel_ = new PanelWidget(*game_, central);
     panel_->SetPanelFontSize(game_->FontSize);
@@ -110,98 +95,92 @@ void MainWindow::Guarded(F&& operation) {
     }
 }
 
+void MainWindow::Give(const kv41::Command& command) {
+    Guarded([&] { commands_.Give(*game_, command, *this); });
+    NoteInput();
+    ShowModel();
+}
+
+bool MainWindow::RunHeldCommands() {
+    bool ran = false;
+    Guarded([&] { ran = commands_.RunHeld(*game_, *this); });
+    if (ran) NoteInput();
+    return ran;
+}
+
+bool MainWindow::TakeInputWaiting() {
+    const bool waiting = inputWaiting_;
+    inputWaiting_ = false;
+    return waiting;
+}
+
 void MainWindow::BuildStartScreen() {
+    const kv41::StartScreenLayout layout = kv41::StartScreenOf();
     startButtons_ = new QWidget(panel_);
     auto* row = new QHBoxLayout(startButtons_);
-    row->setSpacing(40);
-    auto* newButton = new QPushButton("Start New Game");
-    auto* resumeButton = new QPushButton("Resume Saved Game");
-    for (QPushButton* button : {newButton, resumeButton}) {
+    row->setSpacing(ButtonSpacing);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& text : layout.Buttons) {
+        auto* button = new QPushButton(Text(text));
         QFont font = button->font();
-        font.setPointSize(font.pointSize() + 3);
+        font.setPointSize(font.pointSize() + ButtonFontGrowth);
         button->setFont(font);
-        button->setMinimumSize(220, 48);
+        button->setMinimumSize(ButtonSize);
         row->addWidget(button);
+        buttons.push_back(button);
     }
-    newButton->setDefault(true);
-    connect(newButton, &QPushButton::clicked, this, [this] { NewClick(); });
-    connect(resumeButton, &QPushButton::clicked, this, [this] { ResumeClick(); });
+    buttons.front()->setDefault(true);
+    connect(buttons[0], &QPushButton::clicked, this, [this] { NewClick(); });
+    connect(buttons[1], &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
 
 void MainWindow::BuildMenus() {
-    auto add = [this](QMenu* menu, const QString& key, auto slot) {
-        QAction* action = menu ? menu->addAction(key) : menuBar()->addAction(key);
-        actions_[key] = action;
-        connect(action, &QAction::triggered, this,
-                [this, slot] { host_->AtNextWait([this, slot] { Guarded(slot); }); });
-        return action;
-    };
-    QMenu* gameMenu = menuBar()->addMenu("&Game");
-    add(gameMenu, "&Save", [this] { kv41::SaveGame(*game_); });
-    add(gameMenu, "Save &As", [this] { kv41::SaveGameAs(*game_); });
-    QAction* pause = add(gameMenu, "&Pause", [this] {
-        kv41::TogglePause(*game_);
-        actions_["&Pause"]->setChecked(game_->Paused);
-        ShowCaption();
-        NoteInput();
-    });
-    pause->setCheckable(true);
-    add(gameMenu, "Save Replay As...", [this] { SaveReplayAs(); });
-    add(gameMenu, "Restart", [this] {
-        if (!game_->Paused) kv41::RestartGame(*game_);
-    });
-    gameMenu->addSeparator();
-    // The automatic signalman works the box at the chosen speed until switched off here or
-    // until the player clicks on the panel; the hint shows his next move on the message line.
-    QAction* automatic = add(gameMenu, "A&utomatic signalman", [this] {
-        kv41::SetAutoSignalman(*game_, !game_->AutoSignalman);
-        NoteInput();
-    });
-    automatic->setCheckable(true);
-    QAction* hint = add(gameMenu, "&Hint", [this] {
-        if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
-    });
-    hint->setShortcut(QKeySequence(Qt::Key_N));
-    gameMenu->addSeparator();
-    add(gameMenu, "Quit", [this] {
-        kv41::RequestQuit(*game_);
-        NoteInput();
-    });
-    add(nullptr, "&Options", [this] { OptionsClick(); });
-    QMenu* help = menuBar()->addMenu("Help");
-    add(help, "Introduction", [this] { ShowHelp(IntroductionTopic); });
-    add(help, "Bonuses", [this] { ShowHelp(BonusesTopic); });
-    add(help, "Penalties", [this] { ShowHelp(PenaltiesTopic); });
-    help->addSeparator();
-    add(help, "About", [this] {
-        host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str() +
-                           "\r\nVersion " + kv41::ProgramVersion(),
-                       kv41::BoxType::Information, 0);
-    });
-    for (const char* item :
-         {"&Save", "Save &As", "Restart", "&Options", "A&utomatic signalman", "&Hint"}) {
-        actions_[item]->setEnabled(false);
+    for (const kv41::MenuBarEntry& entry : kv41::MainMenu(*game_)) {
+        if (entry.Items.empty()) {
+            QAction* action = menuBar()->addAction(Text(entry.Title));
+            actions_[entry.Command] = action;
+            connect(action, &QAction::triggered, this, [this, c = entry.Command] { Give({c}); });
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(Text(entry.Title));
+        for (const kv41::MenuItem& item : entry.Items) {
+            if (item.Command == kv41::WindowCommand::None) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(Text(item.Text));
+            action->setCheckable(item.Checkable);
+            if (item.Shortcut != 0)
+                action->setShortcut(QKeySequence(QString(QChar(item.Shortcut))));
+            actions_[item.Command] = action;
+            connect(action, &QAction::triggered, this, [this, c = item.Command] { Give({c}); });
+        }
     }
+    ShowModel();
+}
+
+// The menus and the caption as the game stands: brought up to date whenever control passes to
+// the event loop, where the player may look at them.
+void MainWindow::ShowModel() {
+    for (const kv41::MenuBarEntry& entry : kv41::MainMenu(*game_)) {
+        if (entry.Items.empty()) actions_[entry.Command]->setEnabled(entry.Enabled);
+        for (const kv41::MenuItem& item : entry.Items) {
+            if (item.Command == kv41::WindowCommand::None) continue;
+            QAction* action = actions_[item.Command];
+            action->setEnabled(item.Enabled);
+            if (item.Checkable) action->setChecked(item.Checked);
+        }
+    }
+    setWindowTitle(Text(kv41::ShownCaption(caption_, game_->Paused)));
 }
 
 void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
     statusBar_->SetTexts(status);
-    actions_["A&utomatic signalman"]->setChecked(!status.Signalman.empty());
 }
 
-void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {
-    if (auto it = actions_.find(item); it != actions_.end()) (*it)->setEnabled(enabled);
-    if (item == "&Pause") actions_["&Pause"]->setChecked(game_->Paused);
-}
-
-void MainWindow::SetGameCaption(const QString& caption) {
+void MainWindow::SetGameCaption(const std::string& caption) {
     caption_ = caption;
-    ShowCaption();
-}
-
-// A paused game says so in the caption, where the player looks when nothing moves.
-void MainWindow::ShowCaption() {
-    setWindowTitle(game_->Paused ? caption_ + "     (Paused)" : caption_);
+    ShowModel();
 }
 
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
@@ -209,90 +188,51 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     InfoWindowDialog*& dialog = infoWindows_[key];
     if (!dialog) dialog = new InfoWindowDialog(this);
     SetHelpTopic(dialog, info.HelpContext);
-    // The messages window follows the panel's size, the others their own size.
-    const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
-    dialog->ShowSnapshot(info, info.Panes, size);
-}
-
-std::optional<int> MainWindow::ChooseBellCode(int suggested) {
-    game_->HelpContext = BellListTopic;
-    BellCodeDialog dialog(game_->FontSize, suggested, this);
-    SetHelpTopic(&dialog, BellListTopic);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
-    return dialog.Chosen();
-}
-
-void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
-                            const QString& perCent) {
-    EndDialog dialog(rating, pointScore, perCent, this);
-    SetHelpTopic(&dialog, RatingTopic);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+    dialog->ShowSnapshot(info, info.Panes, kv41::InfoWindowFontSize(*game_, info.Name));
 }
 
 void MainWindow::ShowHelp(int topic) {
     if (!help_) {
-        help_ = std::make_unique<HelpWindow>(Text(host_->ProgramDirectory()) + "/" +
+        help_ = std::make_unique<HelpWindow>(Text(game_->Host->ProgramDirectory()) + "/" +
                                              kv41::HelpFileName);
     }
     help_->ShowTopic(topic);
 }
 
-void MainWindow::OptionsClick() {
-    auto& g = *game_;
-    // Another modal step is under way: the window would nest inside it.
-    if (g.InputBlocked) {
-        kv41::PlayNotifySound(g);
-        return;
-    }
-    g.InputBlocked = true;
-    const int helpBefore = g.HelpContext;
-    g.HelpContext = OptionsTopic;
+std::optional<kv41::OptionValues> MainWindow::ChooseOptions() {
+    const kv41::OptionsWindow model = kv41::OptionsWindowOf(*game_);
     OptionsDialog dialog(
-        kv41::CurrentOptions(g), g.MaxFontSize, [this] { ShowHelp(OptionsTopic); }, this);
-    SetHelpTopic(&dialog, OptionsTopic);
+        model, kv41::CurrentOptions(*game_), [this, &model] { ShowHelp(model.HelpTopic); }, this);
     dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() == QDialog::Accepted) ApplyChosenOptions(dialog.Chosen());
-    g.HelpContext = helpBefore;
-    g.InputBlocked = false;
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
 }
 
-void MainWindow::ApplyChosenOptions(const kv41::OptionValues& chosen) {
-    auto& g = *game_;
-    kv41::ApplyOptions(g, chosen);
-    // A new panel font size lays the window out again and repaints it at once; open windows
-    // take their new sizes too.
+// A new panel font size lays the window out again; open windows take their new sizes too.
+void MainWindow::OptionsTaken() {
     LayoutForGrid();
-    if (g.SessionRunning && g.PaintEnabled) kv41::PaintWindow(g);
     for (auto it = infoWindows_.begin(); it != infoWindows_.end(); ++it) {
-        (*it)->Restyle(it.key() == "messages" ? g.FontSize : g.InfoFontSize);
+        (*it)->Restyle(kv41::InfoWindowFontSize(*game_, it.key().toStdString()));
     }
 }
 
 // The largest panel font for which the whole window, frame, caption and menu bar included,
 // fits the screen.
 void MainWindow::ComputeMaxFontSize() {
-    auto& g = *game_;
     QRect screen(0, 0, 1280, 1024);
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screen = primary->availableGeometry();
     }
     const QMargins frame = FrameMargins();
-    const int chromeHeight = menuBar()->sizeHint().height() + frame.top() + frame.bottom();
-    int fitted = SmallestFontSize;
-    for (int size = SmallestFontSize; size <= LargestFontSize; ++size) {
-        const QFontMetrics metrics(PanelFont(size));
-        const int w = metrics.horizontalAdvance('W');
-        const int h = metrics.height() + 1;
-        // The grid's rows, the status bar's two and the panel's margin of 5 pixels.
-        const int height = h * (kv41::GridRows + 2) + 5 + chromeHeight;
-        const int width = w * kv41::GridColumns + 5 + frame.left() + frame.right();
-        if (screen.height() < height || screen.width() < width) break;
-        fitted = size;
-    }
-    g.FontSize = fitted;
-    g.MaxFontSize = fitted;
+    const kv41::Margins chrome{frame.left(), frame.top() + menuBar()->sizeHint().height(),
+                               frame.right(), frame.bottom()};
+    const int fitted =
+        kv41::LargestFittingFontSize({screen.width(), screen.height()}, chrome, [](int size) {
+            const QFontMetrics metrics(PanelFont(size));
+            return kv41::CellSize{metrics.horizontalAdvance('W'), metrics.height() + 1};
+        });
+    game_->FontSize = fitted;
+    game_->MaxFontSize = fitted;
 }
 
 // What the window manager's frame adds to the window: known once the window is framed, else
@@ -316,7 +256,8 @@ void MainWindow::LayoutForGrid() {
     statusBar_->Layout(g.FontSize, g.CellWidth, g.CellHeight, width);
     if (!startButtons_->isHidden()) {
         startButtons_->adjustSize();
-        startButtons_->move((width - startButtons_->width()) / 2, panelSize.height() * 3 / 5);
+        startButtons_->move((width - startButtons_->width()) / 2,
+                            panelSize.height() * kv41::StartScreenOf().ButtonsTopFifths / 5);
     }
     centralWidget()->setFixedSize(width, height);
     adjustSize();
@@ -327,7 +268,7 @@ void MainWindow::LayoutForGrid() {
 
 // For tests that drive the program from outside: where the panel's grid lies in the window.
 void MainWindow::TraceLayout() {
-    if (!host_->TraceOutput || !isVisible()) return;
+    if (!trace_ || !isVisible()) return;
     const auto& g = *game_;
     const QPoint origin = panel_->mapTo(this, QPoint(0, -g.StatusHeight));
     std::cerr << "layout: window " << winId() << " panel " << origin.x() << ',' << origin.y()
@@ -339,18 +280,15 @@ void MainWindow::showEvent(QShowEvent* event) {
     TraceLayout();
 }
 
-// Centred on the screen by its frame, caption included, and wholly on it when it fits. Qt on
-// X11 asks the window manager to put the frame's corner where the window is moved to.
+// Qt on X11 asks the window manager to put the frame's corner where the window is moved to.
 void MainWindow::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
     placedWith_ = FrameMargins();
-    QRect frame(QPoint(0, 0), size().grownBy(placedWith_));
-    frame.moveCenter(area.center());
-    frame.moveTop(std::max(frame.top(), area.top()));
-    frame.moveLeft(std::max(frame.left(), area.left()));
-    move(frame.topLeft());
+    const QSize frame = size().grownBy(placedWith_);
+    const kv41::Rect place =
+        kv41::CentredOnScreen(ToCore(screen->availableGeometry()), {frame.width(), frame.height()});
+    move(place.Left, place.Top);
 }
 
 // The window is placed before the window manager frames it, by an estimate of the frame: once
@@ -374,7 +312,7 @@ void MainWindow::PrepareStart() {
             kv41::FileInDirectory(game_->DataDirectory, game_->ShortName.str() + " replay.kv41"));
         game_->Recorder = recorder_.get();
         LayoutForGrid();
-        SetGameCaption(Text(game_->GameTitle.str()));
+        SetGameCaption(game_->GameTitle.str());
         DrawStartScreen();
     });
 }
@@ -382,33 +320,27 @@ void MainWindow::PrepareStart() {
 // The start screen: the box's name over the two ways in.
 void MainWindow::DrawStartScreen() {
     const auto& g = *game_;
+    const kv41::StartScreenLayout layout = kv41::StartScreenOf();
     QImage& image = panel_->Image();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const int width = image.width();
-    const int top = g.StatusHeight + g.CellHeight * 6;
+    const int top = g.StatusHeight + g.CellHeight * layout.TitleRow;
     QFont title("serif");
     title.setPointSize(g.FontSize * 2);
     title.setBold(true);
     painter.setFont(title);
-    painter.setPen(QColor(255, 255, 128));
+    painter.setPen(ToQt(layout.TitleColour));
     const int titleHeight = QFontMetrics(title).height();
-    painter.drawText(QRect(0, top, width, titleHeight), Qt::AlignHCenter, "Tarrock Junction");
-    QFont sub = PanelFont(g.FontSize + 2);
-    painter.setFont(sub);
-    painter.setPen(QColor(192, 192, 192));
-    const int subTop = top + titleHeight + g.CellHeight;
-    const QStringList lines = {
-        "Signal Box  -  Summer 1954",
-        "",
-        "Work the levers, the bells and the block instruments of a country junction",
-        "for one shift of the weekday timetable.",
-        "",
-        "F1 gives help on whatever is in front of you.",
-    };
-    for (int i = 0; i < lines.size(); ++i) {
-        painter.drawText(QRect(0, subTop + i * g.CellHeight * 3 / 2, width, g.CellHeight * 2),
-                         Qt::AlignHCenter, lines[i]);
+    painter.drawText(QRect(0, top, width, titleHeight), Qt::AlignHCenter, Text(layout.Title));
+    painter.setFont(PanelFont(g.FontSize + 2));
+    painter.setPen(ToQt(layout.LinesColour));
+    const int linesTop = top + titleHeight + g.CellHeight * layout.LinesGapRows;
+    for (std::size_t i = 0; i < layout.Lines.size(); ++i) {
+        const int lineTop =
+            linesTop + static_cast<int>(i) * g.CellHeight * layout.LinePitchHalves / 2;
+        painter.drawText(QRect(0, lineTop, width, g.CellHeight * 2), Qt::AlignHCenter,
+                         Text(layout.Lines[i]));
     }
     painter.end();
     panel_->update();
@@ -432,9 +364,7 @@ void MainWindow::StartGame(int shiftIndex, int difficultyIndex) {
 }
 
 void MainWindow::NewClick() {
-    game_->HelpContext = NewGameTopic;
-    NewGameDialog dialog(this);
-    SetHelpTopic(&dialog, NewGameTopic);
+    NewGameDialog dialog(kv41::OpenNewGameWindow(*game_), this);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
     HideStartScreen();
@@ -447,19 +377,6 @@ void MainWindow::ResumeGame(const std::string& file) {
     game_->Inputs.Files.clear();
     game_->Inputs.Files.emplace_back(file);
     ResumeClick();
-}
-
-// A copy of the session's replay so far, its state of now as its end.
-void MainWindow::SaveReplayAs() {
-    if (!recorder_ || (!game_->SessionRunning && !game_->SessionOver)) return;
-    const QString start = Text(kv41::FileInDirectory(game_->DocumentsDirectory, "KV41.kv41"));
-    const QString file =
-        QFileDialog::getSaveFileName(this, "Save replay", start, "Replays (*.kv41);;All (*)");
-    if (file.isEmpty()) return;
-    if (!recorder_->SaveCopy(*game_, file.toStdString())) {
-        host_->ShowBox("Unable to write file - disk may be full or write-protected",
-                       kv41::BoxType::Error, 0);
-    }
 }
 
 void MainWindow::ResumeClick() {
@@ -487,29 +404,17 @@ bool MainWindow::PanelDrawn() const {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 128) {
-        const char key = text.at(0).toLatin1();
-        host_->AtNextWait([this, key] { TypeKey(key); });
+        Give(kv41::Command::Typed(text.at(0).toLatin1()));
     }
     QMainWindow::keyPressEvent(event);
-}
-
-void MainWindow::TypeKey(char key) {
-    kv41::OnKeyPress(*game_, key);
-    NoteInput();
-}
-
-void MainWindow::SetHelpTopic(QWidget* window, int topic) {
-    window->setProperty(HelpTopicProperty, topic);
 }
 
 // F1 opens the help topic of the window that has the keyboard: its own topic, else that of a
 // message box being shown, else the game's topic of the moment.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        const QWidget* active = QApplication::activeWindow();
-        int topic = active ? active->property(HelpTopicProperty).toInt() : 0;
-        if (topic == 0) topic = boxHelp_ != 0 ? boxHelp_ : game_->HelpContext;
-        ShowHelp(topic);
+        ShowHelp(
+            kv41::HelpTopicInForce(*game_, HelpTopicOf(QApplication::activeWindow()), boxHelp_));
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -526,5 +431,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     // Whatever loop the game is in leaves it: the program ends with its window.
-    host_->RequestExit(0);
+    g.Host->Terminate();
 }

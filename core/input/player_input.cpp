@@ -100,6 +100,11 @@ bool TakeScriptedInput(GameState& g) {
     if (g.Inputs.Events.empty()) return false;
     PlayerInput input = std::move(g.Inputs.Events.front());
     g.Inputs.Events.pop_front();
+    DeliverInput(g, input);
+    return true;
+}
+
+void DeliverInput(GameState& g, const PlayerInput& input) {
     switch (input.Kind) {
     case InputKind::Tick: OnTimer(g); break;
     case InputKind::Click: {
@@ -111,8 +116,18 @@ bool TakeScriptedInput(GameState& g) {
     case InputKind::Key: OnKeyPress(g, input.Key); break;
     default: RunMenuCommand(g, input); break;
     }
+}
+
+namespace {
+
+// A file named by the input is chosen for the command; with none, the command asks for one.
+bool WithFileOrAsked(GameState& g, const std::string& file, void (*command)(GameState&)) {
+    if (!file.empty()) return WithFileChosen(g, file, command);
+    command(g);
     return true;
 }
+
+}  // namespace
 
 bool RunMenuCommand(GameState& g, const PlayerInput& input) {
     switch (input.Kind) {
@@ -127,11 +142,12 @@ bool RunMenuCommand(GameState& g, const PlayerInput& input) {
         if (g.Paused == input.On) return false;
         TogglePause(g);
         return true;
-    case InputKind::Save: return WithFileChosen(g, input.Name, SaveGameAs);
+    case InputKind::Save: return WithFileOrAsked(g, input.Name, SaveGameAs);
+    case InputKind::SaveOver: SaveGame(g); return true;
     case InputKind::Restart:
         // The menu item does nothing while the game is paused.
         if (g.Paused) return false;
-        return WithFileChosen(g, input.Name, RestartGame);
+        return WithFileOrAsked(g, input.Name, RestartGame);
     case InputKind::Quit:
         if (!g.SessionRunning || g.InputBlocked) return false;
         RequestQuit(g);

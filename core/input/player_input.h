@@ -23,16 +23,17 @@ namespace kv41 {
 struct GameState;
 
 enum class InputKind {
-    Tick,     // the game timer's expiry
-    Click,    // a mouse press on a panel cell
-    Key,      // a key typed
-    Fast,     // the status bar's Fast/Slow button
-    Option,   // the options window with one option changed, then OK
-    Rules,    // the options window with other bell rules, then OK
-    Pause,    // the Pause menu item
-    Save,     // Save As with a file chosen
-    Restart,  // Restart with a file chosen
-    Quit,     // the Quit menu item, or closing the window
+    Tick,      // the game timer's expiry
+    Click,     // a mouse press on a panel cell
+    Key,       // a key typed
+    Fast,      // the status bar's Fast/Slow button
+    Option,    // the options window with one option changed, then OK
+    Rules,     // the options window with other bell rules, then OK
+    Pause,     // the Pause menu item
+    Save,      // Save As with a file chosen; with none, Save As asks for it
+    SaveOver,  // the Save item: over the position's own file, else as Save As
+    Restart,   // Restart with a file chosen; with none, Restart asks for it
+    Quit,      // the Quit menu item, or closing the window
 };
 
 struct PlayerInput {
@@ -61,6 +62,9 @@ struct PlayerInputs {
 
 // Takes the next scripted event, if any, and delivers it; false when none is queued.
 bool TakeScriptedInput(GameState& g);
+// Delivers an input now, as a wait delivers a scripted one: the window's keys and menu
+// commands, taken in the game's waits, go this way.
+void DeliverInput(GameState& g, const PlayerInput& input);
 
 // Carries out a menu command of the window (an input of kind Fast..Quit) as its menu item or
 // button would. False where the game did not take it up: the command is not offered now, an

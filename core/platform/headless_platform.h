@@ -52,7 +52,6 @@ public:
     std::vector<InfoWindow> Windows;
     StatusTexts Status;
     std::string Caption;
-    std::map<std::string, bool> Menu;
     bool TerminateRequested = false;
     int VirtualMs = 8 * 3600 * 1000;
     int TimerMs = 0;
@@ -86,7 +85,6 @@ public:
     void Present() override {}
     void SetCaption(const std::string& caption) override { Caption = caption; }
     void SetStatus(const StatusTexts& status) override { Status = status; }
-    void SetMenuEnabled(const std::string& item, bool enabled) override { Menu[item] = enabled; }
     void ShowInfoWindow(const InfoWindow& window) override { Windows.push_back(window); }
     std::optional<std::string> ChooseFile(const FileChoice& choice) override;
     std::optional<int> ChooseBellCode(int box, int suggested) override;

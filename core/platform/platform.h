@@ -143,7 +143,6 @@ public:
     // --- Main window ------------------------------------------------------------------------
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void SetStatus(const StatusTexts& status) = 0;
-    virtual void SetMenuEnabled(const std::string& item, bool enabled) = 0;
     virtual void ShowInfoWindow(const InfoWindow& window) = 0;
 
     // --- Choices that the player makes in the platform's dialogs ----------------------------

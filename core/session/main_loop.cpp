@@ -1,7 +1,6 @@
 // Start screen and the session's main loop.
 #include "session/main_loop.h"
 
-#include <initializer_list>
 #include <string>
 
 #include "controls/event_wait.h"
@@ -31,8 +30,10 @@ constexpr const char* Title = "Tarrock Junction Signal Box Summer 1954";
 
 constexpr const char* QuitQuestion = "Do you really want to quit?";
 
-void SetMenuItems(GameState& g, std::initializer_list<const char*> items, bool enabled) {
-    for (const char* item : items) g.Host->SetMenuEnabled(item, enabled);
+// The game menu's items that a wait opens and an action closes.
+void SetGameMenu(GameState& g, bool enabled) {
+    MenuSwitches& menu = g.Menu;
+    menu.Quit = menu.Pause = menu.Options = menu.Save = menu.SaveAs = menu.Restart = enabled;
 }
 
 // A wish to end the session before the shift is over must be confirmed; the step that carries
@@ -75,7 +76,7 @@ void RunSession(GameState& g) {
     if (g.SavedSpeed != 0) g.TickSeconds = g.SavedSpeed;
     g.PaintEnabled = true;
     ClearPanel(g);
-    g.Host->SetMenuEnabled("Quit", true);
+    g.Menu.Quit = true;
     g.StartScreen = false;
     g.SessionRunning = true;
     g.FullRedraw = true;
@@ -83,8 +84,8 @@ void RunSession(GameState& g) {
     if (g.ClockNow == g.ShiftStart) {
         for (int line = 1; line <= LineCount; ++line) ChooseNextOnLine(g, line);
     }
-    g.Host->SetMenuEnabled("&Options", true);
-    SetMenuItems(g, {"A&utomatic signalman", "&Hint"}, true);
+    g.Menu.Options = true;
+    g.Menu.Signalman = true;
     g.InputBlocked = false;
     StartTimer(g);
     g.AppActive = true;
@@ -110,8 +111,7 @@ void RunSession(GameState& g) {
 
     g.SessionRunning = false;
     g.SessionOver = true;
-    SetMenuItems(g, {"&Options", "&Save", "Save &As", "Restart", "A&utomatic signalman", "&Hint"},
-                 false);
+    g.Menu.Options = g.Menu.Save = g.Menu.SaveAs = g.Menu.Restart = g.Menu.Signalman = false;
     if (g.Recorder) g.Recorder->Finish(g);
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
@@ -139,11 +139,11 @@ bool MayCloseWindow(GameState& g) {
 }
 
 void EnableGameMenu(GameState& g) {
-    SetMenuItems(g, {"Quit", "&Pause", "&Options", "&Save", "Save &As", "Restart"}, true);
+    SetGameMenu(g, true);
 }
 
 void DisableGameMenu(GameState& g) {
-    SetMenuItems(g, {"Quit", "&Save", "Save &As", "Restart", "&Pause", "&Options"}, false);
+    SetGameMenu(g, false);
 }
 
 void TogglePause(GameState& g) {

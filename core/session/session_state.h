@@ -4,6 +4,18 @@
 
 namespace kv41 {
 
+// The main window's menu items that the game switches on and off as it goes; every front end
+// shows its menus from them (frontend/menus.h).
+struct MenuSwitches {
+    bool Save = false;
+    bool SaveAs = false;
+    bool Pause = true;
+    bool Restart = false;
+    bool Quit = true;
+    bool Options = false;
+    bool Signalman = false;  // the automatic signalman and the hint
+};
+
 struct SessionState {
     // Clock and speed.
     int32_t ClockNow = -240;
@@ -56,6 +68,7 @@ struct SessionState {
     int32_t MaxFontSize = 10;
     int32_t HelpContext = 0;
     int32_t TimerIntervalMs = 0;  // 0 while the game timer is stopped
+    MenuSwitches Menu;
 };
 
 }  // namespace kv41

@@ -79,12 +79,12 @@ TEST_F(EventWait, ASpeedChangeEndsTheWaitWithoutAStep) {
 TEST_F(EventWait, MenuIsEnabledForTheWaitAndDisabledForTheAction) {
     host.QueueClick(99, 5);
     WaitForAction(g);
-    EXPECT_FALSE(host.Menu["&Save"]);
-    EXPECT_FALSE(host.Menu["Quit"]);
+    EXPECT_FALSE(g.Menu.Save);
+    EXPECT_FALSE(g.Menu.Quit);
     host.QueueTick();
     WaitForAction(g);
-    EXPECT_TRUE(host.Menu["&Save"]);
-    EXPECT_TRUE(host.Menu["&Pause"]);
+    EXPECT_TRUE(g.Menu.Save);
+    EXPECT_TRUE(g.Menu.Pause);
 }
 
 TEST_F(EventWait, FastRunningShowsItsNoticeOnceAndStopsWhenABoxRings) {

@@ -49,7 +49,7 @@ TEST_F(MainLoop, ConfirmedQuitEndsTheSessionWithTheRating) {
     std::vector<std::string> rating = Said(Output::Rating);
     ASSERT_EQ(rating.size(), 3u);
     EXPECT_EQ(rating[0], "Your rating is fair.");
-    EXPECT_FALSE(host.Menu["&Save"]);
+    EXPECT_FALSE(g.Menu.Save);
 }
 
 TEST_F(MainLoop, QuitAtTheShiftsLastMinuteNeedsNoQuestion) {

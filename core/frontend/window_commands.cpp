@@ -1,0 +1,119 @@
+#include "frontend/window_commands.h"
+
+#include <string>
+
+#include "framework/sounds.h"
+#include "frontend/dialogs.h"
+#include "frontend/help_topics.h"
+#include "game_state.h"
+#include "input/player_input.h"
+#include "panel/panel_drawing.h"
+#include "platform/platform.h"
+#include "replay/replay_recorder.h"
+#include "session/main_loop.h"
+#include "signalman/auto_play.h"
+
+namespace kv41 {
+
+namespace {
+
+void OpenOptions(GameState& g, FrontEndWindows& windows) {
+    // Another modal step is under way: the window would nest inside it.
+    if (g.InputBlocked) {
+        PlayNotifySound(g);
+        return;
+    }
+    g.InputBlocked = true;
+    const int helpBefore = g.HelpContext;
+    g.HelpContext = HelpTopic::Options;
+    if (const std::optional<OptionValues> chosen = windows.ChooseOptions()) {
+        TakeChosenOptions(g, *chosen, windows);
+    }
+    g.HelpContext = helpBefore;
+    g.InputBlocked = false;
+}
+
+// A copy of the session's replay so far, its state of now as its end.
+void SaveReplayAs(GameState& g) {
+    if (!g.Recorder || (!g.SessionRunning && !g.SessionOver)) return;
+    FileChoice choice;
+    choice.Save = true;
+    choice.Title = "Save replay";
+    choice.DefaultName = "KV41";
+    choice.DefaultExt = "kv41";
+    choice.Filter = "Replays|*.kv41|All|*";
+    choice.InitialDir = g.DocumentsDirectory;
+    const std::optional<std::string> file = g.Host->ChooseFile(choice);
+    if (!file || file->empty()) return;
+    if (!g.Recorder->SaveCopy(g, *file)) {
+        g.Host->ShowBox("Unable to write file - disk may be full or write-protected",
+                        BoxType::Error, 0);
+    }
+}
+
+void Deliver(GameState& g, InputKind kind, bool on = false) {
+    DeliverInput(g, PlayerInput::Menu(kind, {}, on));
+}
+
+}  // namespace
+
+void RunWindowCommand(GameState& g, const Command& command, FrontEndWindows& windows) {
+    switch (command.Kind) {
+    case WindowCommand::None: break;
+    case WindowCommand::Save: Deliver(g, InputKind::SaveOver); break;
+    case WindowCommand::SaveAs: Deliver(g, InputKind::Save); break;
+    case WindowCommand::Pause: Deliver(g, InputKind::Pause, !g.Paused); break;
+    case WindowCommand::SaveReplayAs: SaveReplayAs(g); break;
+    case WindowCommand::Restart: Deliver(g, InputKind::Restart); break;
+    case WindowCommand::AutoSignalman: SetAutoSignalman(g, !g.AutoSignalman); break;
+    case WindowCommand::Hint:
+        if (g.SessionRunning) ShowSignalmanHint(g);
+        break;
+    case WindowCommand::Quit:
+        // On the start screen the program ends; in a session the loop asks its question.
+        if (g.StartScreen) {
+            RequestQuit(g);
+        } else {
+            Deliver(g, InputKind::Quit);
+        }
+        break;
+    case WindowCommand::Options: OpenOptions(g, windows); break;
+    case WindowCommand::Introduction: windows.OpenHelp(HelpTopic::Introduction); break;
+    case WindowCommand::Bonuses: windows.OpenHelp(HelpTopic::Bonuses); break;
+    case WindowCommand::Penalties: windows.OpenHelp(HelpTopic::Penalties); break;
+    case WindowCommand::About: g.Host->ShowBox(AboutText(g), BoxType::Information, 0); break;
+    case WindowCommand::Slower: DeliverInput(g, PlayerInput::Typed('-')); break;
+    case WindowCommand::Faster: DeliverInput(g, PlayerInput::Typed('+')); break;
+    case WindowCommand::Fast: Deliver(g, InputKind::Fast); break;
+    case WindowCommand::Key: DeliverInput(g, PlayerInput::Typed(command.Key)); break;
+    }
+}
+
+void TakeChosenOptions(GameState& g, const OptionValues& chosen, FrontEndWindows& windows) {
+    ApplyOptions(g, chosen);
+    windows.OptionsTaken();
+    if (g.SessionRunning && g.PaintEnabled) PaintWindow(g);
+}
+
+int HelpTopicInForce(const GameState& g, int windowTopic, int boxTopic) {
+    if (windowTopic != 0) return windowTopic;
+    return boxTopic != 0 ? boxTopic : g.HelpContext;
+}
+
+void CommandQueue::Give(GameState& g, const Command& command, FrontEndWindows& windows) {
+    if (atWork_) {
+        held_.push_back(command);
+    } else {
+        RunWindowCommand(g, command, windows);
+    }
+}
+
+bool CommandQueue::RunHeld(GameState& g, FrontEndWindows& windows) {
+    if (held_.empty()) return false;
+    std::vector<Command> held;
+    held.swap(held_);
+    for (const Command& command : held) RunWindowCommand(g, command, windows);
+    return true;
+}
+
+}  // namespace kv41
