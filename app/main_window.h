@@ -47,6 +47,7 @@ public:
     std::optional<kv41::OptionValues> ChooseOptions() override;
     void OptionsTaken() override;
     void OpenHelp(int topic) override { ShowHelp(topic); }
+    kv41::ReplayRecorder* SessionReplay() override { return recorder_.get(); }
 
     // Echo the layout of the grid on standard error, for tests that click cells (--trace).
     void SetTrace(bool trace) { trace_ = trace; }
@@ -61,8 +62,6 @@ public:
     void StartGame(int shiftIndex, int difficultyIndex);
     // Resumes the position in this file without asking (a replay watched in the window).
     void ResumeGame(const std::string& file);
-    // The session's replay, recorded as it is played.
-    kv41::ReplayRecorder* Recorder() { return recorder_.get(); }
     // The start screen's first button, for demonstrations.
     void NewClick();
     // Whether a session has drawn its panel: some pixel below the status bar is not black.

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "controls/bell_codes.h"
 #include "controls/bell_window.h"
 #include "frontend/help_topics.h"
 #include "frontend/screen_fit.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 
 namespace kv41 {
 

@@ -6,11 +6,11 @@
 #include "frontend/dialogs.h"
 #include "frontend/help_topics.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
 #include "replay/replay_recorder.h"
 #include "session/main_loop.h"
+#include "session/scripted_input.h"
 #include "signalman/auto_play.h"
 
 namespace kv41 {
@@ -34,8 +34,8 @@ void OpenOptions(GameState& g, FrontEndWindows& windows) {
 }
 
 // A copy of the session's replay so far, its state of now as its end.
-void SaveReplayAs(GameState& g) {
-    if (!g.Recorder || (!g.SessionRunning && !g.SessionOver)) return;
+void SaveReplayAs(GameState& g, ReplayRecorder* recorder) {
+    if (!recorder || (!g.SessionRunning && !g.SessionOver)) return;
     FileChoice choice;
     choice.Save = true;
     choice.Title = "Save replay";
@@ -45,7 +45,7 @@ void SaveReplayAs(GameState& g) {
     choice.InitialDir = g.DocumentsDirectory;
     const std::optional<std::string> file = g.Host->ChooseFile(choice);
     if (!file || file->empty()) return;
-    if (!g.Recorder->SaveCopy(g, *file)) {
+    if (!recorder->SaveCopy(g, *file)) {
         g.Host->ShowBox("Unable to write file - disk may be full or write-protected",
                         BoxType::Error, 0);
     }
@@ -63,7 +63,7 @@ void RunWindowCommand(GameState& g, const Command& command, FrontEndWindows& win
     case WindowCommand::Save: Deliver(g, InputKind::SaveOver); break;
     case WindowCommand::SaveAs: Deliver(g, InputKind::Save); break;
     case WindowCommand::Pause: Deliver(g, InputKind::Pause, !g.Paused); break;
-    case WindowCommand::SaveReplayAs: SaveReplayAs(g); break;
+    case WindowCommand::SaveReplayAs: SaveReplayAs(g, windows.SessionReplay()); break;
     case WindowCommand::Restart: Deliver(g, InputKind::Restart); break;
     case WindowCommand::AutoSignalman: SetAutoSignalman(g, !g.AutoSignalman); break;
     case WindowCommand::Hint:

@@ -15,6 +15,7 @@
 namespace kv41 {
 
 struct GameState;
+class ReplayRecorder;
 
 struct Command {
     WindowCommand Kind = WindowCommand::None;
@@ -34,6 +35,9 @@ public:
     // have changed, so the front end lays its windows out again before the panel is painted.
     virtual void OptionsTaken() = 0;
     virtual void OpenHelp(int topic) = 0;
+    // The replay being recorded of the session, that "Save Replay As..." copies; none: the
+    // item does nothing.
+    virtual ReplayRecorder* SessionReplay() { return nullptr; }
 };
 
 // Carries out a command now.
