@@ -25,12 +25,16 @@
 #include "info_window_dialog.h"
 #include "new_game_dialog.h"
 #include "options_dialog.h"
+#include "panel/key_map.h"
+#include "panel/panel_drawing.h"
+#include "panel_accessible.h"
 #include "panel_font.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
 #include "status_bar.h"
+#include "windows/info_windows.h"
 
 namespace {
 
@@ -57,6 +61,8 @@ kv41::Rect ToCore(const QRect& r) {
 }  // namespace
 
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
+    // Before any widget exists: the panel's accessible interface is made as it is created.
+    InstallPanelAccessibility();
     setWindowTitle("Getting ready");
     auto* central = new QWidget(this);
     central->setAutoFillBackground(true);
@@ -130,6 +136,9 @@ void MainWindow::BuildStartScreen() {
         buttons.push_back(button);
     }
     buttons.front()->setDefault(true);
+    // The start screen is worked from the keyboard too: Enter starts a new game, Tab reaches
+    // the other button.
+    startButtons_->setFocusProxy(buttons.front());
     connect(buttons[0], &QPushButton::clicked, this, [this] { NewClick(); });
     connect(buttons[1], &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
@@ -344,6 +353,7 @@ void MainWindow::DrawStartScreen() {
     }
     painter.end();
     panel_->update();
+    startButtons_->setFocus();
 }
 
 void MainWindow::HideStartScreen() {
@@ -401,10 +411,30 @@ bool MainWindow::PanelDrawn() const {
     return false;
 }
 
+// The game's own code for a key: the key map of the core says what it does.
+static int GameKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return kv41::KeyEnter;
+    if (key == Qt::Key_Escape) return kv41::KeyEscape;
+    if (key == Qt::Key_Backspace) return kv41::KeyBackspace;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+        const int shift = event.modifiers().testFlag(Qt::ShiftModifier) ? kv41::KeyShift : 0;
+        return shift + kv41::FunctionKey(key - Qt::Key_F1 + 1);
+    }
+    const QString text = event.text();
+    if (!text.isEmpty() && text.at(0).unicode() > 32 && text.at(0).unicode() < 127) {
+        return text.at(0).toLatin1();
+    }
+    return 0;
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).unicode() < 128) {
-        Give(kv41::Command::Typed(text.at(0).toLatin1()));
+    // A key held down is one press: a bell plunger is tapped by pressing its key again.
+    const int key = event->isAutoRepeat() ? 0 : GameKey(*event);
+    if (key != 0 && game_->SessionRunning) {
+        Give(kv41::Command::Typed(key));
+        event->accept();
+        return;
     }
     QMainWindow::keyPressEvent(event);
 }

@@ -55,6 +55,7 @@ std::vector<MenuBarEntry> MainMenu(const GameState& g) {
         Item(WindowCommand::Introduction, "Introduction"),
         Item(WindowCommand::Bonuses, "Bonuses"),
         Item(WindowCommand::Penalties, "Penalties"),
+        Item(WindowCommand::Keys, "&Keys"),
         Separator(),
         Item(WindowCommand::About, "About"),
     };

@@ -28,6 +28,7 @@ enum class WindowCommand {
     Introduction,
     Bonuses,
     Penalties,
+    Keys,
     About,
     // The status bar's buttons and a key typed at the window.
     Slower,

@@ -11,7 +11,9 @@
 #include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 #include "session/scripted_input.h"
+#include "session/window_input.h"
 #include "signalman/auto_play.h"
+#include "windows/info_windows.h"
 
 namespace kv41 {
 
@@ -82,10 +84,12 @@ void RunWindowCommand(GameState& g, const Command& command, FrontEndWindows& win
     case WindowCommand::Bonuses: windows.OpenHelp(HelpTopic::Bonuses); break;
     case WindowCommand::Penalties: windows.OpenHelp(HelpTopic::Penalties); break;
     case WindowCommand::About: g.Host->ShowBox(AboutText(g), BoxType::Information, 0); break;
+    case WindowCommand::Keys: g.Host->ShowInfoWindow(BuildKeyListWindow(g)); break;
     case WindowCommand::Slower: DeliverInput(g, PlayerInput::Typed('-')); break;
     case WindowCommand::Faster: DeliverInput(g, PlayerInput::Typed('+')); break;
     case WindowCommand::Fast: Deliver(g, InputKind::Fast); break;
-    case WindowCommand::Key: DeliverInput(g, PlayerInput::Typed(command.Key)); break;
+    // Keys beyond the letters (Enter, Esc, the function keys) are the key map's.
+    case WindowCommand::Key: OnKey(g, command.Key); break;
     }
 }
 

@@ -19,9 +19,9 @@ class ReplayRecorder;
 
 struct Command {
     WindowCommand Kind = WindowCommand::None;
-    char Key = 0;  // WindowCommand::Key: the key typed
+    int Key = 0;  // WindowCommand::Key: the key typed, as the key map codes it (panel/key_map.h)
 
-    static Command Typed(char key) { return {WindowCommand::Key, key}; }
+    static Command Typed(int key) { return {WindowCommand::Key, key}; }
 };
 
 // What a front end shows when a command asks for one of its windows.

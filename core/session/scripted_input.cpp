@@ -81,7 +81,7 @@ void DeliverInput(GameState& g, const PlayerInput& input) {
         ClickCell(g, input.Column, input.Row, time);
         break;
     }
-    case InputKind::Key: OnKeyPress(g, input.Key); break;
+    case InputKind::Key: OnKey(g, input.Key); break;
     default: RunMenuCommand(g, input); break;
     }
 }

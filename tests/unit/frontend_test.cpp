@@ -49,6 +49,7 @@ TEST_F(FrontEnd, TheMenusFollowTheGamesState) {
     EXPECT_EQ(texts, (std::vector<std::string>{"&Save", "Save &As", "&Pause", "Save Replay As...",
                                                "Restart", "", "A&utomatic signalman", "&Hint", "",
                                                "Quit"}));
+    EXPECT_EQ(menu[2].Items[3].Text, "&Keys");
     EXPECT_EQ(menu[1].Command, WindowCommand::Options);
     EXPECT_EQ(menu[2].Items.back().Command, WindowCommand::About);
     // The start screen: only what needs no session.
