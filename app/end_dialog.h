@@ -2,9 +2,10 @@
 // "TOLA end of session": the verdict on the shift, shown once before the program ends.
 #include <QDialog>
 
+#include "frontend/dialogs.h"
+
 class EndDialog : public QDialog {
     Q_OBJECT
 public:
-    EndDialog(const QString& rating, const QString& pointScore, const QString& perCent,
-              QWidget* parent = nullptr);
+    explicit EndDialog(const kv41::EndWindow& model, QWidget* parent = nullptr);
 };

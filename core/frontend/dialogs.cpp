@@ -33,7 +33,8 @@ NewGameWindow OpenNewGameWindow(GameState& g) {
     w.Shifts.Chosen = LearningShift;
     w.Shifts.FixedPitch = true;
     w.Shifts.Place = {TextColumn, 10, 35, 8};
-    w.Ok = {"OK", {58, 16, 7, 2}};
+    w.Ok = {"OK", {58, 13, 7, 2}};
+    w.Cancel = {"Cancel", {58, 16, 7, 2}};
     w.HelpTopic = HelpTopic::NewGame;
     g.HelpContext = w.HelpTopic;
     return w;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/settings.h"
 #include "framework/sounds.h"
 #include "frontend/dialogs.h"
 #include "frontend/help_topics.h"
@@ -29,8 +30,13 @@ void OpenOptions(GameState& g, FrontEndWindows& windows) {
     g.InputBlocked = true;
     const int helpBefore = g.HelpContext;
     g.HelpContext = HelpTopic::Options;
+    // Before a session the options are those of the settings file, and go back into it, where
+    // the session will find them: the sound can be switched off before any bell rings.
+    const bool beforeSession = !g.SessionRunning && !g.SessionOver;
+    if (beforeSession) LoadSettings(g);
     if (const std::optional<OptionValues> chosen = windows.ChooseOptions()) {
         TakeChosenOptions(g, *chosen, windows);
+        if (beforeSession) StoreSettings(g);
     }
     g.HelpContext = helpBefore;
     g.InputBlocked = false;
