@@ -58,7 +58,9 @@ private:
 }  // namespace
 
 Console::Console(std::ostream& out, uint32_t seed, std::string programDirectory)
-    : out_(out), programDirectory_(std::move(programDirectory)) {
+    : out_(out),
+      programDirectory_(std::move(programDirectory)),
+      recorder_(std::make_unique<ReplayRecorder>()) {
     PrepareStart(seed);
 }
 
@@ -202,6 +204,9 @@ void Console::CheckAllowed(Allowed when) const {
     case Allowed::NoSession:
         if (g.SessionRunning || !topLevel) throw CommandRefused{"a session is running", false};
         return;
+    case Allowed::Recorded:
+        if ((g.SessionRunning && !topLevel) || g.SessionOver) return;
+        throw CommandRefused{"no session is running", false};
     case Allowed::InSession:
         if (!g.SessionRunning || topLevel) {
             throw CommandRefused{g.SessionOver ? "the session is over" : "no session is running",

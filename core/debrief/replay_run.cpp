@@ -1,0 +1,93 @@
+#include "debrief/replay_run.h"
+
+#include <sstream>
+
+#include "framework/file_replace.h"
+#include "game_state.h"
+#include "input/player_input.h"
+#include "platform/headless_platform.h"
+#include "session/main_loop.h"
+#include "session/new_game.h"
+#include "session/position_file.h"
+
+namespace kv41 {
+
+ReplayRun::ReplayRun(const std::string& replayText)
+    : game_(std::make_unique<GameState>()), host_(std::make_unique<HeadlessPlatform>(*game_)) {
+    valid_ = script_.Read(replayText) && !directory_.Path().empty();
+    std::istringstream in(replayText);
+    std::vector<std::string> all;
+    for (std::string line; std::getline(in, line);) all.push_back(line);
+    const std::size_t headCount =
+        all.size() >= script_.Lines.size() ? all.size() - script_.Lines.size() : 0;
+    head_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(headCount));
+}
+
+ReplayRun::~ReplayRun() = default;
+
+bool ReplayRun::GiveNext() {
+    GameState& g = *game_;
+    if (ticksLeft_ > 0) {
+        --ticksLeft_;
+        ++ticksGiven_;
+        g.Inputs.Events.emplace_back();
+        return true;
+    }
+    while (next_ < script_.Lines.size()) {
+        const int ticks = QueueReplayLine(g, script_.Lines[next_++], directory_.Path(), held_);
+        if (ticks < 0) continue;
+        ticksGiven_ = 0;
+        if (ticks > 0) {
+            ticksLeft_ = ticks - 1;
+            ticksGiven_ = 1;
+            g.Inputs.Events.emplace_back();
+        }
+        return true;
+    }
+    if (ClockRunsOn) {
+        g.Inputs.Events.emplace_back();
+        return true;
+    }
+    return false;
+}
+
+bool ReplayRun::Play(const Watch& watch) {
+    if (!valid_) return false;
+    GameState& g = *game_;
+    bool stopped = false;
+    host_->Seed = script_.Seed;
+    host_->Directory = directory_.Path();
+    host_->OnIdle = [&] {
+        if (g.SessionRunning && watch && !watch(g)) {
+            stopped = true;
+            return false;
+        }
+        return GiveNext();
+    };
+    try {
+        PrepareStartScreen(g);
+        if (script_.Shift > 0) {
+            g.Inputs.Files.clear();  // the timetable file offer is cancelled
+            StartNewGame(g, script_.Shift - 1, script_.Level - 1);
+        } else {
+            const std::string file = FileInDirectory(directory_.Path(), script_.StartFile);
+            ReplaceFile(file, script_.StartText);
+            WithFileChosen(g, file, [](GameState& game) { ResumeSavedGame(game); });
+        }
+    } catch (const ProgramEnd&) {
+    }
+    host_->OnIdle = nullptr;
+    return stopped;
+}
+
+std::vector<std::string> ReplayRun::LinesGiven() const {
+    std::vector<std::string> lines = head_;
+    lines.insert(lines.end(), script_.Lines.begin(),
+                 script_.Lines.begin() + static_cast<std::ptrdiff_t>(next_));
+    if (ticksLeft_ > 0 && !lines.empty()) {
+        lines.back() = ticksGiven_ == 1 ? "step" : "step " + std::to_string(ticksGiven_);
+    }
+    return lines;
+}
+
+}  // namespace kv41
