@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "command_words.h"
+#include "debrief/replay_run.h"
+#include "field_registry.h"
 #include "session/main_loop.h"
 #include "signalman/auto_play.h"
 
@@ -55,12 +57,25 @@ private:
     int& depth_;
 };
 
+// A recorded "set" applied as the console applied it, when the debrief plays a session again.
+bool ApplyRecordedSet(GameState& g, const std::string& line) {
+    CommandWords words(line);
+    if (words.Next() != "set") return false;
+    try {
+        SetField(g, words.Rest());
+    } catch (const CommandRefused&) {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Console::Console(std::ostream& out, uint32_t seed, std::string programDirectory)
     : out_(out),
       programDirectory_(std::move(programDirectory)),
       recorder_(std::make_unique<ReplayRecorder>()) {
+    SetReplayCommandHandler(ApplyRecordedSet);
     PrepareStart(seed);
 }
 

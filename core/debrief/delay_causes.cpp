@@ -62,9 +62,13 @@ bool Delayed(const GameState& g, int train, int lateIn) {
     const int state = g.TrainState[train];
     if (g.TrainSect[train] == 0) return false;
     if (state != 4 && state != 5) return false;
-    // Standing at the end of its section, where a signal holds it: a train that has just come
-    // in from a box stands for a tick at the start of its first section, which is no delay.
-    if (g.TrainSpeed[train] != 0 || g.TrainToGo[train] != 0 || StationStop(g, train)) return false;
+    // A train that has just come in from a box stands for a tick at the very start of its first
+    // section before it gets going, which is no delay.
+    const int section = g.TrainSect[train];
+    if (g.TrainSpeed[train] != 0 || g.TrainToGo[train] == g.SectLength[section] ||
+        StationStop(g, train)) {
+        return false;
+    }
     // A departure stands in the sidings until it is due.
     if (g.TrainFrom[train] == YardLine && g.ClockNow < g.TrainDue[train] + lateIn) return false;
     return true;

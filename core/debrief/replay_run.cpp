@@ -12,6 +12,21 @@
 
 namespace kv41 {
 
+namespace {
+
+ReplayCommandHandler commandHandler = nullptr;
+
+bool IsCommand(const std::string& line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first != std::string::npos && line[first] != '#';
+}
+
+}  // namespace
+
+void SetReplayCommandHandler(ReplayCommandHandler handler) {
+    commandHandler = handler;
+}
+
 ReplayRun::ReplayRun(const std::string& replayText)
     : game_(std::make_unique<GameState>()), host_(std::make_unique<HeadlessPlatform>(*game_)) {
     valid_ = script_.Read(replayText) && !directory_.Path().empty();
@@ -34,8 +49,12 @@ bool ReplayRun::GiveNext() {
         return true;
     }
     while (next_ < script_.Lines.size()) {
-        const int ticks = QueueReplayLine(g, script_.Lines[next_++], directory_.Path(), held_);
-        if (ticks < 0) continue;
+        const std::string& line = script_.Lines[next_++];
+        const int ticks = QueueReplayLine(g, line, directory_.Path(), held_);
+        if (ticks < 0) {
+            if (commandHandler && IsCommand(line)) commandHandler(g, line);
+            continue;
+        }
         ticksGiven_ = 0;
         if (ticks > 0) {
             ticksLeft_ = ticks - 1;
@@ -66,6 +85,10 @@ bool ReplayRun::Play(const Watch& watch) {
     };
     try {
         PrepareStartScreen(g);
+        // What the console was told before the session began (its own commands).
+        for (const std::string& line : head_) {
+            if (commandHandler && line.rfind("set ", 0) == 0) commandHandler(g, line);
+        }
         if (script_.Shift > 0) {
             g.Inputs.Files.clear();  // the timetable file offer is cancelled
             StartNewGame(g, script_.Shift - 1, script_.Level - 1);

@@ -18,6 +18,12 @@ namespace kv41 {
 struct GameState;
 class HeadlessPlatform;
 
+// A line of a replay that the game's own reader does not take: the console's commands that
+// change the game by hand ("set ..."), which a console session records as it was given. The
+// console, which alone gives them, registers how they are applied; true when it applied one.
+using ReplayCommandHandler = bool (*)(GameState& g, const std::string& line);
+void SetReplayCommandHandler(ReplayCommandHandler handler);
+
 class ReplayRun {
 public:
     explicit ReplayRun(const std::string& replayText);
