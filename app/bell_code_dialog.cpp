@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "controls/bell_codes.h"
 #include "controls/bell_window.h"
+#include "model/bell_codes.h"
 #include "panel_font.h"
 
 BellCodeDialog::BellCodeDialog(int pointSize, int suggested, QWidget* parent) : QDialog(parent) {

@@ -16,6 +16,9 @@
 #include <iostream>
 
 #include "bell_code_dialog.h"
+#include "debrief/debrief.h"
+#include "debrief/replay_run.h"
+#include "debrief/rewind.h"
 #include "end_dialog.h"
 #include "framework/file_replace.h"
 #include "framework/options.h"
@@ -31,6 +34,8 @@
 #include "panel_font.h"
 #include "qt_platform.h"
 #include "replay/program_version.h"
+#include "replay/replay_recorder.h"
+#include "review_window.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
@@ -162,6 +167,9 @@ void MainWindow::BuildMenus() {
         if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
     });
     hint->setShortcut(QKeySequence(Qt::Key_N));
+    add(gameMenu, kv41::ReviewWindow::MenuItem, [this] {
+        if (game_->SessionRunning) ReviewShift();
+    });
     gameMenu->addSeparator();
     add(gameMenu, "Quit", [this] {
         kv41::RequestQuit(*game_);
@@ -225,10 +233,38 @@ std::optional<int> MainWindow::ChooseBellCode(int suggested) {
 
 void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
                             const QString& perCent) {
-    EndDialog dialog(rating, pointScore, perCent, this);
+    EndDialog dialog(
+        rating, pointScore, perCent, [this] { return ReviewShift(); }, this);
     SetHelpTopic(&dialog, RatingTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
+}
+
+bool MainWindow::ReviewShift() {
+    kv41::GameState& g = *game_;
+    const kv41::ReplayRecorder* recorder = kv41::SessionRecorder(g);
+    if (!recorder) return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const kv41::Debrief debrief = kv41::DebriefOfSession(g);
+    const kv41::Debrief his =
+        debrief.Valid ? kv41::SignalmansShift(recorder->Text()) : kv41::Debrief{};
+    QApplication::restoreOverrideCursor();
+    if (!debrief.Valid) return false;
+    ReviewWindow window(
+        debrief, his, kv41::ReviewTablesOf(debrief, &his, g),
+        [this](int topic) { ShowHelp(topic); }, this);
+    SetHelpTopic(&window, kv41::ReviewWindow::HelpTopic);
+    window.setWindowModality(Qt::WindowModal);
+    if (window.exec() != QDialog::Accepted || window.ChosenMinute() < 0) return false;
+    const kv41::RewindResult result = kv41::RewindSession(g, window.ChosenMinute());
+    if (!result.Done) {
+        host_->ShowBox(result.Refusal, kv41::BoxType::Information, 0);
+        return false;
+    }
+    actions_["&Pause"]->setChecked(g.Paused);
+    ShowCaption();
+    NoteInput();
+    return true;
 }
 
 void MainWindow::ShowHelp(int topic) {

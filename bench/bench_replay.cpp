@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"

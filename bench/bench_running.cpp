@@ -6,7 +6,7 @@
 
 #include "../tests/unit/auto_signalman.h"
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "running/simulation_step.h"
 #include "session/main_loop.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "session/main_loop.h"
 
 static void BM_PrepareStartScreen(benchmark::State& state) {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "replay/replay_recorder.h"
 
 namespace kv41 {

@@ -16,6 +16,7 @@
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
+#include "session/scripted_input.h"
 #include "signalman/auto_play.h"
 #include "windows/info_windows.h"
 #include "windows/wtt_file.h"

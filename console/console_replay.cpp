@@ -10,8 +10,8 @@
 #include "command_words.h"
 #include "console.h"
 #include "framework/file_replace.h"
-#include "input/player_input.h"
 #include "replay/end_state.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 

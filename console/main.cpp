@@ -12,30 +12,19 @@
 
 #include "command_words.h"
 #include "console.h"
-
-namespace {
-
-// The directory of the running program file, as the desktop program takes its own; the current
-// directory when the system cannot say.
-std::string OwnDirectory(const char* argv0) {
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) self = std::filesystem::absolute(argv0, error);
-    if (error || !self.has_parent_path()) return ".";
-    return self.parent_path().string();
-}
-
-}  // namespace
+#include "program_host.h"
 
 int main(int argc, char** argv) {
-    std::string programDirectory = OwnDirectory(argv[0]);
+    kv41::UseBinaryStandardStreams();
+    const std::vector<std::string> args = kv41::Utf8Arguments(argc, argv);
+    std::string programDirectory = kv41::OwnProgramDirectory(argv[0]);
     auto seed = static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count() &
                                       0xffffffffu);
     std::vector<std::unique_ptr<std::ifstream>> files;
     std::string recordFile, verifyFile;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--seed") {
-            auto value = i + 1 < argc ? kv41::ParseWholeNumber(argv[++i]) : std::nullopt;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (std::string_view(args[i]) == "--seed") {
+            auto value = i + 1 < args.size() ? kv41::ParseWholeNumber(args[++i]) : std::nullopt;
             if (!value || *value < 0 || *value > 0xffffffffLL) {
                 std::cerr << "kv41-console: --seed takes a whole number 0..4294967295\n";
                 return 2;
@@ -43,26 +32,26 @@ int main(int argc, char** argv) {
             seed = static_cast<uint32_t>(*value);
             continue;
         }
-        if (std::string_view(argv[i]) == "--dir") {
-            if (i + 1 >= argc) {
+        if (std::string_view(args[i]) == "--dir") {
+            if (i + 1 >= args.size()) {
                 std::cerr << "kv41-console: --dir takes a directory\n";
                 return 2;
             }
-            programDirectory = argv[++i];
+            programDirectory = args[++i];
             continue;
         }
-        if (std::string_view(argv[i]) == "--record" || std::string_view(argv[i]) == "--verify") {
-            if (i + 1 >= argc) {
-                std::cerr << "kv41-console: " << argv[i] << " takes a file\n";
+        if (std::string_view(args[i]) == "--record" || std::string_view(args[i]) == "--verify") {
+            if (i + 1 >= args.size()) {
+                std::cerr << "kv41-console: " << args[i] << " takes a file\n";
                 return 2;
             }
-            (std::string_view(argv[i]) == "--record" ? recordFile : verifyFile) = argv[i + 1];
+            (std::string_view(args[i]) == "--record" ? recordFile : verifyFile) = args[i + 1];
             ++i;
             continue;
         }
-        auto file = std::make_unique<std::ifstream>(argv[i], std::ios::binary);
+        auto file = std::make_unique<std::ifstream>(args[i], std::ios::binary);
         if (!*file) {
-            std::cerr << "kv41-console: cannot read " << argv[i] << '\n';
+            std::cerr << "kv41-console: cannot read " << args[i] << '\n';
             return 2;
         }
         files.push_back(std::move(file));

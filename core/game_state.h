@@ -5,6 +5,7 @@
 #include "controls/block_state.h"
 #include "controls/controls_state.h"
 #include "framework/framework_state.h"
+#include "input/input_watcher.h"
 #include "input/player_input.h"
 #include "model/railway_tables.h"
 #include "model/random.h"
@@ -19,7 +20,6 @@
 namespace kv41 {
 
 class Platform;
-class ReplayRecorder;
 class ScoreWatch;
 
 struct GameState : RailwayTables,
@@ -34,10 +34,10 @@ struct GameState : RailwayTables,
                    SignalmanState,
                    WindowsState {
     RandomGenerator Random;
-    Platform* Host = nullptr;            // the front end's window, sounds, files and clock
-    PlayerInputs Inputs;                 // scripted input, taken by the waits as the window's is
-    ReplayRecorder* Recorder = nullptr;  // told of every input taken, when one records
-    ScoreWatch* Scores = nullptr;        // told of every point given or taken, when one listens
+    Platform* Host = nullptr;          // the front end's window, sounds, files and clock
+    PlayerInputs Inputs;               // scripted input, taken by the waits as the window's is
+    InputWatcher* Recorder = nullptr;  // told of every input taken, when one records
+    ScoreWatch* Scores = nullptr;      // told of every point given or taken, when one listens
 };
 
 }  // namespace kv41

@@ -3,13 +3,12 @@
 
 #include <array>
 
-#include "controls/bell_codes.h"
+#include "framework/player_dialogs.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
+#include "model/bell_codes.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
 
 namespace kv41 {
 

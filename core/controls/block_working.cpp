@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "controls/track_queries.h"
 #include "framework/messages.h"
-#include "running/box_rules.h"
+#include "model/bell_codes.h"
+#include "model/box_rules.h"
 
 namespace kv41 {
 

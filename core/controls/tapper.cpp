@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/bell_codes.h"
 #include "controls/bell_window.h"
 #include "framework/messages.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "platform/platform.h"
 
 namespace kv41 {

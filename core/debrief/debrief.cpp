@@ -9,8 +9,8 @@
 #include "debrief/score_reading.h"
 #include "framework/score_watch.h"
 #include "game_state.h"
+#include "model/box_rules.h"
 #include "replay/replay_recorder.h"
-#include "running/box_rules.h"
 #include "signalman/auto_play.h"
 
 namespace kv41 {
@@ -253,8 +253,9 @@ Debrief SignalmansShift(const std::string& replayText) {
 }
 
 Debrief DebriefOfSession(const GameState& g) {
-    if (!g.Recorder) return {};
-    return BuildDebrief(g.Recorder->Text());
+    const ReplayRecorder* recorder = SessionRecorder(g);
+    if (!recorder) return {};
+    return BuildDebrief(recorder->Text());
 }
 
 }  // namespace kv41

@@ -2,13 +2,14 @@
 
 #include <sstream>
 
+#include "debrief/unseen_platform.h"
 #include "framework/file_replace.h"
 #include "game_state.h"
-#include "input/player_input.h"
-#include "platform/headless_platform.h"
+#include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 
@@ -23,13 +24,17 @@ bool IsCommand(const std::string& line) {
 
 }  // namespace
 
+ReplayRecorder* SessionRecorder(const GameState& g) {
+    return dynamic_cast<ReplayRecorder*>(g.Recorder);
+}
+
 void SetReplayCommandHandler(ReplayCommandHandler handler) {
     commandHandler = handler;
 }
 
-ReplayRun::ReplayRun(const std::string& replayText)
-    : game_(std::make_unique<GameState>()), host_(std::make_unique<HeadlessPlatform>(*game_)) {
+ReplayRun::ReplayRun(const std::string& replayText) : game_(std::make_unique<GameState>()) {
     valid_ = script_.Read(replayText) && !directory_.Path().empty();
+    host_ = std::make_unique<UnseenPlatform>(*game_, directory_.Path(), script_.Seed);
     std::istringstream in(replayText);
     std::vector<std::string> all;
     for (std::string line; std::getline(in, line);) all.push_back(line);
@@ -74,8 +79,6 @@ bool ReplayRun::Play(const Watch& watch) {
     if (!valid_) return false;
     GameState& g = *game_;
     bool stopped = false;
-    host_->Seed = script_.Seed;
-    host_->Directory = directory_.Path();
     host_->OnIdle = [&] {
         if (g.SessionRunning && watch && !watch(g)) {
             stopped = true;

@@ -16,7 +16,11 @@
 namespace kv41 {
 
 struct GameState;
-class HeadlessPlatform;
+class ReplayRecorder;
+class UnseenPlatform;
+
+// The recorder of the session the game plays, when what watches its input is one.
+ReplayRecorder* SessionRecorder(const GameState& g);
 
 // A line of a replay that the game's own reader does not take: the console's commands that
 // change the game by hand ("set ..."), which a console session records as it was given. The
@@ -53,7 +57,7 @@ private:
     bool GiveNext();
 
     std::unique_ptr<GameState> game_;
-    std::unique_ptr<HeadlessPlatform> host_;
+    std::unique_ptr<UnseenPlatform> host_;
     ScratchDirectory directory_;
     ReplayScript script_;
     std::vector<std::string> head_;

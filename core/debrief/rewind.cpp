@@ -69,11 +69,12 @@ std::string AbandonedName(const GameState& g) {
 
 RewindResult RewindSession(GameState& g, int minute) {
     RewindResult result;
-    if (!g.Recorder || (!g.SessionRunning && !g.SessionOver)) {
+    ReplayRecorder* recorder = SessionRecorder(g);
+    if (!recorder || (!g.SessionRunning && !g.SessionOver)) {
         result.Refusal = "no session is recorded";
         return result;
     }
-    ReplayRun run(g.Recorder->Text());
+    ReplayRun run(recorder->Text());
     if (!run.Valid()) {
         result.Refusal = "the session's record cannot be played again";
         return result;
@@ -84,11 +85,11 @@ RewindResult RewindSession(GameState& g, int minute) {
         return result;
     }
     result.Abandoned = FileInDirectory(g.DataDirectory, AbandonedName(g));
-    if (!g.Recorder->SaveCopy(g, result.Abandoned)) result.Abandoned.clear();
+    if (!recorder->SaveCopy(g, result.Abandoned)) result.Abandoned.clear();
     const bool wasOver = g.SessionOver;
     TakeOver(g, run.Game());
     g.PlayOnAfterRating = wasOver;
-    g.Recorder->ContinueFrom(run.LinesGiven());
+    recorder->ContinueFrom(run.LinesGiven());
     if (!wasOver) StartTimer(g);
     result.Done = true;
     return result;

@@ -1,17 +1,13 @@
 #pragma once
 // Scoring, messages, options, settings and the character grid on which the panel is written.
 #include "model/table.h"
+#include "platform/platform.h"
 
 namespace kv41 {
 
 constexpr int MessageSlots = 16;
 constexpr int GridRows = 32;
 constexpr int GridColumns = 100;
-
-struct Rgb {
-    uint8_t Red = 0, Green = 0, Blue = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 struct FrameworkState {
     // Recent messages.

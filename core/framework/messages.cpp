@@ -2,12 +2,12 @@
 
 #include <string>
 
+#include "framework/player_dialogs.h"
 #include "framework/score_log.h"
 #include "framework/score_watch.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "platform/platform.h"
 
 namespace kv41 {

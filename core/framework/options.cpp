@@ -3,7 +3,6 @@
 
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "replay/replay_recorder.h"
 
 namespace kv41 {
 

@@ -1,8 +1,8 @@
 #include "framework/save_dialog.h"
 
 #include "framework/file_replace.h"
+#include "framework/player_dialogs.h"
 #include "game_state.h"
-#include "input/player_input.h"
 
 namespace kv41 {
 

@@ -140,9 +140,4 @@ void Pause(GameState& g, int ms) {
     }
 }
 
-std::string TwoDigits(int n) {
-    n = std::abs(n) % 100;
-    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-}
-
 }  // namespace kv41

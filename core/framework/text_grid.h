@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "framework/framework_state.h"
+#include "model/clock.h"  // TwoDigits, for the texts written on the grid
 
 namespace kv41 {
 
@@ -45,7 +46,5 @@ void ClearMessageLine(GameState& g);
 std::string BottomLine(const GameState& g, int row);
 // Wait ms milliseconds of the time of day, handling events and sleeping 100 ms between checks.
 void Pause(GameState& g, int ms);
-// n as two digits, tens then units, leading zero kept.
-std::string TwoDigits(int n);
 
 }  // namespace kv41

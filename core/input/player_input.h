@@ -20,8 +20,6 @@
 
 namespace kv41 {
 
-struct GameState;
-
 enum class InputKind {
     Tick,     // the game timer's expiry
     Click,    // a mouse press on a panel cell
@@ -58,33 +56,5 @@ struct PlayerInputs {
     bool Pending() const { return !Events.empty(); }
     void Clear();
 };
-
-// Takes the next scripted event, if any, and delivers it; false when none is queued.
-bool TakeScriptedInput(GameState& g);
-
-// Carries out a menu command of the window (an input of kind Fast..Quit) as its menu item or
-// button would. False where the game did not take it up: the command is not offered now, an
-// unknown option or rule book, no file dialog came.
-bool RunMenuCommand(GameState& g, const PlayerInput& input);
-
-// The player's inputs by name, as the console's commands give them: a lever moved (its click
-// and the confirming click; a spare one or a gap gets the first only), a bell code chosen in a
-// box's list, a code tapped on its plunger with these pauses (ms) and then ended by a click on
-// nothing, unless the next click is to end it, and a box's commutator turned.
-void QueueLever(GameState& g, int lever);
-void QueueBell(GameState& g, int box, int code);
-void QueueTap(GameState& g, int box, const std::vector<int>& gaps, bool endedByNextClick);
-// False for a box without a commutator.
-bool QueueInstrument(GameState& g, int box);
-
-// Runs a command that asks for a file (Save As, Restart, Resume) with this file chosen; false
-// when no file dialog came.
-bool WithFileChosen(GameState& g, const std::string& file, void (*command)(GameState&));
-
-// The dialogs: a scripted answer when one is queued, else the platform's.
-bool AskPlayer(GameState& g, const std::string& text);
-std::optional<int> ChooseBellCodeFor(GameState& g, int box);
-struct FileChoice;
-std::optional<std::string> ChooseFileFor(GameState& g, const FileChoice& choice);
 
 }  // namespace kv41

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/text_grid.h"
 #include "game_state.h"
-#include "replay/replay_recorder.h"
 
 namespace kv41 {
 
@@ -22,6 +20,11 @@ void SetNormalInterval(GameState& g) {
 }
 
 }  // namespace
+
+std::string TwoDigits(int n) {
+    n = std::abs(n) % 100;
+    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+}
 
 std::string FormatClock(int time, int length) {
     int hour = 0;

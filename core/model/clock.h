@@ -11,6 +11,8 @@ struct GameState;
 // A time in minutes as its 12-hour form cut to length: " 8.00", "12p00", "10p00" (the evening
 // before), " 1*15" (the next morning).
 std::string FormatClock(int time, int length = 5);
+// n as two digits, tens then units, leading zero kept.
+std::string TwoDigits(int n);
 // One step's worth of the clock: a minute every ten steps; past the shift's end the session
 // is to end.
 void AdvanceClock(GameState& g);

@@ -2,7 +2,6 @@
 #include <array>
 #include <string>
 
-#include "framework/messages.h"
 #include "game_state.h"
 #include "model/timetable.h"
 #include "platform/platform.h"
@@ -19,7 +18,8 @@ constexpr int BeyondShiftEnd = 30;
 
 // Trains that ran before the shift began are finished with, and each hands its engine on to
 // its next working, which may itself have run before the start: repeat until nothing moves.
-void FinishTrainsBeforeStart(GameState& g) {
+// Returns the train whose engine could not be found, or 0.
+int FinishTrainsBeforeStart(GameState& g) {
     bool changed = true;
     for (int pass = 1; changed; ++pass) {
         changed = false;
@@ -35,11 +35,11 @@ void FinishTrainsBeforeStart(GameState& g) {
                     changed = true;
                 }
             } else if (pass > PassesBeforeGivingUp) {
-                ShowError(g, "No loco for train " + std::to_string(t));
-                throw ProgramEnd{1};
+                return t;
             }
         }
     }
+    return 0;
 }
 
 // Trains of one group entering by one line are kept a headway apart, the later one made
@@ -67,10 +67,11 @@ void SpaceTrainsOnLine(GameState& g, int line) {
 
 }  // namespace
 
-void PrepareTimetable(GameState& g) {
-    FinishTrainsBeforeStart(g);
+int PrepareTimetable(GameState& g) {
+    if (int stuck = FinishTrainsBeforeStart(g)) return stuck;
     for (int line = 1; line <= LineCount; ++line) SpaceTrainsOnLine(g, line);
     g.ClockNow = g.ShiftStart;
+    return 0;
 }
 
 }  // namespace kv41

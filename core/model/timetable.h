@@ -26,6 +26,9 @@ void BuildEngines(GameState& g);
 void BuildTimetable(GameState& g);
 // The trains that run only at Hard and Very hard are cancelled below that difficulty.
 void ApplyDifficultyToTimetable(GameState& g);
-void PrepareTimetable(GameState& g);
+// Readies the timetable for the shift: trains run before its start are finished with, their
+// engines handed on, and trains on one line kept a headway apart. Returns the train for which
+// no engine can be found (the timetable is then unusable), or 0.
+int PrepareTimetable(GameState& g);
 
 }  // namespace kv41

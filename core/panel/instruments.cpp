@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "model/clock.h"
 #include "panel/panel_canvas.h"
 #include "platform/platform.h"

@@ -8,10 +8,14 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/framework_state.h"
 #include "platform/player_files.h"
 
 namespace kv41 {
+
+struct Rgb {
+    uint8_t Red = 0, Green = 0, Blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
 
 enum class BoxType { Error, Warning, Information };
 

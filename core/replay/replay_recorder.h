@@ -21,12 +21,14 @@
 #include <string>
 #include <vector>
 
+#include "input/input_watcher.h"
+
 namespace kv41 {
 
 struct GameState;
 struct OptionValues;
 
-class ReplayRecorder {
+class ReplayRecorder : public InputWatcher {
 public:
     // Records into the file at path (rewritten at each session start); an empty path keeps the
     // lines in memory only.
@@ -45,30 +47,26 @@ public:
     void ContinueFrom(const std::vector<std::string>& lines);
 
     // --- Told by the game ------------------------------------------------------------------
-    // A position file was read for loading: the start of a resumed session, or a Restart.
-    // An empty text: the file could not be read (a Restart then names it only).
-    void PositionRead(const GameState& g, const std::string& file, const std::string& text);
-    void SessionStarted(const GameState& g);
-    // The session's loop has ended, or the recording stops (the end of a console's input).
-    void Finish(const GameState& g);
+    void PositionRead(const GameState& g, const std::string& file,
+                      const std::string& text) override;
+    void SessionStarted(const GameState& g) override;
+    void Finish(const GameState& g) override;
 
-    void ClickTaken(const GameState& g);  // the event wait took a click (before its action)
-    void ConfirmingClickTaken(const GameState& g);
-    void TapTaken(const GameState& g);  // a press while tapping, taken by its handler
-    void KeyTaken(char key);            // an action key dispatched, or + and - acted on
-    void TickTaken();                   // a tick ended a wait and a step follows
-    void Answered(bool yes);
-    void BellChosen(int code);
-    void Saved(const std::string& file);
-    void OptionsChanged(const OptionValues& before, const OptionValues& after);
-    void PauseToggled(bool paused);
-    void FastClicked();
-    void QuitRequested();
-    // A console command that changed the game directly ("set ..."): kept as it was given.
-    // Given before the session, it is written after the seed, before the session's start.
-    void CommandGiven(const std::string& command);
-    // The start screen was prepared afresh: what was given before is gone with it.
-    void StartScreenPrepared() { beforeStart_.clear(); }
+    void ClickTaken(const GameState& g) override;
+    void ConfirmingClickTaken(const GameState& g) override;
+    void TapTaken(const GameState& g) override;
+    void KeyTaken(char key) override;
+    void TickTaken() override;
+    void Answered(bool yes) override;
+    void BellChosen(int code) override;
+    void Saved(const std::string& file) override;
+    void OptionsChanged(const OptionValues& before, const OptionValues& after) override;
+    void PauseToggled(bool paused) override;
+    void FastClicked() override;
+    void QuitRequested() override;
+    // Given before the session, a command is written after the seed, before the session's start.
+    void CommandGiven(const std::string& command) override;
+    void StartScreenPrepared() override { beforeStart_.clear(); }
 
 private:
     enum class Open { None, Plain, Lever, Bell, Tap };

@@ -5,8 +5,8 @@
 
 #include "framework/file_replace.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "model/clock.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 

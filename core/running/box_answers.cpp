@@ -1,8 +1,8 @@
 // The boxes' side of the bells: clearing answered bells from their indicators, and each box's
 // answer to the code the signalman sent it, under the rule book in force.
-#include "controls/bell_codes.h"
 #include "game_state.h"
-#include "running/box_rules.h"
+#include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "running/boxes.h"
 
 namespace kv41 {

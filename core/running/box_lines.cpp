@@ -1,10 +1,10 @@
 // The lines' queues: which train each line hands its box next, when the box takes it, and
 // the spacing of the trains behind it.
 #include "game_state.h"
-#include "running/box_rules.h"
+#include "model/box_rules.h"
 #include "running/boxes.h"
+#include "running/call_messages.h"
 #include "running/yard.h"
-#include "session/call_messages.h"
 
 namespace kv41 {
 namespace {

@@ -6,13 +6,13 @@
 #include <array>
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "framework/messages.h"
 #include "framework/sounds.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "model/clock.h"
 #include "platform/platform.h"
-#include "running/box_rules.h"
 #include "running/section_entry.h"
 
 namespace kv41 {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "framework/messages.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "model/clock.h"
 #include "running/yard.h"
 

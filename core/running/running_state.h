@@ -38,6 +38,8 @@ struct BoxWorkingState {
 
 struct RunningState : BoxWorkingState {
     int32_t TrainsInArea = 0;
+    // The step reached the hour with autosave on: the loop saves the position after the step.
+    bool AutosaveDue = false;
     int32_t YardTimer = 0;  // ticks the yard stays busy; 0 = not busy
     bool YardClear = true;  // what the yard indicator shows
     int32_t YardTrain = 0;  // a departure taken back into the yard

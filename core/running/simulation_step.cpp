@@ -7,7 +7,6 @@
 #include "running/train_movement.h"
 #include "running/waiting_trains.h"
 #include "running/yard.h"
-#include "session/position_file.h"
 
 namespace kv41 {
 namespace {
@@ -28,7 +27,7 @@ void CountMinute(GameState& g) {
     ++g.ClockNow;
     if (g.ClockNow > g.ShiftEnd) g.EndRequested = true;
     CheckToosDeadlines(g);
-    if (g.ClockNow % 60 == 0 && g.AutoSave) AutoSavePosition(g);
+    if (g.ClockNow % 60 == 0 && g.AutoSave) g.AutosaveDue = true;
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 
 #include "game_state.h"
 #include "model/clock.h"
+#include "running/call_messages.h"
 #include "running/exit_checks.h"
 #include "running/section_entry.h"
 #include "running/yard.h"
-#include "session/call_messages.h"
 
 namespace kv41 {
 namespace {

@@ -8,10 +8,10 @@
 
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "model/box_rules.h"
 #include "model/clock.h"
-#include "running/box_rules.h"
+#include "running/call_messages.h"
 #include "running/train_movement.h"
-#include "session/call_messages.h"
 
 namespace kv41 {
 namespace {

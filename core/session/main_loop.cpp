@@ -4,24 +4,24 @@
 #include <initializer_list>
 #include <string>
 
-#include "controls/event_wait.h"
 #include "framework/framework_start.h"
 #include "framework/messages.h"
 #include "framework/settings.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "model/clock.h"
 #include "model/layout.h"
 #include "model/timetable.h"
 #include "panel/click_regions.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
 #include "running/boxes.h"
 #include "running/simulation_step.h"
+#include "session/event_wait.h"
 #include "session/new_game.h"
+#include "session/position_file.h"
 #include "session/rating.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 
@@ -114,6 +114,10 @@ void PlayShift(GameState& g) {
             ConfirmEnd(g);
         } else {
             SimulationStep(g);
+            if (g.AutosaveDue) {
+                g.AutosaveDue = false;
+                AutoSavePosition(g);
+            }
         }
     } while (!g.EndRequested);
 

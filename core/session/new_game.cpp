@@ -92,7 +92,10 @@ void SetUpNewGame(GameState& g, int shiftIndex, int difficultyIndex) {
     // while the difficulty was still Very easy; the chosen level now decides the trains that
     // run only at Hard and Very hard.
     ApplyDifficultyToTimetable(g);
-    PrepareTimetable(g);
+    if (int stuck = PrepareTimetable(g)) {
+        ShowError(g, "No loco for train " + std::to_string(stuck));
+        throw ProgramEnd{1};
+    }
 }
 
 void StartNewGame(GameState& g, int shiftIndex, int difficultyIndex) {

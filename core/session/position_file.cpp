@@ -8,13 +8,12 @@
 #include <system_error>
 
 #include "framework/messages.h"
+#include "framework/player_dialogs.h"
 #include "framework/save_dialog.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "panel/panel_drawing.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
 #include "session/main_loop.h"
 
 namespace kv41 {

@@ -8,8 +8,6 @@
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
-#include "signalman/auto_play.h"
 
 namespace kv41 {
 
@@ -18,7 +16,8 @@ void OnMouseDown(GameState& g, int x, int y) {
     // and what he had queued is dropped.
     if (g.AutoSignalman && g.SessionRunning && !g.InputBlocked && !g.Paused) {
         g.Inputs.Clear();
-        SetAutoSignalman(g, false);
+        g.AutoSignalman = false;
+        UpdateStatusBar(g);
     }
     OnMouseDown(g, x, y, g.Host->TimeOfDayMs());
 }

@@ -3,9 +3,9 @@
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "model/clock.h"
 #include "platform/platform.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 
@@ -45,6 +45,7 @@ bool TakeSignalmanTurn(GameState& g) {
 
 void SetAutoSignalman(GameState& g, bool on) {
     g.AutoSignalman = on;
+    g.AutoTurn = TakeSignalmanTurn;
     g.SignalmanMovesThisTick = 0;
     UpdateStatusBar(g);
 }

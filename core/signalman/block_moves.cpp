@@ -2,10 +2,10 @@
 // when they are not automatic, and rings the boxes ahead and in rear for his own trains.
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "controls/block_working.h"
 #include "controls/track_queries.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "model/clock.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"

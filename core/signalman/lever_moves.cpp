@@ -4,11 +4,11 @@
 #include <array>
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "controls/interlocking.h"
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "controls/bell_codes.h"
 #include "controls/track_queries.h"
-#include "running/box_rules.h"
+#include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"

@@ -1,7 +1,7 @@
 #include "signalman/signalman.h"
 
-#include "controls/bell_codes.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "model/clock.h"
 #include "signalman/signalman_moves.h"
 #include "signalman/trains_in_hand.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/bell_codes.h"
 #include "controls/routes.h"
 #include "controls/track_queries.h"
+#include "model/bell_codes.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"

@@ -1,8 +1,8 @@
 // The train register window: the book of bell times for the latest up and down trains.
 #include <array>
 
-#include "controls/bell_codes.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "model/clock.h"
 #include "windows/info_windows.h"
 #include "windows/window_text.h"

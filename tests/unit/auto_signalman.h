@@ -4,8 +4,8 @@
 // bell acknowledged, train out of section sent as soon as a train has cleared its entry
 // section, the box ahead told, and any signal in front of a standing train cleared once the
 // section beyond it is free. The branch and the sidings are left out of the day.
-#include "controls/bell_codes.h"
 #include "game_state.h"
+#include "model/bell_codes.h"
 #include "running/boxes.h"
 #include "running/yard.h"
 #include "session/new_game.h"

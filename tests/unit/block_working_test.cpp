@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "block_fixture.h"
-#include "controls/bell_codes.h"
 #include "controls/block_working.h"
+#include "model/bell_codes.h"
 
 namespace kv41 {
 namespace {

@@ -1,4 +1,4 @@
-#include "session/call_messages.h"
+#include "running/call_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -14,6 +14,7 @@
 #include "console.h"
 #include "debrief/debrief.h"
 #include "debrief/delay_causes.h"
+#include "debrief/replay_run.h"
 #include "debrief/rewind.h"
 #include "replay/end_state.h"
 #include "replay/replay_recorder.h"
@@ -254,7 +255,7 @@ std::vector<std::string> SingleSteps(const std::string& text) {
 TEST(Debrief, RewindReachesTheStateOfThatMinuteAndPlayOnReplays) {
     Played original(5, "original");
     original.Run("new 2 1\nauto on 100\nbell 4 17\n");
-    const std::string record = original.Game().Recorder->Text();
+    const std::string record = SessionRecorder(original.Game())->Text();
 
     Played again(5, "again");
     std::unique_ptr<GameState> atMinute;
@@ -285,7 +286,7 @@ TEST(Debrief, RewindReachesTheStateOfThatMinuteAndPlayOnReplays) {
 
     // Play on from the rewound minute: the recording replays to the same end.
     const std::filesystem::path replay = again.dir / "after.kv41";
-    ASSERT_TRUE(again.Game().Recorder->SaveCopy(again.Game(), replay.string()));
+    ASSERT_TRUE(SessionRecorder(again.Game())->SaveCopy(again.Game(), replay.string()));
     std::ostringstream verifyOut;
     Console verify(verifyOut, 1, again.dir.string());
     EXPECT_EQ(verify.Verify(replay.string()), 0) << verifyOut.str();
@@ -306,7 +307,7 @@ TEST(Debrief, RewindAfterTheEndPlaysTheShiftAgain) {
     EXPECT_FALSE(g.SessionOver);
     EXPECT_EQ(g.ClockNow, 460);
     const std::filesystem::path replay = played.dir / "again.kv41";
-    ASSERT_TRUE(g.Recorder->SaveCopy(g, replay.string()));
+    ASSERT_TRUE(SessionRecorder(g)->SaveCopy(g, replay.string()));
     std::ostringstream verifyOut;
     Console verify(verifyOut, 1, played.dir.string());
     EXPECT_EQ(verify.Verify(replay.string()), 0) << verifyOut.str();

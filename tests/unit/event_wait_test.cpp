@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/event_wait.h"
 #include "panel/click_regions.h"
+#include "session/event_wait.h"
 #include "session/window_input.h"
 #include "test_support.h"
 

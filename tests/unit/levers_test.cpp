@@ -2,6 +2,7 @@
 
 #include "block_fixture.h"
 #include "controls/levers.h"
+#include "session/lever_click.h"
 
 namespace kv41 {
 namespace {

@@ -2,7 +2,7 @@
 // warning, leaving the area and its checks, the step's clock and fast running.
 #include <gtest/gtest.h>
 
-#include "controls/bell_codes.h"
+#include "model/bell_codes.h"
 #include "running/exit_checks.h"
 #include "running/simulation_step.h"
 #include "running/train_movement.h"

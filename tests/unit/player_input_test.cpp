@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "block_fixture.h"
-#include "controls/event_wait.h"
-#include "input/player_input.h"
 #include "panel/click_regions.h"
+#include "session/event_wait.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "framework/messages.h"
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "running/invariants.h"
 #include "running/simulation_step.h"
 #include "session/main_loop.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "session/main_loop.h"
 #include "test_support.h"
 

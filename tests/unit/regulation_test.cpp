@@ -10,8 +10,8 @@
 
 #include "boxes_fixture.h"
 #include "console.h"
-#include "controls/bell_codes.h"
-#include "running/box_rules.h"
+#include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "signalman/overtaking.h"
 
 namespace kv41 {

@@ -6,11 +6,11 @@
 #include <iterator>
 
 #include "block_fixture.h"
-#include "controls/event_wait.h"
 #include "input/player_input.h"
 #include "replay/end_state.h"
 #include "replay/replay_recorder.h"
 #include "replay/replay_script.h"
+#include "session/event_wait.h"
 
 namespace kv41 {
 namespace {

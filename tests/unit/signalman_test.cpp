@@ -10,8 +10,8 @@
 
 #include "console.h"
 #include "game_state.h"
+#include "headless_platform.h"
 #include "model/clock.h"
-#include "platform/headless_platform.h"
 #include "session/window_input.h"
 #include "signalman/auto_play.h"
 #include "signalman/signalman.h"

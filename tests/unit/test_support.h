@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game_state.h"
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 #include "session/main_loop.h"
 
 namespace kv41::testing {

@@ -1,4 +1,4 @@
-#include "platform/headless_platform.h"
+#include "headless_platform.h"
 
 #include <algorithm>
 

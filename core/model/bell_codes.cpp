@@ -1,4 +1,4 @@
-#include "controls/bell_codes.h"
+#include "model/bell_codes.h"
 
 namespace kv41 {
 

@@ -1,5 +1,5 @@
 // Telephone calls from the yard and the neighbouring boxes, and the delay reports they give.
-#include "session/call_messages.h"
+#include "running/call_messages.h"
 
 #include <algorithm>
 #include <array>

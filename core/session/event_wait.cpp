@@ -1,20 +1,18 @@
 // The wait between steps: polls the flags the window's handlers set, and takes one action.
-#include "controls/event_wait.h"
+#include "session/event_wait.h"
 
 #include <string_view>
 
 #include "controls/block_working.h"
-#include "controls/dispatch.h"
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
-#include "input/player_input.h"
 #include "model/clock.h"
 #include "panel/click_regions.h"
 #include "platform/platform.h"
-#include "replay/replay_recorder.h"
+#include "session/dispatch.h"
 #include "session/main_loop.h"
-#include "signalman/auto_play.h"
+#include "session/scripted_input.h"
 
 namespace kv41 {
 
@@ -112,7 +110,8 @@ void WaitForAction(GameState& g) {
     // legend; a speed change (AwaitingAction cleared) ends it without a step as well.
     while (!g.ClickPending && !g.KeyActionPending && !g.TimerDue && !g.EndRequested &&
            g.AwaitingAction) {
-        if (!TakeScriptedInput(g) && !TakeSignalmanTurn(g)) g.Host->WaitForEvents(PollMs);
+        if (TakeScriptedInput(g) || (g.AutoTurn && g.AutoTurn(g))) continue;
+        g.Host->WaitForEvents(PollMs);
     }
 
     const bool stepDue = g.TimerDue;

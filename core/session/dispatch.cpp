@@ -1,15 +1,15 @@
 // From action code to the control, window or command it stands for.
-#include "controls/dispatch.h"
+#include "session/dispatch.h"
 
 #include "controls/bell_window.h"
 #include "controls/block_working.h"
-#include "controls/levers.h"
 #include "controls/tapper.h"
 #include "framework/message_window.h"
 #include "game_state.h"
 #include "panel/click_regions.h"
 #include "panel/key_legend.h"
 #include "platform/platform.h"
+#include "session/lever_click.h"
 #include "windows/info_windows.h"
 
 namespace kv41 {
