@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <utility>
 
-#include "debrief/debrief_text.h"
 #include "dialog_picture.h"
 #include "panel_font.h"
 
@@ -27,7 +26,7 @@ QLabel* Line(QDialog* dialog, const QString& text, int x, int y, int pixelSize, 
 }  // namespace
 
 EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QString& perCent,
-                     std::function<bool()> review, QWidget* parent)
+                     QWidget* parent)
     : QDialog(parent) {
     setWindowTitle("TOLA end of session");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -62,12 +61,4 @@ EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QSt
     ok->setGeometry(216, 72, 72, 40);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    if (review) {
-        auto* reviewButton = new QPushButton(kv41::ReviewWindow::EndButton, this);
-        reviewButton->setFont(font);
-        reviewButton->setGeometry(304, 72, 96, 40);
-        connect(reviewButton, &QPushButton::clicked, this, [this, review] {
-            if (review()) accept();
-        });
-    }
 }

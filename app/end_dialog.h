@@ -1,13 +1,10 @@
 #pragma once
 // "TOLA end of session": the verdict on the shift, shown once before the program ends.
 #include <QDialog>
-#include <functional>
 
 class EndDialog : public QDialog {
     Q_OBJECT
 public:
-    // review opens the review of the shift; true when the player went back into the shift from
-    // it, which closes this dialog.
     EndDialog(const QString& rating, const QString& pointScore, const QString& perCent,
-              std::function<bool()> review, QWidget* parent = nullptr);
+              QWidget* parent = nullptr);
 };

@@ -16,9 +16,6 @@
 #include <iostream>
 
 #include "bell_code_dialog.h"
-#include "debrief/debrief.h"
-#include "debrief/replay_run.h"
-#include "debrief/rewind.h"
 #include "end_dialog.h"
 #include "framework/file_replace.h"
 #include "framework/options.h"
@@ -30,18 +27,19 @@
 #include "model/clock.h"
 #include "new_game_dialog.h"
 #include "options_dialog.h"
+#include "panel/key_map.h"
 #include "panel/panel_drawing.h"
+#include "panel_accessible.h"
 #include "panel_font.h"
 #include "qt_platform.h"
 #include "replay/program_version.h"
-#include "replay/replay_recorder.h"
-#include "review_window.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
 #include "signalman/auto_play.h"
 #include "status_bar.h"
+#include "windows/info_windows.h"
 
 namespace {
 
@@ -68,6 +66,8 @@ QString Text(const std::string& text) {
 }  // namespace
 
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
+    // Before any widget exists: the panel's accessible interface is made as it is created.
+    InstallPanelAccessibility();
     host_ = std::make_unique<QtPlatform>(*this);
     game_->Host = host_.get();
     setWindowTitle("Getting ready");
@@ -129,6 +129,9 @@ void MainWindow::BuildStartScreen() {
         row->addWidget(button);
     }
     newButton->setDefault(true);
+    // The start screen is worked from the keyboard too: Enter starts a new game, Tab reaches
+    // the other button.
+    startButtons_->setFocusProxy(newButton);
     connect(newButton, &QPushButton::clicked, this, [this] { NewClick(); });
     connect(resumeButton, &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
@@ -167,9 +170,6 @@ void MainWindow::BuildMenus() {
         if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
     });
     hint->setShortcut(QKeySequence(Qt::Key_N));
-    add(gameMenu, kv41::ReviewWindow::MenuItem, [this] {
-        if (game_->SessionRunning) ReviewShift();
-    });
     gameMenu->addSeparator();
     add(gameMenu, "Quit", [this] {
         kv41::RequestQuit(*game_);
@@ -180,6 +180,7 @@ void MainWindow::BuildMenus() {
     add(help, "Introduction", [this] { ShowHelp(IntroductionTopic); });
     add(help, "Bonuses", [this] { ShowHelp(BonusesTopic); });
     add(help, "Penalties", [this] { ShowHelp(PenaltiesTopic); });
+    add(help, "&Keys", [this] { ShowInfo(kv41::BuildKeyListWindow(*game_)); });
     help->addSeparator();
     add(help, "About", [this] {
         host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str() +
@@ -233,38 +234,10 @@ std::optional<int> MainWindow::ChooseBellCode(int suggested) {
 
 void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
                             const QString& perCent) {
-    EndDialog dialog(
-        rating, pointScore, perCent, [this] { return ReviewShift(); }, this);
+    EndDialog dialog(rating, pointScore, perCent, this);
     SetHelpTopic(&dialog, RatingTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
-}
-
-bool MainWindow::ReviewShift() {
-    kv41::GameState& g = *game_;
-    const kv41::ReplayRecorder* recorder = kv41::SessionRecorder(g);
-    if (!recorder) return false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const kv41::Debrief debrief = kv41::DebriefOfSession(g);
-    const kv41::Debrief his =
-        debrief.Valid ? kv41::SignalmansShift(recorder->Text()) : kv41::Debrief{};
-    QApplication::restoreOverrideCursor();
-    if (!debrief.Valid) return false;
-    ReviewWindow window(
-        debrief, his, kv41::ReviewTablesOf(debrief, &his, g),
-        [this](int topic) { ShowHelp(topic); }, this);
-    SetHelpTopic(&window, kv41::ReviewWindow::HelpTopic);
-    window.setWindowModality(Qt::WindowModal);
-    if (window.exec() != QDialog::Accepted || window.ChosenMinute() < 0) return false;
-    const kv41::RewindResult result = kv41::RewindSession(g, window.ChosenMinute());
-    if (!result.Done) {
-        host_->ShowBox(result.Refusal, kv41::BoxType::Information, 0);
-        return false;
-    }
-    actions_["&Pause"]->setChecked(g.Paused);
-    ShowCaption();
-    NoteInput();
-    return true;
 }
 
 void MainWindow::ShowHelp(int topic) {
@@ -448,6 +421,7 @@ void MainWindow::DrawStartScreen() {
     }
     painter.end();
     panel_->update();
+    startButtons_->setFocus();
 }
 
 void MainWindow::HideStartScreen() {
@@ -520,17 +494,36 @@ bool MainWindow::PanelDrawn() const {
     return false;
 }
 
+// The game's own code for a key: the key map of the core says what it does.
+static int GameKey(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) return kv41::KeyEnter;
+    if (key == Qt::Key_Escape) return kv41::KeyEscape;
+    if (key == Qt::Key_Backspace) return kv41::KeyBackspace;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+        const int shift = event.modifiers().testFlag(Qt::ShiftModifier) ? kv41::KeyShift : 0;
+        return shift + kv41::FunctionKey(key - Qt::Key_F1 + 1);
+    }
+    const QString text = event.text();
+    if (!text.isEmpty() && text.at(0).unicode() > 32 && text.at(0).unicode() < 127) {
+        return text.at(0).toLatin1();
+    }
+    return 0;
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).unicode() < 128) {
-        const char key = text.at(0).toLatin1();
+    // A key held down is one press: a bell plunger is tapped by pressing its key again.
+    const int key = event->isAutoRepeat() ? 0 : GameKey(*event);
+    if (key != 0 && game_->SessionRunning) {
         host_->AtNextWait([this, key] { TypeKey(key); });
+        event->accept();
+        return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::TypeKey(char key) {
-    kv41::OnKeyPress(*game_, key);
+void MainWindow::TypeKey(int key) {
+    kv41::OnKey(*game_, key);
     NoteInput();
 }
 

@@ -36,8 +36,6 @@ public:
     void ShowRating(const QString& rating, const QString& pointScore, const QString& perCent);
     // Opens a help topic by number.
     void ShowHelp(int topic);
-    // The review of the shift so far; true when the player went back into it from there.
-    bool ReviewShift();
     // The topic that F1 opens while this window has the keyboard.
     static void SetHelpTopic(QWidget* window, int topic);
     // Lays the window out for the current cell size, if it changed.
@@ -84,7 +82,7 @@ private:
     void ResumeClick();
     void SaveReplayAs();
     // A key typed at the window or given by the status bar's buttons, as the game takes it.
-    void TypeKey(char key);
+    void TypeKey(int key);
     void HideStartScreen();
     // Runs a core operation that may end the program.
     template <typename F>
