@@ -6,6 +6,11 @@
 #include <QRegion>
 #include <QWidget>
 #include <memory>
+#include <vector>
+
+#include "accessibility/panel_description.h"
+
+class QAccessibleInterface;
 
 namespace kv41 {
 struct GameState;
@@ -29,6 +34,17 @@ public:
     void SetPanelFontSize(int pointSize) { fontSize_ = pointSize; }
     int PanelFontSize() const { return fontSize_; }
 
+    // The panel's parts in words for a screen reader (none before a session is drawn), their
+    // places on the screen and their accessible interfaces; the latest message announced.
+    const std::vector<kv41::PanelPart>& Parts() const { return parts_; }
+    QRect PartRect(const kv41::PanelPart& part) const;
+    QAccessibleInterface* PartInterface(int index) const;
+    const QString& Announced() const { return announced_; }
+    // Announces a message through the message line, as a live region does.
+    void Announce(const QString& text);
+    // Takes the parts afresh from the game and tells the reader what changed.
+    void RefreshParts();
+
 signals:
     void InputArrived();
 
@@ -46,4 +62,7 @@ private:
     void Touch(const QRect& touched);
 
     QRegion dirty_;
+    std::vector<kv41::PanelPart> parts_;
+    mutable std::vector<unsigned> partIds_;
+    QString announced_;
 };

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "accessibility/panel_description.h"
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "framework/text_grid.h"
@@ -156,8 +157,11 @@ void QtPlatform::ShowRatingDialog(const std::string& rating, const std::string& 
     window_.ShowRating(ToQt(rating), ToQt(pointScore), ToQt(perCent));
 }
 
-void QtPlatform::Report(kv41::Output, const std::string& text) {
+// The panel shows these already; a screen reader hears them through the message line.
+void QtPlatform::Report(kv41::Output kind, const std::string& text) {
     if (TraceOutput) std::cerr << text << '\n';
+    window_.Panel().Announce(
+        QString::fromStdString(kv41::Announcement(window_.Game(), kind, text)));
 }
 
 std::string QtPlatform::ProgramDirectory() {

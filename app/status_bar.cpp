@@ -25,17 +25,17 @@ StatusBar::StatusBar(std::function<void()> slower, std::function<void()> faster,
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
-    pointsCaption_ = new QLabel("Points gained:", this);
-    pointsValue_ = new QLabel("  0", this);
-    speedCaption_ = new QLabel("Speed", this);
-    speedValue_ = new QLabel("100%", this);
-    slower_ = new QPushButton(" - ", this);
-    faster_ = new QPushButton("+", this);
-    fast_ = new QPushButton("Fast", this);
+    pointsCaption_ = new QLabel(kv41::InitialPointsCaption, this);
+    pointsValue_ = new QLabel(kv41::InitialPoints, this);
+    speedCaption_ = new QLabel(kv41::SpeedCaption, this);
+    speedValue_ = new QLabel(kv41::InitialSpeed, this);
+    slower_ = new QPushButton(kv41::SlowerCaption, this);
+    faster_ = new QPushButton(kv41::FasterCaption, this);
+    fast_ = new QPushButton(kv41::FastCaption, this);
     signalman_ = new QLabel(this);
     signalman_->setWordWrap(true);
-    timeCaption_ = new QLabel("Time is", this);
-    timeValue_ = new QLabel(" 8.00", this);
+    timeCaption_ = new QLabel(kv41::TimeCaption, this);
+    timeValue_ = new QLabel(kv41::InitialTime, this);
     speedCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     timeCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QPushButton* button : {slower_, faster_, fast_}) {

@@ -1,6 +1,7 @@
 // The console's commands: each does what the player would do in the window, through the
 // same core functions, or shows a part of the state.
 #include <array>
+#include <cctype>
 #include <ostream>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include "framework/options.h"
 #include "model/train_tables.h"
 #include "panel/click_regions.h"
+#include "panel/key_map.h"
 #include "record_format.h"
 #include "running/invariants.h"
 #include "session/main_loop.h"
@@ -141,14 +143,18 @@ void Console::ClickCommand(CommandWords& words) {
 }
 
 void Console::KeyCommand(CommandWords& words) {
-    std::string key = words.Word("key");
+    std::string name = words.Word("key");
     words.End();
-    char c = key[0];
-    bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (key.size() != 1 || !(letter || c == '+' || c == '-')) {
-        throw CommandRefused{"key must be +, - or a letter, not " + key};
+    const int key = KeyFromName(name);
+    const bool character = key >= ' ' && key < 127;
+    const bool letter = character && std::isalpha(key) != 0;
+    if (key == 0 || (character && !letter && !std::isdigit(key) && key != '+' && key != '-')) {
+        throw CommandRefused{
+            "key must be +, -, a letter, a digit, Enter, Esc, Backspace, F1..F12 or Shift+F1..F12, "
+            "not " +
+            name};
     }
-    game_->Inputs.Events.push_back(PlayerInput::Typed(c));
+    game_->Inputs.Events.push_back(PlayerInput::Typed(key));
 }
 
 void Console::LeverCommand(CommandWords& words) {
@@ -278,8 +284,8 @@ void Console::ShowCommand(CommandWords& words) {
 }
 
 void Console::WindowCommand(CommandWords& words) {
-    static constexpr std::array<std::string_view, 5> Names = {"held", "register", "wtt",
-                                                              "approaching", "messages"};
+    static constexpr std::array<std::string_view, 6> Names = {"held",        "register", "wtt",
+                                                              "approaching", "messages", "keys"};
     std::string name = OneOf(words, "window", Names);
     words.End();
     const GameState& g = *game_;
@@ -287,6 +293,7 @@ void Console::WindowCommand(CommandWords& words) {
                         : name == "register"    ? BuildRegisterWindow(g)
                         : name == "wtt"         ? BuildWttWindow(g)
                         : name == "approaching" ? BuildApproachingWindow(g)
+                        : name == "keys"        ? BuildKeyListWindow(g)
                                                 : BuildMessagesWindow(g);
     if (window.Caption.empty() && window.Heads.empty() && window.Lines.empty()) {
         throw NotOffered;

@@ -12,6 +12,8 @@ struct ControlsState {
     int32_t PendingBellBox = 0;
     int32_t PendingBellCode = 0;
     bool LearningMode = false;
+    // The lever whose move waits for its confirming click; 0 = none.
+    int32_t ConfirmingLever = 0;
 
     // The tapper: on while a code is being tapped on the plunger of box TapBox.
     bool BellTapping = false;

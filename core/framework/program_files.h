@@ -6,7 +6,12 @@ namespace kv41 {
 
 struct GameState;
 
+// Each system's own help viewer: Qt Assistant's compiled help, or Windows' HTML Help.
+#ifdef _WIN32
+inline constexpr const char* HelpFileName = "KV41.CHM";
+#else
 inline constexpr const char* HelpFileName = "KV41.qch";
+#endif
 inline constexpr const char* FontFileName = "TOLA.TTF";
 
 // Ends the program through FatalError when the help file or the font file is not in the

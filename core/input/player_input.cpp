@@ -11,7 +11,7 @@ PlayerInput PlayerInput::Click(int column, int row, int afterMs) {
     return input;
 }
 
-PlayerInput PlayerInput::Typed(char key) {
+PlayerInput PlayerInput::Typed(int key) {
     PlayerInput input;
     input.Kind = InputKind::Key;
     input.Key = key;

@@ -37,12 +37,12 @@ struct PlayerInput {
     InputKind Kind = InputKind::Tick;
     int Column = 0, Row = 0;  // Click: the panel cell, 1-based
     int AfterMs = -1;         // Click: ms after the last scripted click; -1: taken now
-    char Key = 0;             // Key
+    int Key = 0;              // Key: a character or a code of panel/key_map.h
     std::string Name;         // Option, Rules: its name; Save, Restart: the file
     bool On = false;          // Option
 
     static PlayerInput Click(int column, int row, int afterMs = -1);
-    static PlayerInput Typed(char key);
+    static PlayerInput Typed(int key);
     static PlayerInput Menu(InputKind kind, std::string name = {}, bool on = false);
 };
 

@@ -17,6 +17,17 @@ struct StatusBarPlaces {
     BarBox Slower, Faster, Fast;
 };
 
+// The bar's fixed captions, and what its other texts show before the game first sets them.
+inline constexpr const char* TimeCaption = "Time is";
+inline constexpr const char* SpeedCaption = "Speed";
+inline constexpr const char* InitialPointsCaption = "Points gained:";
+inline constexpr const char* InitialPoints = "  0";
+inline constexpr const char* InitialSpeed = "100%";
+inline constexpr const char* InitialTime = " 8.00";
+inline constexpr const char* SlowerCaption = " - ";
+inline constexpr const char* FasterCaption = "+";
+inline constexpr const char* FastCaption = "Fast";
+
 // The bar is two cells high and as wide as the panel (barWidth).
 StatusBarPlaces LayOutStatusBar(int cellWidth, int cellHeight, int barWidth);
 

@@ -20,7 +20,8 @@ enum ActionCodes : int {
     ActionWtt = 104,
     ActionMessages = 105,
     ActionLearning = 106,
-    ActionQuit = 107
+    ActionQuit = 107,
+    ActionKeys = 108  // the key list window (key K)
 };
 
 struct PanelCell {

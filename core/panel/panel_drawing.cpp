@@ -6,6 +6,7 @@
 #include "model/clock.h"
 #include "panel/diagram.h"
 #include "panel/instruments.h"
+#include "panel/key_focus.h"
 #include "panel/key_legend.h"
 #include "panel/lever_frame.h"
 #include "platform/platform.h"
@@ -66,6 +67,7 @@ void PaintPanel(GameState& g) {
     DrawBoxHeaders(g);
     DefaultColours(g);
     DrawKeyLegend(g);
+    DrawKeyHints(g);
     RedrawBottomLines(g);
 }
 

@@ -14,6 +14,14 @@ struct HitRegion {
     int32_t Code = 0;
 };
 
+// A part of the panel that the keyboard has selected.
+enum class FocusKind : int32_t { None, Lever, BoxName, Plunger, Commutator };
+struct FocusPart {
+    FocusKind Kind = FocusKind::None;
+    int32_t Index = 0;  // the lever or the box
+    bool operator==(const FocusPart&) const = default;
+};
+
 struct PanelState {
     // The instrument states last drawn, so that a paint redraws only what changed.
     Table<std::array<uint8_t, 2>, BoxCount> BoxInstrumentDrawn{};
@@ -28,6 +36,15 @@ struct PanelState {
     Table<HitRegion, MaxHitRegions> HitRegions{};
     int32_t HitRegionCount = 0;
     Table<std::array<int32_t, 2>, HitRegionSets> HitRange{};
+
+    // The keyboard: the part it has selected and where its mark was last drawn, the lever
+    // number being typed (digits typed so far), and whether the click now pending was given by
+    // a key.
+    FocusPart KeyFocus{};
+    FocusPart KeyFocusDrawn{};
+    int32_t KeyDigits = 0;
+    int32_t KeyDigitCount = 0;
+    bool ClickByKey = false;
 };
 
 }  // namespace kv41

@@ -6,6 +6,7 @@
 #include "framework/file_replace.h"
 #include "game_state.h"
 #include "model/clock.h"
+#include "panel/key_map.h"
 #include "session/scripted_input.h"
 
 namespace kv41 {
@@ -99,7 +100,7 @@ int QueueReplayLine(GameState& g, const std::string& line, const std::string& di
         g.Inputs.Events.push_back(PlayerInput::Click(Number(w, 1), Number(w, 2),
                                                      Word(w, 3) == "after" ? Number(w, 4) : -1));
     } else if (name == "key" && !Word(w, 1).empty()) {
-        g.Inputs.Events.push_back(PlayerInput::Typed(w[1][0]));
+        g.Inputs.Events.push_back(PlayerInput::Typed(KeyFromName(Word(w, 1))));
     } else if (name == "lever") {
         QueueLever(g, Number(w, 1));
     } else if (name == "bell") {

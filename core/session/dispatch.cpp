@@ -45,6 +45,7 @@ void DispatchAction(GameState& g, int code) {
     case ActionTrains: g.Host->ShowInfoWindow(BuildApproachingWindow(g)); break;
     case ActionWtt: g.Host->ShowInfoWindow(BuildWttWindow(g)); break;
     case ActionMessages: g.Host->ShowInfoWindow(BuildMessagesWindow(g)); break;
+    case ActionKeys: g.Host->ShowInfoWindow(BuildKeyListWindow(g)); break;
     case ActionLearning:
         g.LearningMode = !g.LearningMode;
         DrawKeyLegend(g);

@@ -71,8 +71,8 @@ void FinishWait(GameState& g) {
 
 // The letter key whose command the wait dispatches.
 void RecordKey(GameState& g) {
-    constexpr std::string_view Letters = "HRTWMLQ";
-    if (g.ActionCode >= ActionHeld && g.ActionCode <= ActionQuit) {
+    constexpr std::string_view Letters = "HRTWMLQK";
+    if (g.ActionCode >= ActionHeld && g.ActionCode <= ActionKeys) {
         g.Recorder->KeyTaken(Letters[static_cast<std::size_t>(g.ActionCode - ActionHeld)]);
     }
 }

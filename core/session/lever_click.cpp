@@ -17,9 +17,11 @@ constexpr int LeverHelpContext = 416;
 constexpr Rgb HighlightText = White;  // the system's highlight-text colour, on black
 
 void ShowLeverPrompt(GameState& g, int lever) {
+    // A lever selected from the keyboard is confirmed from the keyboard.
     std::string prompt = "Lever " + TwoDigits(lever) + ", " + g.LeverName[lever] + " is " +
                          (g.LeverNormal[lever] != 0 ? "Normal" : "Reversed") +
-                         ". Click on it again to confirm move.";
+                         (g.ClickByKey ? ". Press Enter to confirm move, Esc to abandon."
+                                       : ". Click on it again to confirm move.");
     ShowLineMessage(g, prompt, HighlightText, Black);
 }
 
@@ -53,7 +55,9 @@ void OperateLever(GameState& g, int lever) {
         return;
     }
     ShowLeverPrompt(g, lever);
+    g.ConfirmingLever = lever;
     const bool clicked = WaitForConfirmingClick(g);
+    g.ConfirmingLever = 0;
     ClearMessageLine(g);
     // The confirming click is used up here and never dispatched as an action of its own.
     g.ClickPending = false;

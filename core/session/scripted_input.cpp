@@ -76,7 +76,7 @@ bool TakeScriptedInput(GameState& g) {
         ClickCell(g, input.Column, input.Row, time);
         break;
     }
-    case InputKind::Key: OnKeyPress(g, input.Key); break;
+    case InputKind::Key: OnKey(g, input.Key); break;
     default: RunMenuCommand(g, input); break;
     }
     return true;

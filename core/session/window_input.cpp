@@ -7,6 +7,8 @@
 #include "game_state.h"
 #include "model/clock.h"
 #include "panel/click_regions.h"
+#include "panel/key_focus.h"
+#include "panel/key_map.h"
 #include "platform/platform.h"
 
 namespace kv41 {
@@ -36,6 +38,7 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
         g.ClickRow = (y - g.StatusHeight) / g.CellHeight + 1;
     }
     g.ClickWasTap = false;
+    g.ClickByKey = false;
     // Every press is timed, the ones that end a code included: a press that ends one code may
     // start the next, which is then timed from this press and not from the old code's first.
     g.ClickTime = timeMs;
@@ -58,31 +61,103 @@ void OnMouseDown(GameState& g, int x, int y, int timeMs) {
     g.TapTimes[1] = g.ClickTime;
 }
 
-void OnKeyPress(GameState& g, char key) {
+namespace {
+
+// The player's own press on a part of the panel, given by a key: selected, marked, and pressed
+// at its cell as the mouse would press it.
+void PressPart(GameState& g, const FocusPart& part) {
+    const PanelCell cell = FocusCell(part);
+    if (cell.Column == 0) return;
+    g.KeyFocus = part;
+    DrawKeyFocus(g);
+    OnMouseDown(g, (cell.Column - 1) * g.CellWidth + g.CellWidth / 2,
+                (cell.Row - 1) * g.CellHeight + g.StatusHeight + g.CellHeight / 2);
+    g.ClickByKey = true;
+}
+
+// A press on no part at all: it abandons a lever's move and ends a tapped code, as a click
+// beside the panel's parts does.
+void PressNothing(GameState& g) {
+    OnMouseDown(g, (GridColumns - 1) * g.CellWidth + g.CellWidth / 2,
+                g.StatusHeight + g.CellHeight / 2);
+    g.ClickByKey = true;
+}
+
+void TypeDigit(GameState& g, int digit) {
+    if (g.KeyDigitCount >= 2) {
+        g.KeyDigits = 0;
+        g.KeyDigitCount = 0;
+    }
+    g.KeyDigits = g.KeyDigits * 10 + digit;
+    ++g.KeyDigitCount;
+    g.KeyFocus = g.KeyDigits >= 1 && g.KeyDigits <= LeverCount
+                     ? FocusPart{FocusKind::Lever, g.KeyDigits}
+                     : FocusPart{};
+    DrawKeyFocus(g);
+}
+
+void ForgetDigits(GameState& g) {
+    g.KeyDigits = 0;
+    g.KeyDigitCount = 0;
+}
+
+void EraseDigit(GameState& g) {
+    if (g.KeyDigitCount == 0) return;
+    g.KeyDigits /= 10;
+    --g.KeyDigitCount;
+    g.KeyFocus = g.KeyDigitCount > 0 && g.KeyDigits >= 1 ? FocusPart{FocusKind::Lever, g.KeyDigits}
+                                                         : FocusPart{};
+    DrawKeyFocus(g);
+}
+
+// Enter: the lever whose number was typed, else the part selected last.
+void SelectByKey(GameState& g) {
+    FocusPart target = g.KeyFocus;
+    if (g.KeyDigitCount > 0) target = {FocusKind::Lever, g.KeyDigits};
+    ForgetDigits(g);
+    if (target.Kind == FocusKind::Lever && (target.Index < 1 || target.Index > LeverCount)) return;
+    PressPart(g, target);
+}
+
+void AbandonByKey(GameState& g) {
+    ForgetDigits(g);
+    if (g.ConfirmingLever != 0 || g.BellTapping) PressNothing(g);
+    g.KeyFocus = {};
+    DrawKeyFocus(g);
+}
+
+}  // namespace
+
+void OnKey(GameState& g, int key) {
     if (g.InputBlocked || g.Paused) return;
-    key = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
     if (!g.SessionRunning) return;
-    g.ActionCode = 0;
-    switch (key) {
-    case '+':
-    case '-':
-        if (key == '+') {
+    const KeyBinding binding = FindKey(key);
+    switch (binding.Does) {
+    case KeyDoes::Digit: TypeDigit(g, binding.Index); break;
+    case KeyDoes::Erase: EraseDigit(g); break;
+    case KeyDoes::Select: SelectByKey(g); break;
+    case KeyDoes::Abandon: AbandonByKey(g); break;
+    case KeyDoes::BellList: PressPart(g, {FocusKind::BoxName, binding.Index}); break;
+    case KeyDoes::Plunger: PressPart(g, {FocusKind::Plunger, binding.Index}); break;
+    case KeyDoes::Commutator: PressPart(g, {FocusKind::Commutator, binding.Index}); break;
+    case KeyDoes::Command:
+        g.ActionCode = binding.Index;
+        g.KeyActionPending = true;
+        break;
+    case KeyDoes::Faster:
+    case KeyDoes::Slower:
+        // A key that is no command takes back one typed before it in the same wait.
+        g.ActionCode = 0;
+        if (binding.Does == KeyDoes::Faster) {
             SpeedUp(g);
         } else {
             SlowDown(g);
         }
-        if (g.Recorder) g.Recorder->KeyTaken(key);
+        if (g.Recorder) g.Recorder->KeyTaken(static_cast<char>(binding.Key));
         break;
-    case 'H': g.ActionCode = 101; break;
-    case 'R': g.ActionCode = 102; break;
-    case 'T': g.ActionCode = 103; break;
-    case 'W': g.ActionCode = 104; break;
-    case 'M': g.ActionCode = 105; break;
-    case 'L': g.ActionCode = 106; break;
-    case 'Q': g.ActionCode = 107; break;
-    default: break;
+    case KeyDoes::Fast: FastClick(g); break;
+    default: g.ActionCode = 0; break;
     }
-    if (g.ActionCode != 0) g.KeyActionPending = true;
 }
 
 void OnTimer(GameState& g) {

@@ -12,7 +12,13 @@ void OnMouseDown(GameState& g, int x, int y);
 void OnMouseDown(GameState& g, int x, int y, int timeMs);
 // A press in the middle of a panel cell (1-based), in the pixels the window would report.
 void ClickCell(GameState& g, int column, int row, int timeMs);
-void OnKeyPress(GameState& g, char key);
+// A key typed (a character, or a code of panel/key_map.h), acted on as the key map says: the
+// keys that work the panel press its parts as the mouse does, so the game takes them, judges
+// them and records them as clicks.
+void OnKey(GameState& g, int key);
+inline void OnKeyPress(GameState& g, char key) {
+    OnKey(g, static_cast<unsigned char>(key));
+}
 void OnTimer(GameState& g);
 
 }  // namespace kv41

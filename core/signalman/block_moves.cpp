@@ -213,7 +213,8 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         return true;
     }
     if (box == 4 && g.BoxBlockedBack[4] == 0 && g.BoxOfferedTrain[4] == 0 &&
-        IncomingBlock(g, 4) == LineBlocked && BlockedBackNeeded(g, trains)) {
+        IncomingBlock(g, 4) == LineBlocked && BlockedBackNeeded(g, trains) &&
+        !DrawsOutLater(g, trains)) {
         move = Ring(g, box, BellBlockingBack,
                     "the departure for Pellingford must draw out onto the LMS loop");
         return true;

@@ -9,6 +9,7 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
@@ -148,9 +149,10 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         // (And one in the LMS loop that cannot back out past a down train held at its starter:
         // the up main's points to the loop go back meanwhile for the up trains behind it.)
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
-                        (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) ||
-                                              BacksOutAfterUpTrain(g, trains, train))) ||
-                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train));
+                        (leg.Signal == 45 &&
+                         (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train))) ||
+                        (leg.Signal == 49 && WaitsForDownTrain(g, trains, train)) ||
+                        (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
@@ -251,10 +253,17 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
 // train from the siding still holds the line ahead. So the starter is pulled for it just after
 // the turn: starting away it is at the entry within three or four ticks, and the yard is busy
 // before it looks at its departures again.
+// Whether the yard will put one out he judges by the held window (a departure due by now, none
+// taken back, the yard road empty and the sidings home at danger), not by the yard's busy sign,
+// which may go out at any tick before the turn.
 bool OutOfSidingsBeforeRelease(const GameState& g, int train) {
     constexpr int TicksLeftInMinute = 8;
-    if (!IsDownSiding(HeadSection(g, train))) return true;
-    return g.MinuteTick >= TicksLeftInMinute || DepartureToPutOut(g, g.ClockNow) == 0;
+    if (!IsDownSiding(HeadSection(g, train)) || g.MinuteTick >= TicksLeftInMinute) return true;
+    int next = g.LineTrains[YardLine][0];
+    bool mayComeOut = next > 1 && IsTrain(g, next) && IsBookedOrReported(g, next) &&
+                      !FromDownSidings(g, next) && DuePlusLate(g, next) <= g.ClockNow &&
+                      g.SectTrain[YardRoadSect] == 0 && g.YardTrain == 0 && IsNormal(g, 43);
+    return !mayComeOut;
 }
 
 // Sets the leg up to its signal, if the whole of it can be set now; false when it must wait.
@@ -278,9 +287,9 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     if (ListHolds(leg.Clear, 17) && onYardRoad != 0 && onYardRoad != train &&
         g.TrainFrom[onYardRoad] == YardLine && g.SectTrain[8] != train)
         return false;
-    if (leg.Signal == 45 &&
-        (DownTrainHeldAtStarter(g, train) || BacksOutAfterUpTrain(g, trains, train)))
+    if (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train)))
         return false;
+    if (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains)) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||
@@ -390,6 +399,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             // Nor to one that is to let the other through the junction first.
             if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
             if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
+            if (leg.Signal == 2 && WaitsOffTheJunction(g, trains, t)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }

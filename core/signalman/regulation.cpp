@@ -189,7 +189,7 @@ namespace {
 constexpr int RunDown[4] = {0, 17, 20, 24};
 constexpr int FromDownHome[4] = {0, 8, 11, 14};
 constexpr int RunToLoopHome = 65;
-constexpr int AcrossDownMain = 20;
+constexpr int AcrossDownMain[4] = {0, 20, 26, 32};
 
 // When a down train for Pellingford or the branch, not yet given its home signal, would be at
 // the down platform with the road clear; 0 for any other train.
@@ -222,6 +222,28 @@ int StarterWanted(const GameState& g, int t) {
     return there && OutgoingBlock(g, 3) != TrainOnLine ? Now(g) : 0;
 }
 
+// The down train, not yet given its home signal, would be at the down platform later than it
+// may be (and later than it would be anyway) if the down main's road were held until `clear`.
+bool DownTrainLosesTime(const GameState& g, int t, int clear) {
+    int arrive = DownArrival(g, t);
+    if (arrive == 0) return false;
+    int deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
+    int behind = std::max(arrive, clear + FromDownHome[TrainGroup(g, t)]);
+    return (behind + Margin) / 10 > std::max(deadline, (arrive + Margin) / 10);
+}
+
+// Some train in hand, offered by a box or next from Hollowmer Jn (the trains approaching window)
+// answers `wanted`.
+template <typename Wanted>
+bool AnyTrainComing(const GameState& g, const TrainsInHand& trains, Wanted wanted) {
+    for (int i = 0; i < trains.Count; ++i)
+        if (wanted(trains.Train[static_cast<std::size_t>(i)])) return true;
+    for (int t :
+         {g.BoxOfferedTrain[1], g.BoxOfferedTrain[2], g.BoxOfferedTrain[3], g.LineTrains[4][0]})
+        if (IsTrain(g, t) && IsBookedOrReported(g, t) && wanted(t)) return true;
+    return false;
+}
+
 }  // namespace
 
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train) {
@@ -237,48 +259,106 @@ bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train
     } else if (head != 5) {
         return false;
     }
-    int across = atHome + AcrossDownMain;
-    auto costsTime = [&](int t) {
+    int across = atHome + AcrossDownMain[TrainGroup(g, train)];
+    // The exchange sidings home is not cleared while the yard is busy, which he sees but not for
+    // how long: a few minutes.
+    constexpr int YardBusy = 40;
+    if (!g.YardClear) across += YardBusy;
+    return AnyTrainComing(g, trains, [&](int t) {
         int wanted = StarterWanted(g, t);
-        if (wanted != 0) return wanted < across;
-        int arrive = DownArrival(g, t);
-        if (arrive == 0) return false;
-        int deadline = DuePlusLate(g, t) + DelayAllowance(g, t);
-        int behind = std::max(arrive, across + FromDownHome[TrainGroup(g, t)]);
-        return (behind + Margin) / 10 > std::max(deadline, (arrive + Margin) / 10);
-    };
-    for (int i = 0; i < trains.Count; ++i)
-        if (costsTime(trains.Train[static_cast<std::size_t>(i)])) return true;
-    // And the trains the boxes offer, or the next Hollowmer Jn will (the trains approaching
-    // window).
-    for (int t :
-         {g.BoxOfferedTrain[1], g.BoxOfferedTrain[2], g.BoxOfferedTrain[3], g.LineTrains[4][0]})
-        if (IsTrain(g, t) && IsBookedOrReported(g, t) && costsTime(t)) return true;
-    return false;
+        return wanted != 0 ? wanted < across : DownTrainLosesTime(g, t, across);
+    });
 }
 
-bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train) {
-    // (Once its road is begun, it goes; nor is it kept in the loop for long.)
-    for (int l : {33, 44, 45})
+bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train) {
+    // (Once its road is begun, it goes; nor is it kept in the loop for long. The south
+    // crossover may still stand reversed for another train's road.)
+    for (int l : {44, 45})
         if (IsReversed(g, l)) return false;
     constexpr int LongestWait = 25;
     int in = g.TrainTimes[train][RegTesReceived];
     if (in != NoTime && g.ClockNow - in > LongestWait) return false;
     // A departure for Pellingford draws out onto the loop: it goes first.
     if (PellingfordDepartureDue(g)) return false;
-    // From the backing signal off until its tail is clear of the up main and the starter free.
-    constexpr int BackingClear = 60;
+    // From the backing signal off until its tail is clear of the up main and the starter free,
+    // and then of the down main at the entry to the sidings.
+    constexpr int BackingClear = 60, BackingClearOfDownMain = 80;
     int clear = Now(g) + BackingClear;
-    auto wanted = [&](int t) {
-        if (!IsTrain(g, t) || g.TrainFrom[t] != 1 || ClearRoadPoints(g.TrainClass[t]) == 0)
-            return false;
+    return AnyTrainComing(g, trains, [&](int t) {
+        if (g.TrainFrom[t] != 1 || ClearRoadPoints(g.TrainClass[t]) == 0)
+            return DownTrainLosesTime(g, t, Now(g) + BackingClearOfDownMain);
         int when = StarterWanted(g, t);
         return when != 0 && when < clear;
+    });
+}
+
+bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int train) {
+    if (g.TrainFrom[train] != 1 || g.TrainTo[train] != YardLine) return false;
+    int head = HeadSection(g, train);
+    if (head != 0 && !ListHolds(Approach[1], head)) return false;
+    // When it would be through the junction and into the loop, given the up home now; never,
+    // while the loop is kept for a departure.
+    constexpr int LoopKeptFor = 30;
+    int group = TrainGroup(g, train);
+    int now = Now(g);
+    int entry = head != 0 ? g.TrainTimes[train][RegTesReceived] * 10
+                          : std::max(DuePlusLate(g, train) - LeadA(g, 1, train), g.ClockNow) * 10;
+    int through = std::max(entry + RunIn[1][group], now + FromHome[1][group]) + ClearRun[group];
+    // The loop not to be had when the train would be at the starter: the line to Radlow Rd Jn
+    // still taken, or the loop kept for a departure by then (the next in the held window, or one
+    // the timetable books behind it).
+    int ahead = std::max(0, through / 10 - g.ClockNow);
+    bool radlowBooked = false;
+    for (std::size_t e = 1; e <= 3; ++e) {
+        int t = g.LineTrains[YardLine][e];
+        radlowBooked =
+            radlowBooked || (IsTrain(g, t) && g.TrainTo[t] == 5 && IsBookedOrReported(g, t) &&
+                             g.TrainDue[t] <= g.ClockNow + ahead + LoopKeptFor &&
+                             g.TrainDue[t] >= g.ClockNow + ahead - LoopKeptFor);
+    }
+    bool loopKept = (g.BoxShuntForward[4] == 0 && OutgoingBlock(g, 4) != LineBlocked) ||
+                    PellingfordDepartureDue(g) || RadlowDepartureDue(g, ahead) || radlowBooked;
+    // Kept, it may not be had for a quarter of an hour or more: nor is the junction given up to
+    // the train while the next train off the branch for the up main is due by then (the trains
+    // approaching window).
+    int next = g.LineTrains[2][0];
+    if (loopKept && IsTrain(g, next) && IsBookedOrReported(g, next) &&
+        (g.TrainTo[next] == 4 || g.TrainTo[next] == 5) &&
+        DuePlusLate(g, next) <= g.ClockNow + LoopKeptFor)
+        return true;
+    auto delayed = [&](int t) {
+        Contender c;
+        if (!Contends(g, t, c) || c.Line != 2) return false;
+        return loopKept || Penalty(c, std::max(c.Arrive, through + FromHome[2][c.Group])) >
+                               Penalty(c, c.Arrive);
     };
     for (int i = 0; i < trains.Count; ++i)
-        if (wanted(trains.Train[static_cast<std::size_t>(i)])) return true;
-    int offered = g.BoxOfferedTrain[1];
-    return IsTrain(g, offered) && IsBookedOrReported(g, offered) && wanted(offered);
+        if (delayed(trains.Train[static_cast<std::size_t>(i)])) return true;
+    int offered = g.BoxOfferedTrain[2];
+    return IsTrain(g, offered) && delayed(offered);
+}
+
+bool DrawsOutLater(const GameState& g, const TrainsInHand& trains) {
+    int departure = 0;
+    for (int i = 0; i < trains.Count && departure == 0; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        int head = HeadSection(g, t);
+        if (g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1 && IsDownSiding(head)) departure = t;
+    }
+    constexpr int LongestHold = 15;
+    if (departure == 0 || g.ClockNow - DuePlusLate(g, departure) > LongestHold) return false;
+    // From the exchange sidings starter off until the departure is out on the loop and the up
+    // main's points to the loop are back; and until it has run back off the loop and along the
+    // down main past the junction.
+    constexpr int DrawOutClear = 40, BackAlongDownMain = 70;
+    int clear = Now(g) + DrawOutClear;
+    return AnyTrainComing(g, trains, [&](int t) {
+        if (DownTrainLosesTime(g, t, Now(g) + BackAlongDownMain)) return true;
+        bool loses =
+            g.TrainClass[t] <= 4 || (g.TrainFrom[t] == 1 && ClearRoadPoints(g.TrainClass[t]) > 0);
+        int when = StarterWanted(g, t);
+        return loses && when != 0 && when < clear;
+    });
 }
 
 bool FarFromSignal(const GameState& g, int train, int signal) {

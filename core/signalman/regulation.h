@@ -19,9 +19,23 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
 
 // A train in the LMS loop backing out to the sidings stands across the up main's road to the
-// starter: it is not backed out while a train from Pellingford that can still earn its clear
-// road would want the starter before it is clear (for twenty-five minutes at most).
-bool BacksOutAfterUpTrain(const GameState& g, const TrainsInHand& trains, int train);
+// starter and then across the down main: it is not backed out while a train from Pellingford
+// that can still earn its clear road would want the starter before it is clear, or a down train
+// for Pellingford or the branch would lose time waiting for it (for twenty-five minutes at most).
+bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train);
+
+// An up train from Pellingford for the sidings crosses the junction on its way into the LMS loop:
+// it waits at the up home, off the junction, while a train off the branch for the up main would
+// lose time waiting for it to be through, or while the loop is kept for a departure due.
+bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int train);
+
+// A departure from a down siding for Pellingford draws out onto the LMS loop across the up
+// main's road to the starter and comes back along the down main: it is not started, nor the line
+// from Radlow Rd Jn blocked back for it, while an up passenger, or a train from Pellingford that
+// can still earn its clear road, would want the starter before the departure is clear of it, or
+// a down train would lose time behind it (up to a quarter of an hour past the departure's time).
+// One on the yard road is not held: waiting there, it may be taken back into the yard.
+bool DrawsOutLater(const GameState& g, const TrainsInHand& trains);
 
 // A signal cleared for a train still far off on its approach, which stops the signalman
 // accepting another box's offer, may go back for the moment and be cleared again once the offer

@@ -128,7 +128,7 @@ bool YardDepartureDue(const GameState& g) {
     return next > 1 && next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon;
 }
 
-bool RadlowDepartureDue(const GameState& g) {
+bool RadlowDepartureDue(const GameState& g, int ahead) {
     constexpr int Soon = 20;
     for (int s : {18, 19, 20}) {
         int t = g.SectTrain[s];
@@ -137,8 +137,9 @@ bool RadlowDepartureDue(const GameState& g) {
     // (One long overdue that the yard has not put out is not counted on: its engine may not
     // have come.)
     int next = g.LineTrains[YardLine][0];
+    int now = g.ClockNow + ahead;
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
-           DuePlusLate(g, next) <= g.ClockNow + Soon && DuePlusLate(g, next) >= g.ClockNow - 10;
+           DuePlusLate(g, next) <= now + Soon && DuePlusLate(g, next) >= now - 10;
 }
 
 }  // namespace kv41

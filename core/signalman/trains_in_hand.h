@@ -44,8 +44,8 @@ bool YardDepartureDue(const GameState& g);
 // A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
 // within twenty minutes (and not long overdue): an up train for the sidings must not go into the
 // LMS loop before it (it would stand in the departure's way, waiting for the yard road the
-// departure holds).
-bool RadlowDepartureDue(const GameState& g);
+// departure holds). `ahead`: as it will be that many minutes from now.
+bool RadlowDepartureDue(const GameState& g, int ahead = 0);
 
 // The road of the sidings a train for them will run into stands empty: the yard road for the
 // yard, a down siding for trains that end there.

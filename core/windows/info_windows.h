@@ -15,5 +15,7 @@ InfoWindow BuildRegisterWindow(const GameState& g);
 InfoWindow BuildWttWindow(const GameState& g);
 // The next train of each group on each approach from a neighbouring box.
 InfoWindow BuildApproachingWindow(const GameState& g);
+// Every key and what it does.
+InfoWindow BuildKeyListWindow(const GameState& g);
 
 }  // namespace kv41

@@ -160,16 +160,19 @@ TEST(Regulation, ATrainInTheLoopBacksOutAfterAnUpTrainThatCanEarnItsClearRoad) {
     g.TrainTimes[goods][RegTesReceived] = 1254;
     g.TrainState[passenger] = TrainAccepted;
     g.BoxOfferedTrain[1] = passenger;
-    auto waits = [&g, goods] { return BacksOutAfterUpTrain(g, FindTrainsInHand(g), goods); };
+    auto waits = [&g, goods] { return BacksOutLater(g, FindTrainsInHand(g), goods); };
     EXPECT_TRUE(waits());
-    // Not for a train due long after it is in the sidings, nor once its road is begun, nor after
-    // it has stood there long.
+    // Not for a train due long after it is in the sidings, nor once its road is begun (the south
+    // crossover, reversed for another train's road, does not begin it), nor after it has stood
+    // there long.
     g.TrainDue[passenger] = 1300;
     EXPECT_FALSE(waits());
     g.TrainDue[passenger] = 1267;
     g.LeverNormal[33] = 0;
+    EXPECT_TRUE(waits());
+    g.LeverNormal[44] = 0;
     EXPECT_FALSE(waits());
-    g.LeverNormal[33] = 1;
+    g.LeverNormal[44] = 1;
     g.ClockNow = 1280;
     EXPECT_FALSE(waits());
 }
@@ -179,8 +182,15 @@ TEST(Regulation, ATrainInTheLoopBacksOutAfterAnUpTrainThatCanEarnItsClearRoad) {
 // the branch, trains whose box's offer waited while a home signal stood off for a train still
 // far down the other line, a departure for Pellingford kept off the LMS loop by an up train for
 // the sidings, a down express and a passenger off the branch behind a freight crossing off the
-// loop, and an up passenger kept from its starter by a train in the LMS loop that could not back
-// out. None of them may be held for good instead.
+// loop, an up passenger kept from its starter by a train in the LMS loop that could not back
+// out; a down express behind a goods backed out of the loop across the down main, a passenger
+// off the branch behind a goods for the sidings let onto the junction (once while the loop was
+// kept for a departure, once as it ran slowly into the loop), and an express behind a departure
+// for Pellingford drawn out onto the loop across its road, a down branch passenger behind such a
+// departure, and a down express behind a train off the loop brought across the down main while
+// the yard was busy, and a passenger off the branch kept off the junction by a goods for the
+// sidings standing at the up starter while the loop was kept for a departure booked behind the
+// one the held window showed. None of them may be held for good instead.
 TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
     struct Day {
         uint32_t Seed;
@@ -191,7 +201,10 @@ TEST(Regulation, TrainsOnceDelayedAtTheJunctionAreNotDelayed) {
     for (Day day :
          {Day{3, 2, 1, "BR", "1p37"}, Day{4, 3, 5, "WR", "7p31"}, Day{5, 3, 1, "BR", "5p23"},
           Day{1, 3, 3, "BR", "3p05"}, Day{5, 3, 5, "WR", "8p52"}, Day{8, 3, 1, "BR", "6p13"},
-          Day{13, 3, 5, "BR", "7p15"}, Day{18, 2, 1, "BR", "9.41"}}) {
+          Day{13, 3, 5, "BR", "7p15"}, Day{18, 2, 1, "BR", "9.41"}, Day{8, 2, 5, "WR", "10.07"},
+          Day{26, 2, 1, "BR", "10.20"}, Day{18, 2, 5, "WR", "9.24"}, Day{32, 2, 5, "BR", "8.23"},
+          Day{68, 2, 5, "WR", "8.18"}, Day{48, 2, 5, "WR", "10.07"},
+          Day{85, 2, 5, "WR", "10.20"}}) {
         std::ostringstream out;
         Console console(out, day.Seed);
         std::istringstream in("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +

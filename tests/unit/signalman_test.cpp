@@ -250,13 +250,20 @@ TEST(Signalman, PutsNoGoodsAsideWhileTheYardHasADepartureDue) {
 // yard are both due for Hollowmer Jn. Started just before the turn of the minute, the train from
 // the siding once let the yard put the engine out behind it and then made the yard busy; the
 // engine, waiting for the line the other held, was taken back, and the yard put nothing out for
-// the next hour and a half. He starts the siding's train just after the turn instead.
+// the next hour and a half. He starts the siding's train just after the turn instead. Late,
+// seed 88: the 3p30 from Down Siding No. 1 while the yard shows busy; its busy sign went out on
+// the minute's last tick and the 3p12 came out behind the 3p30, to be taken back. The sign is no
+// guard: with a departure due he waits for the turn all the same.
 TEST(Signalman, LetsTheYardBeBusyBeforeItPutsADepartureOut) {
     Session run(7);
     std::string out = run.Play("new 5 5\nrules BR\nauto on 990\n");
     EXPECT_EQ(out.find("held in Yard"), std::string::npos) << out;
     EXPECT_NE(out.find("3p50 Mistlebrook ready in Yard"), std::string::npos);
     EXPECT_TRUE(LinesStarting(out, "error: You lose").empty()) << out;
+    Session late(88);
+    out = late.Play("new 3 5\nrules WR\nauto on 95\n");
+    EXPECT_NE(out.find("3p30 Down Sdgs to Pellock"), std::string::npos);
+    EXPECT_EQ(out.find("held in Yard"), std::string::npos) << out;
 }
 
 TEST(Signalman, HisMovesAreThePlayersInputAndReplayWithoutHim) {
