@@ -16,7 +16,7 @@
 BellCodeDialog::BellCodeDialog(int pointSize, int suggested, QWidget* parent) : QDialog(parent) {
     setWindowTitle("Select bell code to send");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const QFont plain = TypewriterFont(pointSize);
     const QFontMetrics metrics(plain);
     const int w = metrics.horizontalAdvance('W');
@@ -58,7 +58,6 @@ BellCodeDialog::BellCodeDialog(int pointSize, int suggested, QWidget* parent) : 
 
     auto finish = [this](std::optional<int> code) {
         chosen_ = code;
-        mayClose_ = true;
         if (code)
             accept();
         else
@@ -73,13 +72,5 @@ BellCodeDialog::BellCodeDialog(int pointSize, int suggested, QWidget* parent) : 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.right() - width() - 50, area.top() + h);
-    }
-}
-
-void BellCodeDialog::closeEvent(QCloseEvent* event) {
-    if (mayClose_) {
-        event->accept();
-    } else {
-        event->ignore();
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// "Select bell code to send": the list of every bell code, for sending one to a box.
+// "Select bell code to send to" the box: the list of every bell code, for sending one to a box.
 #include <QDialog>
 #include <optional>
 
@@ -13,12 +13,7 @@ public:
     // The code chosen with OK, or none when cancelled.
     std::optional<int> Chosen() const { return chosen_; }
 
-protected:
-    // The window's own close button does nothing: OK or Cancel decide.
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QListWidget* list_ = nullptr;
     std::optional<int> chosen_;
-    bool mayClose_ = false;
 };

@@ -61,6 +61,14 @@ InfoWindowDialog::InfoWindowDialog(QWidget* parent) : QDialog(parent) {
     setModal(false);
     // The panel keeps the keyboard, so that the player can go on typing the game's keys.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // A place is kept once the window has stood there a moment, not at every step of a drag.
+    settled_ = new QTimer(this);
+    settled_->setSingleShot(true);
+    settled_->setInterval(500);
+    connect(settled_, &QTimer::timeout, this, [this] {
+        if (LeftAt && isVisible())
+            LeftAt(QString::fromStdString(shown_.Name), frameGeometry().topLeft());
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -126,12 +134,7 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
     setWindowTitle(QString::fromStdString(window.Caption));
     if (!isVisible()) {
         adjustSize();
-        // Beside the panel: 50 pixels from the right edge of the screen, a line from the top.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(std::max(area.left(), area.right() - frameGeometry().width() - 50),
-                 area.top() + line);
-        }
+        if (PlaceFor) move(PlaceFor(QString::fromStdString(window.Name), frameGeometry().size()));
     }
     show();
     raise();
@@ -140,6 +143,11 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
 void InfoWindowDialog::Restyle(int pointSize) {
     if (isVisible())
         ShowSnapshot(kv41::InfoWindow(shown_), std::vector<int>(shownSizes_), pointSize);
+}
+
+void InfoWindowDialog::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (isVisible()) settled_->start();
 }
 
 void InfoWindowDialog::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,8 @@
 // headings, column headings and memos in a typewriter face. Modeless; closing hides it, and
 // asking for it again refreshes it.
 #include <QDialog>
+#include <QTimer>
+#include <functional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -16,13 +18,19 @@ public:
                       int pointSize);
     // Shows the same snapshot again in another font size, if the window is open.
     void Restyle(int pointSize);
+    // Where the window's frame goes when it opens (given its frame's size), and what is told
+    // where the player leaves it.
+    std::function<QPoint(const QString& name, QSize frame)> PlaceFor;
+    std::function<void(const QString& name, QPoint frame)> LeftAt;
 
 protected:
     // The game's letter keys typed while this window has the focus still reach the game.
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     QWidget* content_ = nullptr;
     kv41::InfoWindow shown_;
     std::vector<int> shownSizes_;
+    QTimer* settled_ = nullptr;  // the window has stood still a moment where it was moved
 };

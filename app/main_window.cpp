@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,8 +21,10 @@
 #include "framework/file_replace.h"
 #include "framework/options.h"
 #include "framework/program_files.h"
+#include "framework/settings.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
+#include "framework/window_places.h"
 #include "help_window.h"
 #include "info_window_dialog.h"
 #include "model/clock.h"
@@ -44,7 +47,7 @@
 namespace {
 
 constexpr int SmallestFontSize = 6;
-constexpr int LargestFontSize = 26;
+constexpr int LargestFontSize = 96;
 // Rows of the grid plus room for the caption, menu and status bar.
 // A frame not yet known is taken as this caption and border.
 constexpr int EstimatedCaption = 30;
@@ -95,7 +98,17 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     panel_->SetPanelFontSize(game_->FontSize);
     connect(panel_, &PanelWidget::InputArrived, this, [this] { NoteInput(); });
     layout->addWidget(panel_);
-    setCentralWidget(central);
+    // The board keeps the panel's size and stands in the middle of whatever room the window
+    // gives it: maximised, full screen or resized by the player.
+    board_ = central;
+    auto* room = new QWidget(this);
+    room->setAutoFillBackground(true);
+    room->setPalette(black);
+    auto* centring = new QGridLayout(room);
+    centring->setContentsMargins(0, 0, 0, 0);
+    centring->setSizeConstraint(QLayout::SetNoConstraint);
+    centring->addWidget(board_, 0, 0, Qt::AlignCenter);
+    setCentralWidget(room);
     BuildStartScreen();
     BuildMenus();
     qApp->installEventFilter(this);
@@ -216,16 +229,46 @@ void MainWindow::ShowCaption() {
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     const QString key = Text(info.Name);
     InfoWindowDialog*& dialog = infoWindows_[key];
-    if (!dialog) dialog = new InfoWindowDialog(this);
+    if (!dialog) {
+        dialog = new InfoWindowDialog(this);
+        dialog->PlaceFor = [this](const QString& name, QSize frame) {
+            return InfoWindowPlace(name, frame);
+        };
+        dialog->LeftAt = [this](const QString& name, QPoint frame) {
+            kv41::RememberWindowPlace(*game_, name.toStdString(), frame.x(), frame.y());
+        };
+    }
     SetHelpTopic(dialog, info.HelpContext);
     // The messages window follows the panel's size, the others their own size.
     const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
     dialog->ShowSnapshot(info, info.Panes, size);
 }
 
-std::optional<int> MainWindow::ChooseBellCode(int suggested) {
+// Where the player left the window, else where it hides least of the panel: the core decides.
+QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
+    const QMargins margins = FrameMargins();
+    frame = frame.grownBy(
+        QMargins(0, 0, margins.left() + margins.right(), margins.top() + margins.bottom()));
+    QRect area(0, 0, 1280, 1024);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    const kv41::ScreenBox screen{area.x(), area.y(), area.width(), area.height()};
+    const std::string key = name.toStdString();
+    if (auto place =
+            kv41::RememberedWindowPlace(*game_, key, screen, frame.width(), frame.height()))
+        return {place->Left, place->Top};
+    const QRect main = frameGeometry();
+    const int clear = panel_->mapToGlobal(QPoint(0, 22 * game_->CellHeight)).y();
+    const kv41::ScreenBox box =
+        kv41::PlaceInfoWindow(screen, {main.x(), main.y(), main.width(), main.height()},
+                              frame.width(), frame.height(), kv41::InfoWindowOrder(key), clear);
+    return {box.Left, box.Top};
+}
+
+std::optional<int> MainWindow::ChooseBellCode(int suggested, const QString& caption) {
     game_->HelpContext = BellListTopic;
     BellCodeDialog dialog(game_->FontSize, suggested, this);
+    dialog.setWindowTitle(caption);
     SetHelpTopic(&dialog, BellListTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
@@ -258,11 +301,21 @@ void MainWindow::OptionsClick() {
     g.InputBlocked = true;
     const int helpBefore = g.HelpContext;
     g.HelpContext = OptionsTopic;
+    // Before a session the options are those of the settings file, and go back into it, where
+    // the session will find them.
+    const bool beforeSession = !g.SessionRunning && !g.SessionOver;
+    if (beforeSession) kv41::LoadSettings(g);
     OptionsDialog dialog(
         kv41::CurrentOptions(g), g.MaxFontSize, [this] { ShowHelp(OptionsTopic); }, this);
     SetHelpTopic(&dialog, OptionsTopic);
     dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() == QDialog::Accepted) ApplyChosenOptions(dialog.Chosen());
+    if (dialog.exec() == QDialog::Accepted) {
+        ApplyChosenOptions(dialog.Chosen());
+        if (beforeSession) {
+            kv41::StoreSettings(g);
+            DrawStartScreen();
+        }
+    }
     g.HelpContext = helpBefore;
     g.InputBlocked = false;
 }
@@ -312,7 +365,7 @@ QMargins MainWindow::FrameMargins() const {
     return {EstimatedBorder, EstimatedCaption + EstimatedBorder, EstimatedBorder, EstimatedBorder};
 }
 
-void MainWindow::LayoutForGrid() {
+void MainWindow::LayoutForGrid(bool sizeWindow) {
     const auto& g = *game_;
     const int width = kv41::PanelWidth(g);
     const int height = kv41::PanelHeight(g);
@@ -327,11 +380,74 @@ void MainWindow::LayoutForGrid() {
         startButtons_->adjustSize();
         startButtons_->move((width - startButtons_->width()) / 2, panelSize.height() * 3 / 5);
     }
-    centralWidget()->setFixedSize(width, height);
-    adjustSize();
-    setFixedSize(size());
-    PlaceOnScreen();
+    board_->setFixedSize(width, height);
+    // The board stands in the middle of the room at once, so that the layout traced is where
+    // it is drawn.
+    centralWidget()->layout()->activate();
+    if (sizeWindow && !Enlarged()) {
+        // The window fits the panel, centred on the screen; the player may resize it later.
+        laying_ = true;
+        centralWidget()->setMinimumSize(width, height);
+        adjustSize();
+        centralWidget()->setMinimumSize(0, 0);
+        PlaceOnScreen();
+        laying_ = false;
+        sizedFor_ = {size(), g.FontSize};
+    }
     TraceLayout();
+}
+
+bool MainWindow::Enlarged() const {
+    return (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+}
+
+int MainWindow::FontFittingWindow() const {
+    const QSize room = centralWidget()->size();
+    int fitted = SmallestFontSize;
+    for (int size = SmallestFontSize; size <= LargestFontSize; ++size) {
+        const QFontMetrics metrics(PanelFont(size));
+        const int w = metrics.horizontalAdvance('W');
+        const int h = metrics.height() + 1;
+        if (w * kv41::GridColumns + 5 > room.width() ||
+            h * (kv41::GridRows + 2) + 5 > room.height())
+            break;
+        fitted = size;
+    }
+    return fitted;
+}
+
+void MainWindow::FitPanelToWindow() {
+    auto& g = *game_;
+    if (laying_ || g.FirstActivation) {
+        TraceLayout();
+        return;
+    }
+    // Back at the size the window was given for its font (restored from maximised, or the
+    // window manager answering that sizing late), the panel has that font again; at any other
+    // size, the largest that fits.
+    const bool asSized = !Enlarged() && size() == sizedFor_.first;
+    const int fitted = asSized ? sizedFor_.second : FontFittingWindow();
+    if (fitted == g.FontSize) {
+        TraceLayout();
+        return;
+    }
+    g.FontSize = fitted;
+    g.MaxFontSize = std::max(g.MaxFontSize, fitted);
+    kv41::SetupPanelFont(g);
+    g.FullRedraw = true;
+    LayoutForGrid(false);
+    if (g.SessionRunning && g.PaintEnabled) {
+        kv41::PaintWindow(g);
+    } else if (!g.SessionRunning && !g.SessionOver) {
+        DrawStartScreen();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (laying_) return;
+    // In the middle of the game's work the panel is drawn again at its next wait.
+    host_->AtNextWait([this] { FitPanelToWindow(); });
 }
 
 // For tests that drive the program from outside: where the panel's grid lies in the window.
@@ -367,7 +483,7 @@ void MainWindow::PlaceOnScreen() {
 void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     if (windowHandle() && !windowHandle()->frameMargins().isNull() &&
-        windowHandle()->frameMargins() != placedWith_) {
+        windowHandle()->frameMargins() != placedWith_ && !Enlarged()) {
         PlaceOnScreen();
     }
 }
@@ -446,7 +562,8 @@ void MainWindow::NewClick() {
     NewGameDialog dialog(this);
     SetHelpTopic(&dialog, NewGameTopic);
     dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+    // Cancel, Esc or the close button: back to the start screen, nothing started.
+    if (dialog.exec() != QDialog::Accepted) return;
     HideStartScreen();
     Guarded([&] { kv41::StartNewGame(*game_, dialog.ShiftIndex(), dialog.DifficultyIndex()); });
 }

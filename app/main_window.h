@@ -32,14 +32,14 @@ public:
     void SetStatusTexts(const kv41::StatusTexts& status);
     void SetMenuItemEnabled(const QString& item, bool enabled);
     void ShowInfo(const kv41::InfoWindow& window);
-    std::optional<int> ChooseBellCode(int suggested);
+    std::optional<int> ChooseBellCode(int suggested, const QString& caption);
     void ShowRating(const QString& rating, const QString& pointScore, const QString& perCent);
     // Opens a help topic by number.
     void ShowHelp(int topic);
     // The topic that F1 opens while this window has the keyboard.
     static void SetHelpTopic(QWidget* window, int topic);
-    // Lays the window out for the current cell size, if it changed.
-    void LayoutForGrid();
+    // Sizes the panel for its font; with sizeWindow the window too, unless it is enlarged.
+    void LayoutForGrid(bool sizeWindow = true);
     void PlaceOnScreen();
     // The caption the game sets; a paused game adds a word to it.
     void SetGameCaption(const QString& caption);
@@ -70,6 +70,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,6 +78,13 @@ private:
     void BuildStartScreen();
     void DrawStartScreen();
     void ComputeMaxFontSize();
+    // The largest panel font whose panel fits the window's client area as it is now.
+    int FontFittingWindow() const;
+    // The window has been resized, maximised or made full screen: the panel takes the largest
+    // font that fits it, centred in it.
+    void FitPanelToWindow();
+    bool Enlarged() const;
+    QPoint InfoWindowPlace(const QString& name, QSize frame);
     QMargins FrameMargins() const;
     void TraceLayout();
     void ResumeClick();
@@ -95,6 +103,9 @@ private:
     PanelWidget* panel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     QWidget* startButtons_ = nullptr;
+    QWidget* board_ = nullptr;        // the status bar over the panel, centred in the window
+    bool laying_ = false;             // the window is being sized to the panel
+    std::pair<QSize, int> sizedFor_;  // the window's size when last sized for a font, and that font
     QMap<QString, QAction*> actions_;
     QMap<QString, InfoWindowDialog*> infoWindows_;
     QString caption_;

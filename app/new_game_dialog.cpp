@@ -38,7 +38,7 @@ QGroupBox* RadioGroup(const QString& title, QButtonGroup* group, const QStringLi
 NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("TOLA select shift");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint);
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(544, 295);
 
     auto* picture = new QLabel(this);
@@ -78,10 +78,14 @@ NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent) {
     shiftBox->setGeometry(160, 160, 281, 121);
     shifts_->button(3)->setChecked(true);  // the Learning shift
 
+    // OK starts the shift; Cancel, Esc and the close button leave the start screen as it was.
     auto* ok = new QPushButton("OK", this);
-    ok->setGeometry(464, 248, 57, 33);
+    ok->setGeometry(464, 208, 57, 33);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setGeometry(464, 248, 57, 33);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int NewGameDialog::ShiftIndex() const {

@@ -11,10 +11,6 @@ public:
     int ShiftIndex() const;
     int DifficultyIndex() const;
 
-protected:
-    // Only OK closes it: both choices always hold a selection.
-    void reject() override {}
-
 private:
     QButtonGroup* shifts_ = nullptr;
     QButtonGroup* levels_ = nullptr;

@@ -1,5 +1,6 @@
 #include "qt_platform.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QEventLoop>
@@ -14,6 +15,7 @@
 #include <iostream>
 
 #include "accessibility/panel_description.h"
+#include "controls/bell_window.h"
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "framework/text_grid.h"
@@ -111,11 +113,15 @@ void QtPlatform::SetTimerInterval(int ms) {
     if (!gameTimer_.isActive() || gameTimer_.interval() != ms) gameTimer_.start(ms);
 }
 
-// Plays to the end before returning, so that the beats of a bell code keep their rhythm.
-void QtPlatform::PlayWave(const std::string& fileName) {
-    if (TraceOutput) std::cerr << "sound: " << fileName << '\n';
-    PresentChanges();
-    player_.PlaySync(ToQt(ProgramDirectory()) + "/" + ToQt(fileName));
+// Returns at once: the sound plays in the background after those queued before it.
+void QtPlatform::QueueWave(const std::string& fileName, int silenceAfterMs) {
+    if (TraceOutput && !fileName.empty()) std::cerr << "sound: " << fileName << '\n';
+    player_.Queue(fileName.empty() ? QString() : ToQt(ProgramDirectory()) + "/" + ToQt(fileName),
+                  silenceAfterMs);
+}
+
+void QtPlatform::StopSounds() {
+    player_.Stop();
 }
 
 // A box that stays with the main window, so that the help window (F1) can be used beside it.
@@ -126,6 +132,11 @@ int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
     PresentChanges();
     // The first button answers Enter, as in the game's boxes everywhere: Yes, or OK.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    // The box takes the keyboard as it opens, on its default answer: Enter or Space answers it.
+    QTimer::singleShot(0, &box, [&box] {
+        box.activateWindow();
+        if (QAbstractButton* answer = box.defaultButton()) answer->setFocus();
+    });
     window_.SetBoxHelp(helpContext);
     const int answer = box.exec();
     window_.SetBoxHelp(0);
@@ -350,9 +361,9 @@ std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice
     return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<int> QtPlatform::ChooseBellCode(int, int suggested) {
+std::optional<int> QtPlatform::ChooseBellCode(int box, int suggested) {
     PresentChanges();
-    return window_.ChooseBellCode(suggested);
+    return window_.ChooseBellCode(suggested, ToQt(kv41::BellListCaption(window_.Game(), box)));
 }
 
 // The settings file is read and written by the game's own INI access, the same as the

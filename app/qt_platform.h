@@ -22,7 +22,8 @@ public:
     int TimeOfDayMs() override;
     uint32_t ClockSeed() override;
     void SetTimerInterval(int ms) override;
-    void PlayWave(const std::string& fileName) override;
+    void QueueWave(const std::string& fileName, int silenceAfterMs) override;
+    void StopSounds() override;
     void ShowBox(const std::string& text, kv41::BoxType type, int helpContext) override;
     bool AskYesNo(const std::string& text, int helpContext) override;
     void ShowRatingDialog(const std::string& rating, const std::string& pointScore,

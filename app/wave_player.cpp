@@ -1,35 +1,20 @@
 #include "wave_player.h"
 
 #include <QAudioDevice>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QSoundEffect>
-#include <QThread>
 #include <QUrl>
 
 #include "framework/sounds.h"
 
-namespace {
-
-// A sound that has not started within this time never will.
-constexpr int LoadLimitMs = 1000;
-
-// Waits while the condition holds, delivering timers and paints but not the player's input:
-// a click made while a bell rings is handled after it, as with any synchronous sound.
-template <typename Condition>
-void WaitWhile(Condition condition, int limitMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (condition() && clock.elapsed() < limitMs) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-        QThread::msleep(5);  // the sound plays on its own; no need to spin
-    }
+WavePlayer::WavePlayer() {
+    next_.setSingleShot(true);
+    QObject::connect(&next_, &QTimer::timeout, [this] {
+        playing_ = nullptr;
+        StartNext();
+    });
 }
 
-}  // namespace
-
-WavePlayer::WavePlayer() = default;
 WavePlayer::~WavePlayer() = default;
 
 bool WavePlayer::HaveOutput() {
@@ -37,19 +22,47 @@ bool WavePlayer::HaveOutput() {
     return outputKnown_ == 1;
 }
 
-void WavePlayer::PlaySync(const QString& path) {
-    const int duration = kv41::WaveLengthMs(path.toStdString());
-    if (duration <= 0 || !HaveOutput()) return;
+QSoundEffect* WavePlayer::Effect(const QString& path) {
     auto& effect = effects_[path];
     if (!effect) {
+        // Loading happens in the background; a sound asked to play while it loads starts as
+        // soon as it is loaded.
         effect = std::make_unique<QSoundEffect>();
         effect->setSource(QUrl::fromLocalFile(path));
     }
-    QSoundEffect* sound = effect.get();
-    WaitWhile([sound] { return sound->status() == QSoundEffect::Loading; }, LoadLimitMs);
-    if (sound->status() != QSoundEffect::Ready) return;
-    sound->play();
-    // The file's own length sets the wait, whatever the device reports, so that the rhythm
-    // of a code does not hang on the audio system.
-    WaitWhile([sound] { return sound->status() != QSoundEffect::Error; }, duration);
+    return effect.get();
+}
+
+void WavePlayer::Queue(const QString& path, int silenceAfterMs) {
+    if (!HaveOutput()) return;
+    queue_.push_back({path, silenceAfterMs});
+    if (!next_.isActive()) StartNext();
+}
+
+void WavePlayer::StartNext() {
+    while (!queue_.empty() && !next_.isActive()) {
+        const Entry entry = queue_.front();
+        queue_.pop_front();
+        const int duration =
+            entry.Path.isEmpty() ? 0 : kv41::WaveLengthMs(entry.Path.toStdString());
+        if (duration > 0) {
+            QSoundEffect* sound = Effect(entry.Path);
+            if (sound->status() != QSoundEffect::Error) {
+                if (sound->isPlaying()) sound->stop();
+                sound->play();
+                playing_ = sound;
+            }
+        } else if (!entry.Path.isEmpty()) {
+            continue;  // a missing file is skipped, its silence too
+        }
+        const int wait = duration + entry.SilenceAfterMs;
+        if (wait > 0) next_.start(wait);
+    }
+}
+
+void WavePlayer::Stop() {
+    queue_.clear();
+    next_.stop();
+    if (playing_ != nullptr) playing_->stop();
+    playing_ = nullptr;
 }

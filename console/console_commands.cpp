@@ -20,6 +20,7 @@
 #include "session/position_file.h"
 #include "session/scripted_input.h"
 #include "signalman/auto_play.h"
+#include "signalman/hint_text.h"
 #include "windows/info_windows.h"
 #include "windows/wtt_file.h"
 
@@ -331,9 +332,15 @@ void Console::AutoCommand(CommandWords& words) {
     SetAutoSignalman(*game_, on);
 }
 
+// The command form, for scripts; "hint words" as the desktop's Hint tells the player.
 void Console::HintCommand(CommandWords& words) {
+    const bool playerWords = !words.AtEnd();
+    if (playerWords && words.Word("words") != "words") {
+        throw CommandRefused{"hint takes nothing, or \"words\""};
+    }
     words.End();
-    out_ << "hint: " << MoveHint(*game_, NextSignalmanMove(*game_)) << '\n';
+    const SignalmanMove move = NextSignalmanMove(*game_);
+    out_ << "hint: " << (playerWords ? PlayerHint(*game_, move) : MoveHint(*game_, move)) << '\n';
 }
 
 }  // namespace kv41

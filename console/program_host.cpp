@@ -10,25 +10,14 @@
 // windows.h first: shellapi.h depends on its types.
 #include <shellapi.h>
 
+#include "platform/windows_folders.h"
+
 #include <cstdio>
 #endif
 
 namespace kv41 {
 
 #ifdef _WIN32
-
-namespace {
-
-std::string Utf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return {};
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    out.pop_back();  // the terminating zero
-    return out;
-}
-
-}  // namespace
 
 std::string OwnProgramDirectory(const char* /*argv0*/) {
     std::wstring buffer(MAX_PATH, L'\0');
@@ -43,7 +32,7 @@ std::string OwnProgramDirectory(const char* /*argv0*/) {
         buffer.resize(buffer.size() * 2);  // a long path: try again with room for it
     }
     const std::filesystem::path self(buffer);
-    return self.has_parent_path() ? Utf8(self.parent_path().c_str()) : std::string(".");
+    return self.has_parent_path() ? Utf8FromWide(self.parent_path().c_str()) : std::string(".");
 }
 
 std::vector<std::string> Utf8Arguments(int /*argc*/, char** /*argv*/) {
@@ -51,7 +40,7 @@ std::vector<std::string> Utf8Arguments(int /*argc*/, char** /*argv*/) {
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (!wide) return arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Utf8(wide[i]));
+    for (int i = 1; i < count; ++i) arguments.push_back(Utf8FromWide(wide[i]));
     LocalFree(wide);
     return arguments;
 }

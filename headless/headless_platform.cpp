@@ -70,8 +70,8 @@ void HeadlessPlatform::Sleep(int ms) {
     if (VirtualMs >= 24 * 3600 * 1000) VirtualMs -= 24 * 3600 * 1000;
 }
 
-void HeadlessPlatform::PlayWave(const std::string& fileName) {
-    Report(Output::Sound, fileName);
+void HeadlessPlatform::QueueWave(const std::string& fileName, int /*silenceAfterMs*/) {
+    if (!fileName.empty()) Report(Output::Sound, fileName);
 }
 
 void HeadlessPlatform::ShowBox(const std::string& text, BoxType, int) {

@@ -67,7 +67,9 @@ public:
     int TimeOfDayMs() override { return VirtualMs; }
     uint32_t ClockSeed() override { return Seed; }
     void SetTimerInterval(int ms) override { TimerMs = ms; }
-    void PlayWave(const std::string& fileName) override;
+    // Sounds take no time here: a queued one is reported and done.
+    void QueueWave(const std::string& fileName, int silenceAfterMs) override;
+    void StopSounds() override {}
     void ShowBox(const std::string& text, BoxType type, int helpContext) override;
     void ShowMessageBox(const std::string&, BoxType, int) override {}
     void ShowRatingDialog(const std::string&, const std::string&, const std::string&) override {}

@@ -7,17 +7,24 @@
 #      first press of each move puts the lever's prompt on the message line, the confirming
 #      press moves the lever in the frame.
 #
-#     scripts/click-latency.sh [CLICKS] [LEVER]      (defaults: 200 clicks on lever 21)
+#     scripts/click-latency.sh [--sound] [CLICKS] [LEVER]   (defaults: 200 clicks on lever 21)
 #
 # With KV41_WINDOWS_BIN set (build-windows/bin), the Windows build's kv41.exe is timed the same
 # way under Wine instead (no paint timing: step 2 only); the timer is still the Linux build's.
 #
 # Run it after a build (cmake --build build), on a machine as quiet as can be had: the figures
 # are the machine's as much as the program's. The game's clock stands still meanwhile (the
-# timer is set to an hour), the sounds are off, so that nothing but the clicks changes the areas
-# watched.
+# timer is set to an hour), so that nothing but the clicks changes the areas watched; the sounds
+# are off unless --sound.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# --sound: with sound on, as the player has it by default, played to a sound server of the
+# script's own (pulseaudio with a null output).
+sound=0
+if [ "${1:-}" = --sound ]; then
+    sound=1
+    shift
+fi
 clicks=${1:-200}
 lever=${2:-21}
 bin=${KV41_BIN:-$PWD/build/bin}  # another build's programs, to compare
@@ -44,6 +51,19 @@ if [ -n "${KV41_WINDOWS_BIN:-}" ]; then
 else
     CopyProgram "$bin/kv41"
     StartDisplay 1920x1080x24
+    if [ "$sound" = 1 ]; then
+        printf '[KV41]\r\nSound=1\r\n' >"$work/bin/TOLA.INI"
+        mkdir -m 700 "$work/sound"
+        HOME="$work/sound" XDG_RUNTIME_DIR="$work/sound" pulseaudio -n --daemonize=no \
+            --exit-idle-time=-1 --disable-shm=yes --use-pid-file=no \
+            --load="module-null-sink sink_name=kv41_null" \
+            --load="module-native-protocol-unix auth-anonymous=1 socket=$work/sound/native" \
+            >/dev/null 2>&1 &
+        pids+=($!)
+        export PULSE_SERVER="unix:$work/sound/native" XDG_RUNTIME_DIR="$work/sound"
+        for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+        pactl info >/dev/null 2>&1 || fail "the sound server did not start"
+    fi
     sleep 1
     cd "$work"
     "$work/bin/kv41" --new 4 1 --tick-ms 3600000 --trace --at 3000 paint-timing:500 \

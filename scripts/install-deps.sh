@@ -13,6 +13,8 @@ packages=(
   fonts-dejavu-core
   lintian desktop-file-utils appstream mmdebstrap
   openbox imagemagick xdotool x11-apps x11-utils libxtst-dev
+  pulseaudio pulseaudio-utils
+  g++-mingw-w64-x86-64-posix wine64 wine nsis fp-utils
   # The screen reader's view of the game in the tests: the accessibility bus and its reader.
   at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
 )

@@ -4,7 +4,8 @@
 # console again under AddressSanitizer and UndefinedBehaviorSanitizer with a bounded soak (a
 # million ticks of random play), bounded runs of the saved-position loader's and the console's
 # fuzzers under libFuzzer, and last the Debian package, built, checked and installed into a
-# fresh Debian 12 root (scripts/check-package.sh, about four minutes).
+# fresh Debian 12 root (scripts/check-package.sh, about four minutes); last the Windows build,
+# its tests under Wine, its installer and zip (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -32,3 +33,6 @@ ctest --preset fuzz -R "position_fuzzer|console_fuzzer"
 
 echo "== the Debian package: built, linted, installed into a fresh Debian 12 root and played"
 scripts/check-package.sh
+
+echo "== Windows: built with mingw-w64, tested under Wine, packaged, installed and uninstalled"
+scripts/test-windows.sh

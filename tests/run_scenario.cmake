@@ -1,6 +1,7 @@
 # Runs one console scenario and compares its output with the .expected file beside it.
 # The first line of the script may read "# args: ..." to pass arguments (for instance a seed),
-# and "# status: N" the expected exit status (0 when absent).
+# and "# status: N" the expected exit status (0 when absent). EMULATOR, when set, runs the
+# console (Wine, for the Windows build).
 get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 file(STRINGS ${SCRIPT} header REGEX "^# (args|status): ")
@@ -15,7 +16,7 @@ foreach(line ${header})
 endforeach()
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
-execute_process(COMMAND ${CONSOLE} --dir ${WORKDIR} ${args} ${SCRIPT}
+execute_process(COMMAND ${EMULATOR} ${CONSOLE} --dir ${WORKDIR} ${args} ${SCRIPT}
                 WORKING_DIRECTORY ${WORKDIR}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 file(WRITE ${WORKDIR}/actual.txt "${out}")

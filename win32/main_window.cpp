@@ -14,6 +14,7 @@
 #include "frontend/screen_fit.h"
 #include "game_dialogs.h"
 #include "help_file.h"
+#include "panel/key_map.h"
 #include "panel/panel_drawing.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
@@ -41,6 +42,25 @@ std::wstring ItemText(const kv41::MenuItem& item) {
     std::wstring text = Wide(item.Text);
     if (item.Shortcut != 0) text += L"\t" + std::wstring(1, static_cast<wchar_t>(item.Shortcut));
     return text;
+}
+
+// The game's code for a key that types no character: Enter, Esc, Backspace, F2 to F12 with or
+// without Shift (F1 is the help's); 0 for any other.
+int GameKey(WPARAM key) {
+    switch (key) {
+    case VK_RETURN: return kv41::KeyEnter;
+    case VK_ESCAPE: return kv41::KeyEscape;
+    case VK_BACK: return kv41::KeyBackspace;
+    default: break;
+    }
+    if (key < VK_F2 || key > VK_F12) return 0;
+    const int shift = GetKeyState(VK_SHIFT) < 0 ? kv41::KeyShift : 0;
+    return shift + kv41::FunctionKey(static_cast<int>(key - VK_F1) + 1);
+}
+
+// Bit 30 of a key message: the key was already down (auto-repeat).
+bool Repeated(LPARAM lParam) {
+    return (lParam & (1L << 30)) != 0;
 }
 
 }  // namespace
@@ -166,12 +186,25 @@ void MainWindow::Give(const kv41::Command& command) {
 bool MainWindow::RunHeldCommands() {
     bool ran = false;
     Guarded([&] { ran = queue_.RunHeld(*game_, *this); });
-    return ran;
+    std::vector<int> keys;
+    keys.swap(heldKeys_);
+    for (int key : keys) GiveKey(key);
+    return ran || !keys.empty();
+}
+
+// A key of the game's own, taken at its next wait as the window's commands are.
+void MainWindow::GiveKey(int key) {
+    if (queue_.AtWork()) {
+        heldKeys_.push_back(key);
+        return;
+    }
+    Guarded([&] { kv41::OnKey(*game_, key); });
+    NoteInput();
 }
 
 // A key typed at the window: a menu item's own key gives the item, any other the game's key.
 void MainWindow::TypeKey(wchar_t key) {
-    if (key >= 128 || key == 0) return;
+    if (key >= 127 || key <= 32) return;
     for (const kv41::MenuBarEntry& entry : shownMenu_) {
         for (const kv41::MenuItem& item : entry.Items) {
             if (item.Shortcut != 0 && item.Enabled &&
@@ -219,6 +252,16 @@ void MainWindow::Dispatch(MSG& message) {
         GetAncestor(message.hwnd, GA_ROOT) == window_) {
         startRequest_ = GetFocus() == resumeButton_ ? ResumeButtonId : NewButtonId;
         return;
+    }
+    // Enter, Esc, Backspace and the function keys are the game's own keys on the main window;
+    // F10 would otherwise open the menu bar.
+    const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (keyDown && !onStartScreen_ && game_->SessionRunning &&
+        GetAncestor(message.hwnd, GA_ROOT) == window_) {
+        if (const int key = GameKey(message.wParam); key != 0) {
+            if (!Repeated(message.lParam)) GiveKey(key);
+            return;
+        }
     }
     if (DialogMessage(message)) return;
     TranslateMessage(&message);
@@ -520,7 +563,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(window_);
         return 0;
     }
-    case WM_CHAR: TypeKey(static_cast<wchar_t>(wParam)); return 0;
+    case WM_CHAR:
+        // A key held down is one press: a bell plunger is tapped by pressing its key again.
+        if (!Repeated(lParam) && game_->SessionRunning) TypeKey(static_cast<wchar_t>(wParam));
+        return 0;
     case WM_TIMER:
         if (wParam == GameTimerId) {
             kv41::OnTimer(g);

@@ -79,6 +79,7 @@ private:
     void SyncMenus();
     void Give(const kv41::Command& command);
     void TypeKey(wchar_t key);
+    void GiveKey(int key);
     void ComputeMaxFontSize();
     void DrawStartScreen();
     void HideStartScreen();
@@ -106,6 +107,7 @@ private:
     std::string caption_;
     bool inputWaiting_ = false;
     int boxHelp_ = 0;
-    int startRequest_ = 0;  // 1 new game, 2 resume: taken by the program's loop
+    std::vector<int> heldKeys_;  // the game's own keys given while it was at work
+    int startRequest_ = 0;       // 1 new game, 2 resume: taken by the program's loop
     bool onStartScreen_ = true;
 };

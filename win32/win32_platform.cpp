@@ -67,18 +67,16 @@ void Win32Platform::SetTimerInterval(int ms) {
     window_.SetGameTimer(ms);
 }
 
-// Plays to the end before returning, so that the beats of a bell code keep their rhythm;
-// paints and the timers go on meanwhile, the player's input waits for the sound's end.
-void Win32Platform::PlayWave(const std::string& fileName) {
-    if (TraceOutput) Trace("sound: " + fileName);
-    window_.PresentChanges();
-    WavePlayer& sounds = window_.Sounds();
-    sounds.Queue(kv41::FileInDirectory(ProgramDirectory(), fileName), 0);
-    while (sounds.Busy() && !exiting_) {
-        MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE,
-                                    QS_PAINT | QS_TIMER | QS_POSTMESSAGE | QS_SENDMESSAGE, 0);
-        window_.Pump(MainWindow::PumpNoInput);
-    }
+// Returns at once: the sound plays in the background after those queued before it.
+void Win32Platform::QueueWave(const std::string& fileName, int silenceAfterMs) {
+    if (TraceOutput && !fileName.empty()) Trace("sound: " + fileName);
+    window_.Sounds().Queue(
+        fileName.empty() ? std::string() : kv41::FileInDirectory(ProgramDirectory(), fileName),
+        silenceAfterMs);
+}
+
+void Win32Platform::StopSounds() {
+    window_.Sounds().Stop();
 }
 
 int Win32Platform::RunBox(const std::string& text, unsigned style, int helpContext) {

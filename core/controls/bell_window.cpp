@@ -37,6 +37,14 @@ std::string BellListLine(int code) {
     return line;
 }
 
+std::string BellListCaption(const GameState& g, int box) {
+    std::string caption = "Select bell code to send";
+    if (box < 1 || box > BoxCount) return caption;
+    std::string name = g.BoxName[static_cast<std::size_t>(box)].str();
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return caption + " to " + name;
+}
+
 void ChooseBell(GameState& g, int box) {
     g.HelpContext = 414;
     g.PendingBellBox = box;
@@ -51,7 +59,6 @@ void ChooseBell(GameState& g, int box) {
 }
 
 void PlayBell(GameState& g, int box, int code) {
-    Pause(g, 100);
     if (box >= 1 && box <= BoxCount)
         g.BoxBellSent[static_cast<std::size_t>(box)] = static_cast<uint8_t>(code);
     const BellCode& bell = BellCodeOf(code);

@@ -10,6 +10,9 @@ struct GameState;
 // attention, the description in its fixed column.
 std::string BellListLine(int code);
 
+// The list window's caption: it names the box the code goes to.
+std::string BellListCaption(const GameState& g, int box);
+
 // A click on a box's name heading: the list of codes; a code chosen with OK is played and left
 // for the next wait to hand to block working.
 void ChooseBell(GameState& g, int box);

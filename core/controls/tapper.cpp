@@ -2,12 +2,14 @@
 // times as long as each of the pauses it is compared with.
 #include "controls/tapper.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "controls/bell_window.h"
 #include "framework/messages.h"
+#include "framework/text_grid.h"
 #include "game_state.h"
 #include "model/bell_codes.h"
 #include "platform/platform.h"
@@ -48,6 +50,8 @@ public:
         }
         return true;
     }
+
+    long long Length(int gap) const { return At(gap); }
 
 private:
     int Count() const { return static_cast<int>(gaps_.size()); }
@@ -93,6 +97,48 @@ std::string TappedCodeQuestion(int code) {
 }
 
 }  // namespace
+
+std::string TapNotation(std::span<const int> tapTimes) {
+    if (tapTimes.empty()) return {};
+    const Gaps gaps(tapTimes);
+    const int count = static_cast<int>(tapTimes.size()) - 1;
+    int shortest = 1;
+    for (int gap = 2; gap <= count; ++gap) {
+        if (gaps.Length(gap) < gaps.Length(shortest)) shortest = gap;
+    }
+    std::string text;
+    int group = 1;
+    for (int gap = 1; gap <= count; ++gap) {
+        if (gaps.StandsOut(gap, {shortest})) {
+            text += std::to_string(group) + "-";
+            group = 0;
+        }
+        ++group;
+    }
+    return text + std::to_string(group);
+}
+
+void ShowTapProgress(GameState& g) {
+    if (!g.BellTapping || g.TapBox < 1 || g.TapBox > BoxCount || g.TapCount < 2) return;
+    const auto taps = static_cast<std::size_t>(std::min(g.TapCount - 1, MaxTaps));
+    std::string name = g.BoxName[static_cast<std::size_t>(g.TapBox)].str();
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    const std::string text = "Tapping to " + name + ": " +
+                             TapNotation(std::span<const int>(g.TapTimes).subspan(1, taps));
+    ShowLineMessage(g, text, White, Black);
+}
+
+int TapEndTime(const GameState& g) {
+    const int last = g.TapTimes[static_cast<std::size_t>(std::clamp(g.TapCount - 1, 1, MaxTaps))];
+    return (last + TapPauseLimitMs + 1) % DayMs;
+}
+
+int TapEndsInMs(const GameState& g, int nowMs) {
+    const int last = g.TapTimes[static_cast<std::size_t>(std::clamp(g.TapCount - 1, 1, MaxTaps))];
+    const int since = ElapsedMs(last, nowMs);
+    if (since > DayMs / 2) return TapPauseLimitMs + 1;  // "now" is before the beat
+    return since > TapPauseLimitMs ? 0 : TapPauseLimitMs + 1 - since;
+}
 
 int TappedCode(std::span<const int> tapTimes, bool trainOutLikely) {
     const Gaps gaps(tapTimes);

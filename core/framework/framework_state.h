@@ -59,6 +59,7 @@ struct FrameworkState {
     Rgb BackColour{0, 0, 0};
     // What was written on the last three rows since each was last cleared.
     std::array<BoundedText<120>, 3> BottomLines{};
+    bool MessageRunsOn = false;  // the message line's text goes on on the status line below
     bool BottomRecording = true;
 };
 

@@ -110,6 +110,32 @@ void ShowLineMessage(GameState& g, std::string_view text, Rgb textColour, Rgb ba
     }
 }
 
+void ShowLongLineMessage(GameState& g, std::string_view text, Rgb textColour, Rgb backColour) {
+    const auto width = static_cast<std::size_t>(g.GridColumnCount);
+    std::string first(text), rest;
+    if (first.size() > width) {
+        std::size_t cut = first.rfind(' ', width);
+        if (cut == std::string::npos || cut == 0) cut = width;
+        rest = first.substr(cut);
+        first.resize(cut);
+        while (!rest.empty() && rest.front() == ' ') rest.erase(rest.begin());
+        rest = " " + rest.substr(0, width - 1);
+    }
+    ClearMessageLine(g);
+    SetBackColour(g, backColour);
+    SetTextColour(g, textColour);
+    if (!rest.empty()) {
+        // The cursor runs on from the end of the message line to the start of the row below.
+        first.resize(width, ' ');
+        WriteText(g, first + rest);
+        g.MessageRunsOn = true;
+    } else {
+        WriteText(g, first);
+    }
+    g.Host->Report(Output::Line, std::string(text));
+    DefaultColours(g);
+}
+
 void StoreMessage(GameState& g, std::string_view text) {
     // The write position points at the newest entry; advancing it drops the oldest.
     g.MessageIndex =

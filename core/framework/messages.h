@@ -21,6 +21,9 @@ void GainPoints(GameState& g, int points, std::string_view reason);
 // and the line is cleared again, else it stays until the line is next cleared.
 void ShowLineMessage(GameState& g, std::string_view text, Rgb textColour, Rgb backColour,
                      int pauseMs = 0);
+// A message that may be longer than the line (a hint): whole, wrapped at a blank onto the
+// status line below, which goes again with the message line.
+void ShowLongLineMessage(GameState& g, std::string_view text, Rgb textColour, Rgb backColour);
 void StoreMessage(GameState& g, std::string_view text);
 // Empties the 16 slots of the recent messages.
 void ClearMessages(GameState& g);

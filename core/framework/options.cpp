@@ -1,6 +1,7 @@
 // The options window's effect on the game: what its OK takes back.
 #include "framework/options.h"
 
+#include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
 
@@ -30,6 +31,8 @@ OptionValues CurrentOptions(const GameState& g) {
 void ApplyOptions(GameState& g, const OptionValues& chosen) {
     const OptionValues before = CurrentOptions(g);
     g.ScoreLogging = chosen.ScoreLogging;
+    // Switched off mid-bell, the bell stops at once.
+    if (g.SoundOn && !chosen.SoundOn) StopSounds(g);
     g.SoundOn = chosen.SoundOn;
     g.WaitOnError = chosen.WaitOnError;
     // The clock box is hidden in the window and always comes back unticked.

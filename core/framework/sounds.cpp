@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <fstream>
 
-#include "framework/text_grid.h"
 #include "game_state.h"
 #include "platform/platform.h"
 
@@ -19,6 +18,7 @@ const std::array<std::string_view, SoundTableSize> SoundTable = {
 
 namespace {
 
+constexpr int TapperLeadIn = 100;
 constexpr int TapperGap = 50;
 constexpr int BellGap = 70;
 
@@ -34,8 +34,12 @@ bool HasGroupFile(int beats) {
 
 }  // namespace
 
-void PlaySound(GameState& g, const std::string& waveFile) {
-    if (g.SoundOn && !waveFile.empty()) g.Host->PlayWave(waveFile);
+void PlaySound(GameState& g, const std::string& waveFile, int silenceAfterMs) {
+    if (g.SoundOn && !waveFile.empty()) g.Host->QueueWave(waveFile, silenceAfterMs);
+}
+
+void StopSounds(GameState& g) {
+    g.Host->StopSounds();
 }
 
 void PlayIndexedSound(GameState& g, int index) {
@@ -80,18 +84,18 @@ std::string BoxBellWave(int box, int beats) {
 }
 
 void PlayTapperGroups(GameState& g, std::span<const int> groups) {
+    if (!g.SoundOn || groups.empty() || groups[0] == 0) return;
+    g.Host->QueueWave({}, TapperLeadIn);
     for (int beats : groups) {
         if (beats == 0) break;
-        PlaySound(g, TapperWave(beats));
-        Pause(g, TapperGap);
+        PlaySound(g, TapperWave(beats), TapperGap);
     }
 }
 
 void PlayBoxBellGroups(GameState& g, int box, std::span<const int> groups) {
     for (int beats : groups) {
         if (beats == 0) break;
-        PlaySound(g, BoxBellWave(box, beats));
-        Pause(g, BellGap);
+        PlaySound(g, BoxBellWave(box, beats), BellGap);
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
-// The game's sounds, played from wave files beside the program while sound is on. Playing is
-// synchronous, so that the groups of a bell code keep their rhythm.
+// The game's sounds, played from wave files beside the program while sound is on. They play in
+// the background, one after another in the order asked for, so that no sound holds the game up;
+// the silences between the groups of a bell code go into the same queue, so that the code keeps
+// its rhythm.
 #include <array>
 #include <span>
 #include <string>
@@ -24,8 +26,11 @@ constexpr int Whistle = 8;
 constexpr int Lever = 12;
 }  // namespace sound
 
-// Plays a named wave file (PlayWaveFile); a missing or unplayable file is skipped.
-void PlaySound(GameState& g, const std::string& waveFile);
+// Plays a named wave file (PlayWaveFile) after the sounds asked for before it, then
+// silenceAfterMs of silence; a missing or unplayable file is skipped.
+void PlaySound(GameState& g, const std::string& waveFile, int silenceAfterMs = 0);
+// Sound switched off: what plays stops now, and nothing queued is heard.
+void StopSounds(GameState& g);
 void PlayIndexedSound(GameState& g, int index);
 
 void PlayBonusSound(GameState& g);
@@ -41,14 +46,15 @@ std::string TapperWave(int beats);
 // The bell of box 1..5 for a group of beats (1 to 5 or 8), empty otherwise.
 std::string BoxBellWave(int box, int beats);
 
-// The player's code on the tapper: each group's file, then 50 ms, up to the first empty group.
+// The player's code on the tapper: 100 ms of silence, then each group's file and 50 ms, up to
+// the first empty group.
 void PlayTapperGroups(GameState& g, std::span<const int> groups);
-// A box rings a code on its own bell: each group's file, then 70 ms. The pauses happen with
-// sound off as well, so the code takes the same time.
+// A box rings a code on its own bell: each group's file, then 70 ms.
 void PlayBoxBellGroups(GameState& g, int box, std::span<const int> groups);
 
-// How long a wave file plays, in milliseconds, from its header: a synchronous player waits that
-// long whatever the audio system reports. 0 for a file that is missing or not a wave file.
+// How long a wave file plays, in milliseconds, from its header: a player starts the next sound
+// after that long whatever the audio system reports. 0 for a file that is missing or not a wave
+// file.
 int WaveLengthMs(const std::string& path);
 
 }  // namespace kv41

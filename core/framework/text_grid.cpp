@@ -117,12 +117,22 @@ void SetBackColour(GameState& g, Rgb colour) {
     g.BackColour = colour;
 }
 
-void ClearMessageLine(GameState& g) {
-    int row = g.GridRowCount - 1;
+namespace {
+
+void ClearRow(GameState& g, int row) {
     MoveCursor(g, 1, row);
     g.Host->FillRect(0, g.CursorY, PanelWidth(g), g.CursorY + g.CellHeight, Black);
     int index = BottomIndex(g, row);
     if (index >= 0) g.BottomLines[static_cast<std::size_t>(index)] = "";
+}
+
+}  // namespace
+
+void ClearMessageLine(GameState& g) {
+    // A long message went on on the status line below: it goes with the message line.
+    if (g.MessageRunsOn) ClearRow(g, g.GridRowCount);
+    g.MessageRunsOn = false;
+    ClearRow(g, g.GridRowCount - 1);
 }
 
 std::string BottomLine(const GameState& g, int row) {

@@ -115,6 +115,7 @@ void FastClick(GameState& g) {
         // trains in the area that would switch it off again.
         g.TrainsInArea = 0;
         g.QuietTicks = 0;
+        g.FastAsked = true;
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int BranchBox = 2;
 // The smallest point size at which the branch instrument's captions can still be read.
-constexpr int SmallestCaptionSize = 6;
+constexpr int SmallestCaptionSize = 5;
 constexpr int Outgoing = 0;  // the line towards the box
 constexpr int Incoming = 1;  // the line from the box
 
@@ -68,6 +68,19 @@ void InstrumentFace(GameState& g, int state, int a, int b) {
     }
 }
 
+// The largest point size from half the panel's down to the smallest readable at which a word
+// of six letters stands in `units` of width and `lines` lines in `lineUnits` each; 0 if none.
+int CaptionSize(GameState& g, int units, int lines, int lineUnits) {
+    for (int size = std::max(g.FontSize / 2, SmallestCaptionSize); size >= SmallestCaptionSize;
+         --size) {
+        int width = 0, height = 0;
+        g.Host->FontMetrics(size, width, height);
+        if (lines * height <= Units(g, lines * lineUnits) && 6 * width <= Units(g, units))
+            return size;
+    }
+    return 0;
+}
+
 // The branch's single instrument: LINE NORMAL, TRAIN COMING and TRAIN GOING.
 void BranchInstrument(GameState& g) {
     const Pixel c = PartCentre(g, ColumnOf(BranchBox), 17);
@@ -84,16 +97,32 @@ void BranchInstrument(GameState& g) {
     }
     Needle(g, c, {0, 0}, to, Black, 3);
     // The captions go over the needle, which would otherwise strike out the one it points at,
-    // and never so small that they cannot be read.
+    // at the largest size at which they fit their places on the dial without running into
+    // each other: two lines each, the upper two above the needle's positions to either side,
+    // the lower one in the red sector; on a small panel the one word that tells them apart,
+    // one above the other.
     struct Caption {
         int X, Y;
-        const char* Text;
+        const char* First;
+        const char* Second;
     };
-    constexpr Caption Captions[] = {{-19, 0, "LINE"},   {-21, 4, "NORMAL"}, {-7, 12, "TRAIN"},
-                                    {-8, 16, "COMING"}, {8, 0, "TRAIN"},    {8, 4, "GOING"}};
-    const int size = std::max(g.FontSize / 2, SmallestCaptionSize);
-    for (const Caption& caption : Captions) {
-        DrawLabel(g, At(g, c, caption.X, caption.Y), caption.Text, size, Black, {});
+    constexpr Caption TwoLines[] = {
+        {-19, -13, "LINE", "NORMAL"}, {-9, 11, "TRAIN", "COMING"}, {3, -13, "TRAIN", "GOING"}};
+    constexpr Caption OneWord[] = {
+        {-18, -16, "NORMAL", ""}, {-10, 10, "COMING", ""}, {2, -6, "GOING", ""}};
+    int size = CaptionSize(g, 19, 2, 6);
+    const bool twoLines = size > 0;
+    if (!twoLines) size = std::max(CaptionSize(g, 21, 1, 8), SmallestCaptionSize);
+    int width = 0, height = 0;
+    g.Host->FontMetrics(size, width, height);
+    // Asking for a size's metrics makes it the panel's text size on some platforms: the panel's
+    // own is asked for again.
+    int cellWidth = 0, textHeight = 0;
+    g.Host->FontMetrics(g.FontSize, cellWidth, textHeight);
+    for (const Caption& caption : twoLines ? TwoLines : OneWord) {
+        const Pixel first = At(g, c, caption.X, caption.Y);
+        DrawLabel(g, first, caption.First, size, Black, {});
+        if (twoLines) DrawLabel(g, {first.X, first.Y + height}, caption.Second, size, Black, {});
     }
 }
 
@@ -136,8 +165,28 @@ void DrawBoxHeaders(GameState& g) {
     }
 }
 
+namespace {
+
+// The box's answer to the signalman's call attention asks nothing of him, so the game clears it
+// at its next step, which may be a tenth of a second later when running fast; the indicator
+// keeps it for a minute of the clock, so that it is seen as other rings are.
+int ShownBell(GameState& g, int box) {
+    constexpr int HoldSteps = 10;
+    const int step = (g.ClockNow + 1440) * 10 + (10 - g.MinuteTick);
+    int& seen = g.AttentionAnswerSeen[box];
+    if (g.BoxBellShown[box] == BellCallAttention && g.BoxBellAnswered[box] != 0 &&
+        g.BoxAttending[box] != 0) {
+        seen = step;
+    }
+    if (g.BoxBellShown[box] != 0) return g.BoxBellShown[box];
+    if (seen > 0 && step >= seen && step - seen < HoldSteps) return BellCallAttention;
+    return 0;
+}
+
+}  // namespace
+
 void ShowBellIndicator(GameState& g, int box) {
-    const int code = g.BoxBellShown[box];
+    const int code = ShownBell(g, box);
     if (code != 0) {
         WriteAt(g, ColumnOf(box) + 1, 21, " Bell " + std::string(BellCodeOf(code).Text) + " ",
                 White, DarkRed);
@@ -179,7 +228,7 @@ void RefreshIndicators(GameState& g) {
                 }
             }
         }
-        if (g.BellDrawn[box] != g.BoxBellShown[box] + 1) ShowBellIndicator(g, box);
+        if (g.BellDrawn[box] != ShownBell(g, box) + 1) ShowBellIndicator(g, box);
     }
     if (g.YardSignDrawn != (g.YardClear ? 1 : 0)) DrawYardSign(g);
 }

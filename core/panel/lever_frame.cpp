@@ -139,6 +139,24 @@ void DrawLever(GameState& g, int lever) {
     g.LeverDrawn[lever] = normal ? LeverDrawnNormal : LeverDrawnReversed;
 }
 
+// The frame lies round the lever's own part of its slot, below the number, so that the digits
+// stay as they are; a black frame shows on the silver whatever the lever's colour.
+void MarkLever(GameState& g, int lever, bool marked) {
+    if (lever < 1 || lever > LeverCount || g.LeverKind[lever] == LeverGap) return;
+    const int top = 25 * g.CellHeight;
+    const int x1 = lever * g.CellWidth + 1, x2 = (lever + 1) * g.CellWidth - 1;
+    const int y1 = top + Units(g, 17), y2 = top + Units(g, 43) - 1;
+    g.Host->FillRect(x1, y1, x2, y2, Silver);
+    if (marked) {
+        const int w = std::max(2, g.CellWidth / 6);
+        g.Host->FillRect(x1, y1, x2, y1 + w, Black);
+        g.Host->FillRect(x1, y2 - w, x2, y2, Black);
+        g.Host->FillRect(x1, y1, x1 + w, y2, Black);
+        g.Host->FillRect(x2 - w, y1, x2, y2, Black);
+    }
+    DrawLever(g, lever);
+}
+
 void RefreshLevers(GameState& g) {
     for (int lever = 1; lever <= LeverCount; ++lever) {
         if (g.LeverKind[lever] == LeverGap) continue;

@@ -31,6 +31,10 @@ struct PanelState {
     Table<int32_t, BoxCount> BellDrawn{};
     Table<uint8_t, MaxSections> LampDrawn{};
     Table<uint8_t, LeverCount> LeverDrawn{};
+    // Per box, the step at which the box was last seen answering the signalman's call
+    // attention, counted in tenths of a minute from a day before the clock's earliest time;
+    // 0 when never.
+    Table<int32_t, BoxCount> AttentionAnswerSeen{};
 
     // Click regions, in the order they were added; per set its first and last region.
     Table<HitRegion, MaxHitRegions> HitRegions{};

@@ -89,8 +89,16 @@ public:
     virtual void SetTimerInterval(int ms) = 0;
 
     // --- Sound ------------------------------------------------------------------------------
-    // Play a wave file from the program directory to its end (synchronous).
-    virtual void PlayWave(const std::string& fileName) = 0;
+    // Sounds play in the background, one after another in the order they were queued, while the
+    // game and its input go on: nothing the player does waits for a bell to finish.
+    // Queues a wave file from the program directory (an empty name: silence only) to start when
+    // everything queued before it has played, followed by silenceAfterMs of silence before the
+    // next; returns at once. The length of a sound is its file's (WaveLengthMs), whatever the
+    // audio system reports, so that the groups of a bell code keep their rhythm. A file that is
+    // missing or cannot be played is skipped.
+    virtual void QueueWave(const std::string& fileName, int silenceAfterMs) = 0;
+    // Silences the sound playing and drops everything queued (sound switched off).
+    virtual void StopSounds() = 0;
 
     // --- Boxes and questions ----------------------------------------------------------------
     virtual void ShowBox(const std::string& text, BoxType type, int helpContext) = 0;

@@ -1,10 +1,13 @@
 #include "platform/player_files.h"
 
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+
+#include "platform/windows_folders.h"
 
 namespace kv41 {
 
@@ -14,7 +17,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* AppFolder = "kv41";
 
-std::string Environment(const char* name) {
+[[maybe_unused]] std::string Environment(const char* name) {  // not on Windows
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
 }
@@ -45,8 +48,24 @@ bool KeepFilesBesideProgram(const std::string& programDirectory, bool writable) 
     std::error_code error;
     fs::path path = fs::weakly_canonical(programDirectory, error);
     if (error) path = programDirectory;
+#ifdef _WIN32
+    // Program Files, which an administrator (and any program under Wine) can write too.
+    auto folded = [](const fs::path& p) {
+        std::string text = p.generic_string();
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!text.empty() && text.back() == '/') text.pop_back();
+        return text;
+    };
+    const std::string text = folded(path);
+    for (const std::string& folder : ProgramFilesFolders()) {
+        const std::string root = folded(fs::path(folder));
+        if (text == root || text.rfind(root + "/", 0) == 0) return false;
+    }
+    return true;
+#else
     const std::string text = path.generic_string();
     return text != "/usr" && text.rfind("/usr/", 0) != 0;
+#endif
 }
 
 PlayerDirectories ChoosePlayerDirectories(const std::string& programDirectory, bool writable,
@@ -60,6 +79,10 @@ PlayerDirectories ChoosePlayerDirectories(const std::string& programDirectory, b
 }
 
 StandardPlaces FreedesktopPlaces() {
+#ifdef _WIN32
+    // Windows has no freedesktop.org places: the player's own are its known folders.
+    return KnownFolderPlaces();
+#else
     const fs::path home = Environment("HOME");
     auto base = [&home](const char* variable, const fs::path& fallback) {
         const std::string set = Environment(variable);
@@ -77,6 +100,7 @@ StandardPlaces FreedesktopPlaces() {
     }
     places.Documents = documents;
     return places;
+#endif
 }
 
 }  // namespace kv41

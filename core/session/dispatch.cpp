@@ -32,6 +32,7 @@ void DispatchAction(GameState& g, int code) {
     case 74:
         // A click the tapper took as a beat of the code under way does not start a new one.
         if (!g.ClickWasTap) StartTapping(g, code - 70);
+        ShowTapProgress(g);
         break;
     case 81:
     case 82:

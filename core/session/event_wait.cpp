@@ -1,9 +1,11 @@
 // The wait between steps: polls the flags the window's handlers set, and takes one action.
 #include "session/event_wait.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "controls/block_working.h"
+#include "controls/tapper.h"
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
@@ -13,6 +15,7 @@
 #include "session/dispatch.h"
 #include "session/main_loop.h"
 #include "session/scripted_input.h"
+#include "session/window_input.h"
 
 namespace kv41 {
 
@@ -45,6 +48,21 @@ void ShowSpeedUpNotice(GameState& g) {
     }
 }
 
+// Fast running asked for while something needs the player: he is told what.
+void ShowFastRefused(GameState& g) {
+    std::string why = "a train is in the area";
+    if (g.TrainsInArea <= 0) why = "a departure waits in a down siding";
+    for (int box = BoxCount; box >= 1; --box) {
+        const auto b = static_cast<std::size_t>(box);
+        if (g.BoxBellShown[b] != 0 && g.BoxBellAnswered[b] == 0) {
+            std::string name = g.BoxName[b].str();
+            while (!name.empty() && name.back() == ' ') name.pop_back();
+            why = name + "'s bell waits for an answer";
+        }
+    }
+    ShowLineMessage(g, " Not speeded up: " + why, Black, LightYellow);
+}
+
 void ArmTimer(GameState& g) {
     g.TimerIntervalMs = g.FastMode ? FastIntervalMs : g.TickSeconds * 1000;
     g.TimerDue = false;
@@ -63,10 +81,39 @@ void BlankStatusLine(GameState& g, int row, std::size_t memory) {
 void FinishWait(GameState& g) {
     DefaultColours(g);
     BlankStatusLine(g, g.GridRowCount - 2, 0);
-    BlankStatusLine(g, g.GridRowCount, 2);
+    if (!g.MessageRunsOn) BlankStatusLine(g, g.GridRowCount, 2);
     g.ClickPending = false;
     g.ClickWasTap = false;
     g.ActionCode = 0;
+}
+
+// A tapped code ends by itself two seconds after its last beat, when a further beat would no
+// longer count, as a click on nothing would end it: so the clock does not stand still waiting
+// for a click, and a replay, which ends such a code with a click on nothing, plays it alike. A
+// scripted tick stands for that pause: ticks come only once the code is over.
+bool EndTappedCodeIfOver(GameState& g) {
+    if (!g.BellTapping) return false;
+    const bool tickNext = g.Inputs.Pending() && g.Inputs.Events.front().Kind == InputKind::Tick;
+    if (!tickNext && (g.Inputs.Pending() || TapEndsInMs(g, g.Host->TimeOfDayMs()) > 0)) {
+        return false;
+    }
+    ClickCell(g, GridColumns, 1, TapEndTime(g));
+    return true;
+}
+
+// How long the wait may sleep: not past the moment a tapped code ends by itself.
+int WaitMs(GameState& g) {
+    if (!g.BellTapping) return PollMs;
+    return std::clamp(TapEndsInMs(g, g.Host->TimeOfDayMs()), 1, PollMs);
+}
+
+// The player's click has taken the box back from the automatic signalman: he is told so once
+// the click's own action has left the message line free.
+void ShowBoxTakenBack(GameState& g) {
+    if (!g.BoxTakenBack || g.BellTapping || !BottomLine(g, g.GridRowCount - 1).empty()) return;
+    g.BoxTakenBack = false;
+    ShowLineMessage(g, " You have the box: the automatic signalman has stopped", Black,
+                    LightYellow);
 }
 
 // The letter key whose command the wait dispatches.
@@ -102,16 +149,20 @@ void WaitForAction(GameState& g) {
         return;
     }
     g.HelpContext = 410;
-    if (PlayerNeeded(g)) EndSpeedUp(g);
+    const bool needed = PlayerNeeded(g);
+    if (needed) EndSpeedUp(g);
     ShowSpeedUpNotice(g);
+    if (needed && g.FastAsked) ShowFastRefused(g);
+    if (needed || g.FastMode) g.FastAsked = false;
     ArmTimer(g);
 
     // A key ends the wait as a click does, so that the letter keys answer as quickly as the
     // legend; a speed change (AwaitingAction cleared) ends it without a step as well.
     while (!g.ClickPending && !g.KeyActionPending && !g.TimerDue && !g.EndRequested &&
            g.AwaitingAction) {
+        if (EndTappedCodeIfOver(g)) break;
         if (TakeScriptedInput(g) || (g.AutoTurn && g.AutoTurn(g))) continue;
-        g.Host->WaitForEvents(PollMs);
+        g.Host->WaitForEvents(WaitMs(g));
     }
 
     const bool stepDue = g.TimerDue;
@@ -136,6 +187,7 @@ void WaitForAction(GameState& g) {
         }
         DispatchAction(g, g.ActionCode);
     }
+    ShowBoxTakenBack(g);
     // A tick is recorded where a step follows it: one lost to a click, a speed change or a
     // wish to end is lost in the replay too.
     if (g.Recorder && stepDue && g.AwaitingAction && !g.EndRequested) g.Recorder->TickTaken();

@@ -6,6 +6,7 @@
 #include "framework/messages.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
+#include "panel/lever_frame.h"
 #include "platform/platform.h"
 #include "session/scripted_input.h"
 
@@ -56,7 +57,9 @@ void OperateLever(GameState& g, int lever) {
     }
     ShowLeverPrompt(g, lever);
     g.ConfirmingLever = lever;
+    MarkLever(g, lever, true);
     const bool clicked = WaitForConfirmingClick(g);
+    MarkLever(g, lever, false);
     g.ConfirmingLever = 0;
     ClearMessageLine(g);
     // The confirming click is used up here and never dispatched as an action of its own.

@@ -68,6 +68,8 @@ void PrepareStartScreen(GameState& g) {
     BuildLayout(g);
     BuildClickRegions(g);
     g.InputBlocked = false;
+    // The options may be set before the first game: sound off before any bell rings.
+    g.Host->SetMenuEnabled("&Options", true);
 }
 
 void RunSession(GameState& g) {

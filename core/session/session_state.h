@@ -13,6 +13,8 @@ struct SessionState {
     bool TimerDue = false;
     int32_t QuietTicks = 20;  // steps with nothing for the player before fast running starts
     bool SpeedUpNoticeShown = false;
+    bool FastAsked = false;     // the player asked for fast running: told if it is refused
+    bool BoxTakenBack = false;  // a click has just taken the box back from the signalman
 
     uint32_t StartSeed = 0;  // the seed the start screen gave the random generator
 

@@ -19,6 +19,7 @@ void OnMouseDown(GameState& g, int x, int y) {
     if (g.AutoSignalman && g.SessionRunning && !g.InputBlocked && !g.Paused) {
         g.Inputs.Clear();
         g.AutoSignalman = false;
+        g.BoxTakenBack = true;
         UpdateStatusBar(g);
     }
     OnMouseDown(g, x, y, g.Host->TimeOfDayMs());

@@ -6,6 +6,7 @@
 #include "model/clock.h"
 #include "platform/platform.h"
 #include "session/scripted_input.h"
+#include "signalman/hint_text.h"
 
 namespace kv41 {
 
@@ -51,8 +52,8 @@ void SetAutoSignalman(GameState& g, bool on) {
 }
 
 std::string ShowSignalmanHint(GameState& g) {
-    std::string hint = MoveHint(g, NextSignalmanMove(g));
-    ShowLineMessage(g, "Hint: " + hint, Black, LightYellow);
+    std::string hint = PlayerHint(g, NextSignalmanMove(g));
+    ShowLongLineMessage(g, " Hint: " + hint, Black, LightYellow);
     return hint;
 }
 

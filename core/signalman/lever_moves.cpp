@@ -126,6 +126,15 @@ bool DownTrainHeldAtStarter(const GameState& g, int train) {
     return false;
 }
 
+// A departure from the sidings whose box ahead has given line clear for another train (one
+// standing at the up starter, say): its points would stand across that train's road while it
+// waits for the line that train is to take first.
+bool LineAheadForAnother(const GameState& g, const TrainsInHand& trains, int train) {
+    int box = BoxAhead(g, train);
+    return box >= 1 && box <= BoxCount && OutgoingBlock(g, box) == LineClear &&
+           NextTrainFor(g, trains, box) != train;
+}
+
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
 void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
@@ -152,7 +161,8 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
                         (leg.Signal == 45 &&
                          (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train))) ||
                         (leg.Signal == 49 && WaitsForDownTrain(g, trains, train)) ||
-                        (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains));
+                        (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains)) ||
+                        (leg.Signal == 30 && LineAheadForAnother(g, trains, train));
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);

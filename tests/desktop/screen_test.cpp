@@ -155,8 +155,8 @@ TEST_F(Desktop, F1OpensTheTopicOfTheWindowInFront) {
     EXPECT_TRUE(Appears("^" + HelpCaption(410) + "$"));
     game.Focus();
     game.ClickCell(2, BoxHeadingRow);
-    ASSERT_TRUE(Appears("^Select bell code to send$"));
-    x->Activate(x->FindWindow("^Select bell code to send$"));
+    ASSERT_TRUE(Appears("^Select bell code to send to Pellingford$"));
+    x->Activate(x->FindWindow("^Select bell code to send to Pellingford$"));
     x->Key("F1");
     EXPECT_TRUE(Appears("^" + HelpCaption(425) + "$"));
 }

@@ -154,11 +154,35 @@ XSession::XSession(int width, int height) : width_(width), height_(height) {
             },
             30s)
             .has_value();
+    StartSound();
+}
+
+void XSession::StartSound() {
+    char pattern[] = "/tmp/kv41_sound_XXXXXX";
+    if (mkdtemp(pattern) == nullptr) return;
+    soundDirectory_ = pattern;
+    const std::string socket = soundDirectory_ + "/native";
+    // The server keeps its files under the runtime directory and home given to it; the
+    // programs find it by PULSE_SERVER.
+    setenv("XDG_RUNTIME_DIR", soundDirectory_.c_str(), 1);
+    const std::string home = soundDirectory_;
+    sound_.Start({"env", "HOME=" + home, "pulseaudio", "-n", "--daemonize=no",
+                  "--exit-idle-time=-1", "--disable-shm=yes", "--use-pid-file=no",
+                  "--load=module-null-sink sink_name=kv41_null",
+                  "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+    setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+    soundReady_ =
+        WaitFor(
+            [this] { return Run("pactl info 2>/dev/null").find("kv41_null") != std::string::npos; },
+            10s)
+            .has_value();
 }
 
 XSession::~XSession() {
     manager_.Stop();
     server_.Stop();
+    sound_.Stop();
+    if (!soundDirectory_.empty()) Run("rm -rf '" + soundDirectory_ + "'");
 }
 
 std::string XSession::Run(const std::string& command) const {

@@ -62,6 +62,9 @@ public:
     explicit XSession(int width = 1366, int height = 768);
     ~XSession();
     bool Ready() const { return ready_; }
+    // A sound server of our own with a null output, which the programs started here play to:
+    // sound is on, as it is for the player, and what the programs play can be watched.
+    bool SoundReady() const { return soundReady_; }
     const std::string& Display() const { return display_; }
     Rect Area() const { return {0, 0, width_, height_}; }
 
@@ -82,8 +85,12 @@ public:
     void Activate(unsigned long window) const;
 
 private:
+    void StartSound();
     Process server_;
     Process manager_;
+    Process sound_;
+    std::string soundDirectory_;
+    bool soundReady_ = false;
     std::string display_;
     int width_, height_;
     bool ready_ = false;

@@ -2,9 +2,9 @@
 # recorded (--verify), save byte for byte the positions the session saved, and, cut at a line,
 # run to the state the whole replay has at that line.
 # -DCONSOLE=kv41-console -DWORKDIR=dir -DSHIFT=1..5 -DLEVEL=1..5 -DRULES=BR|WR|LMR -DSEED=n
-# -DSOURCE=this directory
+# -DSOURCE=this directory [-DEMULATOR=wine, which runs the console]
 function(run_console dir out)
-  execute_process(COMMAND ${CONSOLE} --dir ${dir} ${ARGN} WORKING_DIRECTORY ${dir}
+  execute_process(COMMAND ${EMULATOR} ${CONSOLE} --dir ${dir} ${ARGN} WORKING_DIRECTORY ${dir}
                   OUTPUT_VARIABLE text ERROR_VARIABLE err RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "kv41-console ${ARGN} in ${dir} exit status ${rc}\n${err}\n${text}")

@@ -77,8 +77,10 @@ void InstallCrashReports() {
         PrintScriptOfCurrentGame();
         std::abort();
     });
-    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT})
-        std::signal(signal, OnFatalSignal);
+    for (int signal : {SIGSEGV, SIGFPE, SIGILL, SIGABRT}) std::signal(signal, OnFatalSignal);
+#ifdef SIGBUS  // not on Windows
+    std::signal(SIGBUS, OnFatalSignal);
+#endif
 #ifdef KV41_SANITIZER_CALLBACK
     __sanitizer_set_death_callback(PrintScriptOfCurrentGame);
 #endif

@@ -44,7 +44,12 @@ std::string SoakPlayer::AtStart() {
     ++sessionsBegun_;
     if (!saved_.empty() && Chance(30)) return "resume " + SavedFile();
     setUpLeft_ = 2;
-    return "new " + std::to_string(1 + Below(5)) + " " + std::to_string(1 + Below(5));
+    // One draw a statement, so that a seed plays the same game whatever order the compiler
+    // gives the operands of an expression; the second number is drawn first, as the seeds'
+    // games have always been played here.
+    const int level = 1 + Below(5);
+    const int shift = 1 + Below(5);
+    return "new " + std::to_string(shift) + " " + std::to_string(level);
 }
 
 std::string SoakPlayer::InSession(const GameState& g) {
@@ -63,8 +68,9 @@ std::string SoakPlayer::Action(const GameState& g) {
     int roll = Below(100);
     auto box = [this] { return std::to_string(1 + Below(BoxCount)); };
     if ((roll -= 15) < 0) {
-        return "click " + std::to_string(1 + Below(GridColumns)) + " " +
-               std::to_string(1 + Below(GridRows));
+        const int row = 1 + Below(GridRows);  // drawn first, as in AtStart
+        const int column = 1 + Below(GridColumns);
+        return "click " + std::to_string(column) + " " + std::to_string(row);
     }
     if ((roll -= 13) < 0) return "lever " + std::to_string(1 + Below(LeverCount));
     if ((roll -= 8) < 0) return std::string("key ") + Keys[Below(8)];
@@ -74,7 +80,10 @@ std::string SoakPlayer::Action(const GameState& g) {
         pending_.push_back("key Q");
         return Chance(95) ? "answer no" : "answer yes";
     }
-    if ((roll -= 9) < 0) return "bell " + box() + " " + std::to_string(Below(27));
+    if ((roll -= 9) < 0) {
+        const int code = Below(27);  // drawn first, as in AtStart
+        return "bell " + box() + " " + std::to_string(code);
+    }
     if ((roll -= 12) < 0) {
         // Answer what a box rings with the same code, as the signalman would.
         int waiting = BoxWaitingForAnswer(g);
@@ -89,7 +98,8 @@ std::string SoakPlayer::Action(const GameState& g) {
         return Chance(50) ? "answer yes" : "answer no";
     }
     if ((roll -= 4) < 0) {
-        return std::string("option ") + Options[Below(6)] + (Chance(50) ? " on" : " off");
+        const bool on = Chance(50);  // drawn first, as in AtStart
+        return std::string("option ") + Options[Below(6)] + (on ? " on" : " off");
     }
     if ((roll -= 2) < 0) return std::string("rules ") + RuleBooks[Below(3)];
     if ((roll -= 2) < 0) return "pause";

@@ -147,10 +147,10 @@ TEST(Console, ReferencesBeyondTheTablesAreRefused) {
 
 TEST(Console, SoundsArePrintedOnlyWhileTraced) {
     ScriptRun run;
-    run.console.Host().PlayWave("sndBell.wav");
+    run.console.Host().QueueWave("sndBell.wav", 0);
     EXPECT_EQ(run.out.str(), "");
     run.Run("trace sounds on\n");
-    run.console.Host().PlayWave("sndBell.wav");
+    run.console.Host().QueueWave("sndBell.wav", 0);
     EXPECT_EQ(run.out.str(), "sound: sndBell.wav\n");
 }
 

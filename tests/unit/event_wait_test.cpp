@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "model/clock.h"
 #include "panel/click_regions.h"
 #include "session/event_wait.h"
+#include "session/scripted_input.h"
 #include "session/window_input.h"
 #include "test_support.h"
 
@@ -101,6 +103,38 @@ TEST_F(EventWait, FastRunningShowsItsNoticeOnceAndStopsWhenABoxRings) {
     EXPECT_FALSE(g.FastMode);
     EXPECT_FALSE(g.SpeedUpNoticeShown);
     EXPECT_EQ(host.TimerMs, g.TickSeconds * 1000);
+    // Asked for while the bell waits for its answer: refused, and the player is told why.
+    FastClick(g);
+    host.QueueTick();
+    WaitForAction(g);
+    EXPECT_FALSE(g.FastMode);
+    EXPECT_EQ(Reported(Output::Line, " Not speeded up: Hollowmer Jn's bell waits for an answer"),
+              1);
+}
+
+// The player's own click takes the box back from the automatic signalman, and he is told so.
+TEST_F(EventWait, APlayersClickTakesTheBoxBackAndSaysSo) {
+    g.AutoSignalman = true;
+    OnMouseDown(g, 99 * g.CellWidth + 1, g.StatusHeight + 4 * g.CellHeight + 1);
+    WaitForAction(g);
+    EXPECT_FALSE(g.AutoSignalman);
+    EXPECT_EQ(Reported(Output::Line, " You have the box: the automatic signalman has stopped"), 1);
+}
+
+// A script's tick after a code's last beat stands for the pause that ends it: the code ends as
+// a click on nothing would end it, and the tick is then taken as a step, not lost.
+TEST_F(EventWait, ATappedCodeEndsByItselfBeforeTheNextTick) {
+    QueueTap(g, 3, {300}, true);
+    g.Inputs.Events.push_back(PlayerInput{});
+    WaitForAction(g);
+    WaitForAction(g);
+    EXPECT_TRUE(g.BellTapping);
+    WaitForAction(g);
+    EXPECT_FALSE(g.BellTapping);
+    EXPECT_EQ(g.BoxBellSent[3], 16);  // two beats: train entering section
+    EXPECT_TRUE(g.Inputs.Pending());
+    WaitForAction(g);
+    EXPECT_TRUE(g.AwaitingAction);  // the tick ended the wait with a step due
 }
 
 TEST_F(EventWait, OnlyAnUnansweredBellOnTheIndicatorNeedsTheSignalman) {

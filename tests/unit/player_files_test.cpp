@@ -10,6 +10,9 @@
 #include "framework/settings.h"
 #include "position_fixture.h"
 #include "session/position_file.h"
+#ifdef _WIN32
+#include "platform/windows_folders.h"
+#endif
 
 namespace kv41 {
 namespace {
@@ -17,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ScratchDirectory;
 
+#ifndef _WIN32  // the freedesktop.org places, which follow the environment, are not Windows'
 // An environment variable set for one test and put back afterwards.
 class EnvironmentValue {
 public:
@@ -40,6 +44,7 @@ private:
     const char* name_;
     std::optional<std::string> before_;
 };
+#endif
 
 TEST(PlayerFiles, WritableDirectoryIsTriedAndLeftClean) {
     ScratchDirectory dir;
@@ -67,11 +72,24 @@ TEST(PlayerFiles, BesideAWritableProgramElseInTheStandardPlacesWhichAreMade) {
     EXPECT_TRUE(fs::is_directory(places.Data));
 
     // A player running as root could write the installed program's directory: still not there.
+#ifdef _WIN32
+    const std::vector<std::string> programFiles = ProgramFilesFolders();
+    ASSERT_FALSE(programFiles.empty());
+    EXPECT_FALSE(KeepFilesBesideProgram(programFiles.front() + "\\KV41", true));
+    EXPECT_FALSE(KeepFilesBesideProgram(programFiles.front() + "\\KV41\\..\\Other", true));
+    EXPECT_TRUE(KeepFilesBesideProgram(programFiles.front() + " Games\\KV41", true));
+    // Settings and data in the roaming application data, beside each other.
+    const StandardPlaces system = FreedesktopPlaces();  // the known folders on Windows
+    EXPECT_EQ(system.Config, system.Data);
+    EXPECT_TRUE(system.Config.ends_with("\\KV41"));
+#else
     EXPECT_FALSE(KeepFilesBesideProgram("/usr/lib/kv41", true));
     EXPECT_FALSE(KeepFilesBesideProgram("/usr/games/../lib/kv41", true));
     EXPECT_TRUE(KeepFilesBesideProgram("/home/player/kv41/usr", true));
+#endif
 }
 
+#ifndef _WIN32
 TEST(PlayerFiles, FreedesktopPlacesFollowTheEnvironment) {
     ScratchDirectory home;
     EnvironmentValue setHome("HOME", home.Path().c_str());
@@ -95,6 +113,7 @@ TEST(PlayerFiles, FreedesktopPlacesFollowTheEnvironment) {
     fs::create_directory(home.File("Documents"));
     EXPECT_EQ(FreedesktopPlaces().Documents, home.File("Documents"));
 }
+#endif
 
 // An installed program: its directory cannot be written, the player's home is a scratch one.
 struct InstalledHost : testing::FileDialogHost {

@@ -5,6 +5,7 @@
 #include "framework/ini_file.h"
 #include "framework/options.h"
 #include "framework/settings.h"
+#include "framework/window_places.h"
 #include "position_fixture.h"
 
 namespace kv41 {
@@ -112,6 +113,37 @@ TEST(Settings, LongProgramDirectoryIsUsedWhole) {
     PrepareStartScreen(game.g);
     StoreSettings(game.g);
     EXPECT_TRUE(std::filesystem::exists(deep + "/TOLA.INI"));
+}
+
+// An information window opens beside the main window where the screen has room, else over the
+// panel below what must stay in sight; staggered, on the screen; and where the player left it,
+// kept in the settings file beside the game's own keys, while that place is on this screen.
+TEST(WindowPlaces, BesideThePanelElseBelowTheInstrumentsAndWhereLeft) {
+    const ScreenBox wide{0, 0, 1920, 1080};
+    const ScreenBox main{300, 100, 1000, 700};
+    const ScreenBox right = PlaceInfoWindow(wide, main, 500, 300, 0, 400);
+    EXPECT_EQ(right.Left, 1300);
+    EXPECT_EQ(right.Top, 100);
+    const ScreenBox left = PlaceInfoWindow(wide, {700, 100, 1000, 700}, 600, 300, 1, 400);
+    EXPECT_EQ(left.Right(), 700 - 16);
+    EXPECT_EQ(left.Top, 132);
+    const ScreenBox full{0, 0, 1366, 768};
+    const ScreenBox over = PlaceInfoWindow(full, {0, 0, 1366, 768}, 500, 300, 2, 450);
+    EXPECT_EQ(over.Right(), 1366 - 64);
+    EXPECT_EQ(over.Bottom(), 768);  // pushed up to stay on the screen
+    EXPECT_GE(over.Top, 400);
+    EXPECT_EQ(InfoWindowOrder("messages"), 4);
+
+    SettingsGame game;
+    EXPECT_FALSE(RememberedWindowPlace(game.g, "held", full, 500, 300));
+    RememberWindowPlace(game.g, "held", 40, 50);
+    StoreSettings(game.g);
+    const auto place = RememberedWindowPlace(game.g, "held", full, 500, 300);
+    ASSERT_TRUE(place);
+    EXPECT_EQ(place->Left, 40);
+    EXPECT_EQ(place->Top, 50);
+    EXPECT_FALSE(RememberedWindowPlace(game.g, "held", {0, 0, 500, 300}, 501, 300));
+    EXPECT_NE(ReadFileText(game.Ini()).find("Font="), std::string::npos);
 }
 
 TEST(Options, EachBoxAndOkSetsItsOption) {

@@ -109,8 +109,10 @@ TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
 // run on by a road an earlier departure left set; a train for the sidings brought up to their
 // home as the yard put a departure out onto its road; a train backed out to the sidings home
 // kept out while a departure it stood in front of waited on the yard road; a down train let up
-// to the inner home across the road of a departure still waiting for its line. Each now runs to
-// its end with every train that came in moving on within the hour.
+// to the inner home across the road of a departure still waiting for its line; a departure from a
+// down siding with its points half set across the up starter, waiting for the line to Hollowmer
+// Jn whose line clear stood for the passenger at that starter. Each now runs to its end with
+// every train that came in moving on within the hour.
 TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
     struct Day {
         uint32_t Seed;
@@ -118,7 +120,7 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
         const char* Rules;
     };
     for (Day day : {Day{18, 2, 1, "BR"}, Day{15, 3, 5, "BR"}, Day{17, 3, 5, "BR"},
-                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}}) {
+                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}, Day{44, 5, 5, "WR"}}) {
         Session run(day.Seed);
         std::string out =
             run.Play("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +

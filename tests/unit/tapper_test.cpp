@@ -100,6 +100,27 @@ TEST_F(Tapper, APauseOverTwoSecondsEndsTheCodeAndLosesTheLateTap) {
     EXPECT_EQ(g.BoxBellSent[2], 14);
 }
 
+// While tapping, the beats so far are shown grouped as the code is written; the code ends by
+// itself once a further beat would no longer count, and a script's beats, timed on a clock of
+// their own ahead of the platform's, do not end it early.
+TEST_F(Tapper, TheBeatsShowAsTheyComeAndTheCodeEndsTwoSecondsAfterTheLast) {
+    EXPECT_EQ(TapNotation(std::vector<int>{0}), "1");
+    EXPECT_EQ(TapNotation(std::vector<int>{0, S, S + L}), "2-1");
+    EXPECT_EQ(TapNotation(std::vector<int>{0, S, 2 * S}), "3");
+    EXPECT_EQ(TapNotation(std::vector<int>{0, L, L + S, L + 2 * S, 2 * L + 2 * S}), "1-3-1");
+    const int start = host.VirtualMs;
+    g.TapTimes[1] = start;
+    StartTapping(g, 3);
+    RecordTap(g, start + S);
+    EXPECT_EQ(TapEndsInMs(g, start + S), 2001);
+    EXPECT_EQ(TapEndsInMs(g, start + S + 2000), 1);
+    EXPECT_EQ(TapEndsInMs(g, start + S + 2001), 0);
+    EXPECT_EQ(TapEndsInMs(g, start), 2001);
+    EXPECT_EQ(TapEndTime(g), start + S + 2001);
+    ShowTapProgress(g);
+    EXPECT_EQ(Said(Output::Line).back(), "Tapping to Hollowmer Jn: 2");
+}
+
 TEST_F(Tapper, ACodeTappedAcrossMidnightKeepsItsRhythm) {
     host.VirtualMs = 24 * 3600 * 1000 - 500;
     g.TapTimes[1] = host.VirtualMs;
