@@ -28,7 +28,8 @@ public:
     int TimeOfDayMs() override { return virtualMs_; }
     uint32_t ClockSeed() override { return seed_; }
     void SetTimerInterval(int) override {}
-    void PlayWave(const std::string&) override {}
+    void QueueWave(const std::string&, int) override {}
+    void StopSounds() override {}
     void ShowBox(const std::string&, BoxType, int) override {}
     void ShowMessageBox(const std::string&, BoxType, int) override {}
     void ShowRatingDialog(const std::string&, const std::string&, const std::string&) override {}
