@@ -115,7 +115,7 @@ void MainWindow::Guarded(F&& operation) {
 
 // The menus as the core describes them; each item's id stands for its command.
 void MainWindow::BuildMenus() {
-    shownMenu_ = kv41::MainMenu(*game_);
+    shownMenu_ = kv41::MainMenu(*game_, menuSwitches_);
     menuBar_ = CreateMenu();
     int id = FirstMenuId;
     for (const kv41::MenuBarEntry& entry : shownMenu_) {
@@ -142,10 +142,14 @@ void MainWindow::BuildMenus() {
     SetMenu(window_, menuBar_);
 }
 
+void MainWindow::SwitchMenuItem(const std::string& item, bool enabled) {
+    if (kv41::RecordMenuSwitch(menuSwitches_, item, enabled) && menuBar_ != nullptr) SyncMenus();
+}
+
 // The check marks and enabled states brought up to date from the game as it stands; only what
 // changed is touched.
 void MainWindow::SyncMenus() {
-    const std::vector<kv41::MenuBarEntry> now = kv41::MainMenu(*game_);
+    const std::vector<kv41::MenuBarEntry> now = kv41::MainMenu(*game_, menuSwitches_);
     bool barChanged = false;
     int id = FirstMenuId;
     for (std::size_t e = 0; e < now.size() && e < shownMenu_.size(); ++e) {

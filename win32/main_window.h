@@ -70,6 +70,8 @@ public:
     bool PanelDrawn() const;
     // For a test driving the program from outside: where the window and its grid are.
     void TraceLayout();
+    // One of the game's switches of a menu item, kept for the menus the core describes.
+    void SwitchMenuItem(const std::string& item, bool enabled);
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -102,6 +104,7 @@ private:
     HMENU menuBar_ = nullptr;
     // The menu as last shown, and which command each item's id gives.
     std::vector<kv41::MenuBarEntry> shownMenu_;
+    kv41::MenuSwitches menuSwitches_;
     std::map<int, kv41::WindowCommand> menuCommands_;
     std::map<std::string, std::unique_ptr<InfoWindow>> infoWindows_;
     std::string caption_;

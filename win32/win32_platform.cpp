@@ -13,6 +13,10 @@
 
 Win32Platform::Win32Platform(MainWindow& window) : window_(window) {}
 
+void Win32Platform::SetMenuEnabled(const std::string& item, bool enabled) {
+    window_.SwitchMenuItem(item, enabled);
+}
+
 void Win32Platform::ProcessEvents() {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
     window_.PresentChanges();

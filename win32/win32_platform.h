@@ -14,6 +14,7 @@ public:
     explicit Win32Platform(MainWindow& window);
 
     void ProcessEvents() override;
+    void SetMenuEnabled(const std::string& item, bool enabled) override;
     void WaitForEvents(int maxMs) override;
     void Sleep(int ms) override;
     int TimeOfDayMs() override;

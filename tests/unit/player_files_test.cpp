@@ -158,8 +158,8 @@ TEST(ProgramFiles, HelpThenFontMustStandBesideTheProgram) {
     };
     const std::string ending = " / Please see Error Messages page in Help";
     EXPECT_EQ(fatal(),
-              "Program cannot continue: / Help file missing  " + dir.File("KV41.qch") + ending);
-    testing::WriteFileText(dir.File("KV41.qch"), "help");
+              "Program cannot continue: / Help file missing  " + dir.File(HelpFileName) + ending);
+    testing::WriteFileText(dir.File(HelpFileName), "help");
     EXPECT_EQ(fatal(),
               "Program cannot continue: / Font file missing  " + dir.File("TOLA.TTF") + ending);
     testing::WriteFileText(dir.File("TOLA.TTF"), "font");
