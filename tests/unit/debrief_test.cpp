@@ -140,8 +140,9 @@ int Tenths(const TrainDelay* d, DelayCause cause) {
 }  // namespace
 
 // Played: a train kept out by offers never accepted brings its own lateness and waits at
-// signals; a wrong route stops a train by the player's own error.
-TEST(Debrief, DelayCausesOfPlayedScenarios) {
+// signals; a wrong route stops a train by the player's own error. Then each standing cause as
+// the panel shows it.
+TEST(Debrief, DelayCauses) {
     Played kept(3);
     kept.Run("new 2 1\nstep 300\nauto on 40\n");
     const Debrief late = DebriefOfSession(kept.Game());
@@ -164,11 +165,9 @@ TEST(Debrief, DelayCausesOfPlayedScenarios) {
     EXPECT_EQ(error.Events.front().Points, -10);
     EXPECT_GT(Tenths(DelayOf(error, 75), DelayCause::Errors), 0);
     EXPECT_EQ(Tenths(DelayOf(error, 75), DelayCause::Signal), 0);
-}
 
-// Built: the 10.07 express for Pellingford standing at the advanced starter, then a train for
-// the yard at the exchange sidings home.
-TEST(Debrief, StandingCausesReadFromThePanel) {
+    // Built: the 10.07 express for Pellingford standing at the advanced starter, then a train
+    // for the yard at the exchange sidings home.
     Played played(7);
     played.Run("new 2 1\n");
     GameState& g = played.Game();
@@ -247,11 +246,21 @@ std::vector<std::string> SingleSteps(const std::string& text) {
     return lines;
 }
 
+// The session's recording, saved with its end state, replays to that state.
+void ExpectRecordReplays(Played& played) {
+    const std::filesystem::path replay = played.dir / "recorded.kv41";
+    ASSERT_TRUE(SessionRecorder(played.Game())->SaveCopy(played.Game(), replay.string()));
+    std::ostringstream out;
+    Console verify(out, 1, played.dir.string());
+    EXPECT_EQ(verify.Verify(replay.string()), 0) << out.str();
+}
+
 }  // namespace
 
 // The signalman's session played again from its replay, watched at every command: the state at
 // the start of 7.10 is kept; after a rewind to 7.10 the game is in that state field for field,
-// and what is played from there is recorded so that the replay reproduces it.
+// and what is played from there is recorded so that the replay reproduces it. After the shift's
+// end, a rewind takes the game back into it.
 TEST(Debrief, RewindReachesTheStateOfThatMinuteAndPlayOnReplays) {
     Played original(5, "original");
     original.Run("new 2 1\nauto on 100\nbell 4 17\n");
@@ -285,32 +294,22 @@ TEST(Debrief, RewindReachesTheStateOfThatMinuteAndPlayOnReplays) {
     EXPECT_EQ(EndStateLines(*atMinute), EndStateLines(check.Game()));
 
     // Play on from the rewound minute: the recording replays to the same end.
-    const std::filesystem::path replay = again.dir / "after.kv41";
-    ASSERT_TRUE(SessionRecorder(again.Game())->SaveCopy(again.Game(), replay.string()));
-    std::ostringstream verifyOut;
-    Console verify(verifyOut, 1, again.dir.string());
-    EXPECT_EQ(verify.Verify(replay.string()), 0) << verifyOut.str();
+    ExpectRecordReplays(again);
     EXPECT_EQ(again.Game().ClockNow, 450);
 
     // A minute the session never reached is refused, and nothing changes.
     const int before = check.Game().ClockNow;
     EXPECT_FALSE(RewindSession(check.Game(), 900).Done);
     EXPECT_EQ(check.Game().ClockNow, before);
-}
 
-// After the shift's end the game goes back into it and plays on to a new end.
-TEST(Debrief, RewindAfterTheEndPlaysTheShiftAgain) {
-    Played played(9);
-    played.Run("new 4 1\nauto on\nrewind 7.30\nauto on 10\n");
-    const GameState& g = played.Game();
+    // After the shift's end the game goes back into it and plays on to a new end.
+    Played ended(9, "ended");
+    ended.Run("new 4 1\nauto on\nrewind 7.30\nauto on 10\n");
+    const GameState& g = ended.Game();
     EXPECT_TRUE(g.SessionRunning);
     EXPECT_FALSE(g.SessionOver);
     EXPECT_EQ(g.ClockNow, 460);
-    const std::filesystem::path replay = played.dir / "again.kv41";
-    ASSERT_TRUE(SessionRecorder(g)->SaveCopy(g, replay.string()));
-    std::ostringstream verifyOut;
-    Console verify(verifyOut, 1, played.dir.string());
-    EXPECT_EQ(verify.Verify(replay.string()), 0) << verifyOut.str();
+    ExpectRecordReplays(ended);
 }
 
 }  // namespace kv41
