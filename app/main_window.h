@@ -50,6 +50,8 @@ public:
     void StartGame(int shiftIndex, int difficultyIndex);
     // Resumes the position in this file without asking (a replay watched in the window).
     void ResumeGame(const std::string& file);
+    // At the start: the shift the program did not live to finish, offered to the player.
+    void OfferInterruptedShift();
     // The session's replay, recorded as it is played.
     kv41::ReplayRecorder* Recorder() { return recorder_.get(); }
     // The start screen's buttons and the Options menu command, for demonstrations.
