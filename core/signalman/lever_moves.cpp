@@ -309,6 +309,14 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int train = trains.Train[static_cast<std::size_t>(rank)];
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
+    // A departure on the yard road while the yard is busy is worked first (it would be taken
+    // back): no other train's leg keeps normal a point its road wants, even while that road
+    // still waits for the line to be blocked back.
+    int first = trains.Train[0];
+    if (rank > 0 && !g.YardClear && g.SectTrain[18] == first && g.TrainFrom[first] == YardLine) {
+        for (int n : leg.Normal)
+            if (n != 0 && held.Waiting[static_cast<std::size_t>(n)] == 0) return false;
+    }
     // A train for the sidings is not brought on while the road it will run into is taken; and
     // nothing else crosses the entry to the sidings while a departure waits on the yard road
     // (a train there makes the yard busy, and a departure still waiting when the yard is done

@@ -114,7 +114,10 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
             if (pass == 0 &&
                 (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
                 continue;
-            int legs = LegsToGo(g, t);
+            // (A departure on the yard road while the yard is busy before all: the yard takes
+            // it back unless it has started away when the yard is done.)
+            bool urgent = !g.YardClear && g.SectTrain[18] == t && g.TrainFrom[t] == YardLine;
+            int legs = urgent ? -1 : LegsToGo(g, t);
             if (best == 0 || legs < bestLegs) {
                 best = t;
                 bestLegs = legs;

@@ -145,14 +145,16 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // train out of section for the freight could not go to Radlow Rd Jn in time; Marathon, seed 19,
 // the exchange sidings home put back as soon as a train backing into the down sidings had passed
 // it, so that the yard put the 8p52 out just before that train made it busy, and took it back
-// when it was done (70 points).
+// when it was done (70 points); Marathon, seed 100, a down freight given the line clear to
+// Pellingford the 8p52 had been offered under, while the 8p52 stood on the yard road with the
+// yard busy (67 points).
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
         const char* Rules;
         int Minutes;
     };
-    for (Day day : {Day{343, "BR", 1180}, Day{19, "LMR", 1310}}) {
+    for (Day day : {Day{343, "BR", 1180}, Day{19, "LMR", 1310}, Day{100, "LMR", 1300}}) {
         Session run(day.Seed);
         std::string out = run.Play(std::string("new 5 5\nrules ") + day.Rules + "\nauto on " +
                                    std::to_string(day.Minutes) + "\n");
