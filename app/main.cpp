@@ -228,6 +228,8 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, [&] { player->Start(); });
     } else if (newShift > 0) {
         QTimer::singleShot(0, [&] { window.StartGame(newShift - 1, newLevel - 1); });
+    } else {
+        QTimer::singleShot(0, [&] { window.OfferInterruptedShift(); });
     }
     const int result = app.exec();
     if (selfCheck && !window.PanelDrawn()) {

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "debrief/interrupted_shift.h"
 #include "framework/file_replace.h"
 #include "framework/program_files.h"
 #include "framework/text_grid.h"
@@ -415,8 +416,7 @@ void MainWindow::PrepareStart() {
     Guarded([this] {
         kv41::PrepareStartScreen(*game_);
         // Every session is recorded beside the autosave, the file rewritten as it starts.
-        recorder_ = std::make_unique<kv41::ReplayRecorder>(
-            kv41::FileInDirectory(game_->DataDirectory, game_->ShortName.str() + " replay.kv41"));
+        recorder_ = std::make_unique<kv41::ReplayRecorder>(kv41::RunningReplayFile(*game_));
         game_->Recorder = recorder_.get();
         LayoutForGrid();
         SetGameCaption(game_->GameTitle.str());
@@ -478,6 +478,19 @@ void MainWindow::NewClick() {
     if (dialog.exec() != QDialog::Accepted) return;
     HideStartScreen();
     Guarded([&] { kv41::StartNewGame(*game_, dialog.ShiftIndex(), dialog.DifficultyIndex()); });
+}
+
+// The last session's running replay has no end: the program was killed during the shift. The
+// player is asked whether to go on with it from where its record stops.
+void MainWindow::OfferInterruptedShift() {
+    Guarded([this] {
+        if (!kv41::HoldsInterruptedShift(kv41::RunningReplayFile(*game_))) return;
+        const kv41::InterruptedShiftResult result =
+            kv41::OfferInterruptedShift(*game_, kv41::RunningReplayFile(*game_));
+        if (!result.Continued) return;
+        HideStartScreen();
+        kv41::ContinueSession(*game_);
+    });
 }
 
 // The start screen stays as it was until a position has been loaded: a cancelled or failed

@@ -65,6 +65,8 @@ public:
     void StartGame(int shiftIndex, int difficultyIndex);
     // Resumes the position in this file without asking (a replay watched in the window).
     void ResumeGame(const std::string& file);
+    // At the start: the shift the program did not live to finish, offered to the player.
+    void OfferInterruptedShift();
     // The start screen's first button, for demonstrations.
     void NewClick();
     // Whether a session has drawn its panel: some pixel below the status bar is not black.
