@@ -154,6 +154,8 @@ ReviewWindow::ReviewWindow(const kv41::ReviewModel& model, std::function<void(in
 
     Fill(events_, tables.Events, 0, true);
     Fill(delays_, tables.Delays, 0, true);
+    // The keys go to the gains and losses first: Down chooses the first of them.
+    events_->setFocus();
     for (QTableWidget* table : {events_, delays_}) {
         const auto* rows = table == events_ ? &model_.Tables.Events : &model_.Tables.Delays;
         // The core orders the rows, so that every front end sorts alike.
@@ -199,7 +201,7 @@ void ReviewWindow::Fill(QTableWidget* table, const std::vector<kv41::ReviewRow>&
         for (std::size_t c = 0; c < row.Cells.size(); ++c) {
             auto* item = new QTableWidgetItem(Text(row.Cells[c]));
             item->setData(RowRole, static_cast<int>(index));
-            if (row.Topic != 0) item->setToolTip(kv41::ReviewWindow::RuleHelp);
+            if (row.Topic != 0) item->setToolTip(QString(kv41::ReviewWindow::RuleHelp).remove('&'));
             table->setItem(r, static_cast<int>(c), item);
         }
         ++r;
