@@ -24,16 +24,6 @@ kv41="$work/bin/$(basename "$program")"
 StartDisplay
 sleep 1
 
-visible() {  # the first visible window named $1, waited for
-    local found=""
-    for _ in $(seq 150); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$found" ] && break
-        sleep 0.2
-    done
-    [ -n "$found" ] || fail "no window named $1"
-    echo "$found"
-}
 shot() {  # the window $1 as the screen shows it, into $shots/$2.png
     [ -n "$shots" ] || return 0
     xwd -id "$1" -silent | convert xwd:- "$shots/$2.png"
