@@ -10,6 +10,7 @@
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
+#include "signalman/running_times.h"
 
 namespace kv41 {
 
@@ -54,6 +55,14 @@ TrainsInHand FindTrainsInHand(const GameState& g) {
     auto first = in.Train.begin();
     std::stable_sort(first, first + inArea, byTime(RegTesReceived));
     std::stable_sort(first + inArea, first + in.Count, byTime(RegLineClearGiven));
+    // A departure standing on the yard road while the yard shows busy goes first of all: when
+    // the yard is done it takes back a departure that has not started away, and puts nothing
+    // out again until its next arrival.
+    int onYardRoad = g.SectTrain[18];
+    auto departure = std::find(first, first + inArea, onYardRoad);
+    if (!g.YardClear && onYardRoad != 0 && g.TrainFrom[onYardRoad] == YardLine &&
+        departure != first + inArea)
+        std::rotate(first, departure, departure + 1);
     return in;
 }
 
@@ -105,7 +114,10 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
             if (pass == 0 &&
                 (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
                 continue;
-            int legs = LegsToGo(g, t);
+            // (A departure on the yard road while the yard is busy before all: the yard takes
+            // it back unless it has started away when the yard is done.)
+            bool urgent = !g.YardClear && g.SectTrain[18] == t && g.TrainFrom[t] == YardLine;
+            int legs = urgent ? -1 : LegsToGo(g, t);
             if (best == 0 || legs < bestLegs) {
                 best = t;
                 bestLegs = legs;
@@ -113,6 +125,15 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
         }
     }
     return best;
+}
+
+int OutOfSectionStillDue(const GameState& g, int box) {
+    int t = g.BoxOfferedTrain[box];
+    if (!IsTrain(g, t) || g.TrainState[t] < TrainRunning || g.TrainTimes[t][RegToosSent] != NoTime)
+        return 0;
+    int head = HeadSection(g, t);
+    bool beforeHome = InTheArea(g, t) && ListHolds(BeforeHomeSignal[box], head);
+    return beforeHome || (head == 0 && g.TrainState[t] != TrainGone) ? 0 : t;
 }
 
 bool ReceptionRoadFree(const GameState& g, int train) {
