@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <utility>
 
+#include "debrief/debrief_text.h"
 #include "dialog_picture.h"
 #include "panel_font.h"
 
@@ -26,7 +27,7 @@ QLabel* Line(QDialog* dialog, const QString& text, int x, int y, int pixelSize, 
 }  // namespace
 
 EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QString& perCent,
-                     QWidget* parent)
+                     std::function<bool()> review, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle("TOLA end of session");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
@@ -61,4 +62,10 @@ EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QSt
     ok->setGeometry(216, 72, 72, 40);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* reviewButton = new QPushButton(kv41::ReviewWindow::EndButton, this);
+    reviewButton->setFont(font);
+    reviewButton->setGeometry(312, 72, 88, 40);
+    connect(reviewButton, &QPushButton::clicked, this, [this, review] {
+        if (review && review()) accept();
+    });
 }

@@ -26,6 +26,7 @@
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "framework/window_places.h"
+#include "frontend/window_commands.h"
 #include "help_window.h"
 #include "info_window_dialog.h"
 #include "model/clock.h"
@@ -37,6 +38,7 @@
 #include "panel_font.h"
 #include "qt_platform.h"
 #include "replay/program_version.h"
+#include "review_window.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
@@ -150,6 +152,22 @@ void MainWindow::BuildStartScreen() {
     connect(resumeButton, &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
 
+// The review window and the help it opens, as the core's review command asks for them.
+class MainWindow::ReviewWindows : public kv41::FrontEndWindows {
+public:
+    explicit ReviewWindows(MainWindow& window) : window_(window) {}
+    std::optional<kv41::OptionValues> ChooseOptions() override { return std::nullopt; }
+    void OptionsTaken() override {}
+    void OpenHelp(int topic) override { window_.ShowHelp(topic); }
+    std::optional<int> ReviewShift(const kv41::ReviewModel& model) override {
+        return ShowReviewWindow(
+            model, [this](int topic) { window_.ShowHelp(topic); }, &window_);
+    }
+
+private:
+    MainWindow& window_;
+};
+
 void MainWindow::BuildMenus() {
     auto add = [this](QMenu* menu, const QString& key, auto slot) {
         QAction* action = menu ? menu->addAction(key) : menuBar()->addAction(key);
@@ -184,6 +202,10 @@ void MainWindow::BuildMenus() {
         if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
     });
     hint->setShortcut(QKeySequence(Qt::Key_N));
+    add(gameMenu, kv41::ReviewWindow::MenuItem, [this] {
+        ReviewWindows windows(*this);
+        kv41::ReviewAndPlayAgain(*game_, windows);
+    });
     gameMenu->addSeparator();
     add(gameMenu, "Quit", [this] {
         kv41::RequestQuit(*game_);
@@ -278,7 +300,13 @@ std::optional<int> MainWindow::ChooseBellCode(int suggested, const QString& capt
 
 void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
                             const QString& perCent) {
-    EndDialog dialog(rating, pointScore, perCent, this);
+    EndDialog dialog(
+        rating, pointScore, perCent,
+        [this] {
+            ReviewWindows windows(*this);
+            return kv41::ReviewAndPlayAgain(*game_, windows);
+        },
+        this);
     SetHelpTopic(&dialog, RatingTopic);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();

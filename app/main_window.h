@@ -76,6 +76,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class ReviewWindows;
     void BuildMenus();
     void BuildStartScreen();
     void DrawStartScreen();
