@@ -26,7 +26,8 @@ QLabel* Line(QDialog* dialog, const kv41::TextPlace& text, const QFont& font) {
 
 }  // namespace
 
-EndDialog::EndDialog(const kv41::EndWindow& model, QWidget* parent) : QDialog(parent) {
+EndDialog::EndDialog(const kv41::EndWindow& model, std::function<bool()> review, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(QString::fromStdString(model.Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     SetHelpTopic(this, model.HelpTopic);
@@ -56,4 +57,10 @@ EndDialog::EndDialog(const kv41::EndWindow& model, QWidget* parent) : QDialog(pa
     ok->setGeometry(CellsToPixels(model.Ok.Place));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* reviewButton = new QPushButton(QString::fromStdString(model.Review.Text), this);
+    reviewButton->setFont(buttonFont);
+    reviewButton->setGeometry(CellsToPixels(model.Review.Place));
+    connect(reviewButton, &QPushButton::clicked, this, [this, review] {
+        if (review && review()) accept();
+    });
 }

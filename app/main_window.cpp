@@ -33,6 +33,7 @@
 #include "panel/panel_drawing.h"
 #include "panel_accessible.h"
 #include "panel_font.h"
+#include "review_window.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
@@ -248,6 +249,17 @@ QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
         *game_, name.toStdString(), ToCore(area), ToCore(frameGeometry()),
         panel_->mapToGlobal(QPoint(0, 0)).y(), {frame.width(), frame.height()});
     return {place.Left, place.Top};
+}
+
+std::optional<int> MainWindow::ReviewShift(const kv41::ReviewModel& model) {
+    return ShowReviewWindow(
+        model, [this](int topic) { ShowHelp(topic); }, this);
+}
+
+bool MainWindow::ReviewFromEnd() {
+    bool back = false;
+    Guarded([&] { back = kv41::ReviewAndPlayAgain(*game_, *this); });
+    return back;
 }
 
 void MainWindow::ShowHelp(int topic) {

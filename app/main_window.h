@@ -51,6 +51,8 @@ public:
     void OptionsTaken() override;
     void OpenHelp(int topic) override { ShowHelp(topic); }
     kv41::ReplayRecorder* SessionReplay() override { return recorder_.get(); }
+    std::optional<int> ReviewShift(const kv41::ReviewModel& model) override;
+    bool ReviewFromEnd() override;
 
     // Echo the layout of the grid on standard error, for tests that click cells (--trace).
     void SetTrace(bool trace) { trace_ = trace; }

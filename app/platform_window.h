@@ -41,6 +41,8 @@ public:
     // One of the menu items the game switches on and off as it goes (frontend/menus.h).
     virtual void SetMenuSwitch(const std::string& item, bool enabled) = 0;
     virtual void ShowInfo(const kv41::InfoWindow& window) = 0;
+    // The end of session's Review: the shift explained; true when the player went back into it.
+    virtual bool ReviewFromEnd() = 0;
     // The help topic of a message box being shown, else 0.
     virtual void SetBoxHelp(int topic) = 0;
 };

@@ -159,7 +159,9 @@ bool QtPlatform::AskYesNo(const std::string& text, int helpContext) {
 void QtPlatform::ShowRatingDialog(const std::string& rating, const std::string& pointScore,
                                   const std::string& perCent) {
     PresentChanges();
-    EndDialog dialog(kv41::EndWindowOf(rating, pointScore, perCent), window_.DialogParent());
+    EndDialog dialog(
+        kv41::EndWindowOf(rating, pointScore, perCent), [this] { return window_.ReviewFromEnd(); },
+        window_.DialogParent());
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

@@ -67,6 +67,9 @@ struct EndWindow {
     // right-aligned in their fields, line up in a fixed-pitch face.
     std::vector<TextPlace> Lines;
     TextPlace Ok;
+    // The shift explained: ReviewAndPlayAgain (frontend/window_commands.h); when it went back
+    // into the shift, the end window closes as with OK and the session runs again.
+    TextPlace Review;
     int HelpTopic = 0;
 };
 EndWindow EndWindowOf(const std::string& rating, const std::string& pointScore,

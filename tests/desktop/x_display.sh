@@ -44,3 +44,14 @@ CopyProgram() {
     cp "$from"/*.qch "$work/bin/" 2>/dev/null || true
     printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 }
+
+visible() {  # the first visible window named $1, waited for
+    local found=""
+    for _ in $(seq 150); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$found" ] && break
+        sleep 0.2
+    done
+    [ -n "$found" ] || fail "no window named $1"
+    echo "$found"
+}

@@ -16,6 +16,7 @@
 #include "debrief/delay_causes.h"
 #include "debrief/interrupted_shift.h"
 #include "debrief/replay_run.h"
+#include "debrief/review_model.h"
 #include "debrief/rewind.h"
 #include "replay/end_state.h"
 #include "replay/replay_recorder.h"
@@ -105,6 +106,27 @@ TEST(Debrief, EventsAddUpToThePointsShownInEveryShiftAndRuleBook) {
     const std::string out = whole.Run("new 4 2\nauto on\n");
     ASSERT_TRUE(whole.Game().SessionOver);
     ExpectExplained(whole, out, "a whole Learning shift");
+
+    // The review window's model: both curves on one scale, rows sorted by a column.
+    const ReviewModel review = ReviewOfSession(whole.Game());
+    ASSERT_TRUE(review.Valid);
+    const ReviewChart& chart = review.Chart;
+    EXPECT_EQ(chart.Yours.back().Points, whole.Game().Points);
+    ASSERT_FALSE(chart.Signalmans.empty());
+    for (const auto* curve : {&chart.Yours, &chart.Signalmans}) {
+        for (const CurvePoint& p : *curve) {
+            EXPECT_TRUE(p.Points >= chart.Low && p.Points <= chart.High);
+            EXPECT_TRUE(p.Time >= chart.Start && p.Time <= chart.End + 1);
+        }
+    }
+    EXPECT_TRUE(chart.Low <= 0 && chart.High >= chart.Target);
+    const std::vector<ReviewRow>& events = review.Tables.Events;
+    ASSERT_GT(events.size(), 1U);
+    const std::vector<std::size_t> byPoints = SortedRows(events, 1, false);
+    for (std::size_t i = 1; i < byPoints.size(); ++i) {
+        EXPECT_GE(events[byPoints[i - 1]].SortKeys[1], events[byPoints[i]].SortKeys[1]);
+    }
+    EXPECT_EQ(review.Tables.DelayColumns.back(), "The signalman");
 }
 
 // A resumed session starts with its position's points; a restart takes on another's.

@@ -49,15 +49,15 @@ TEST_F(FrontEnd, TheMenusFollowTheGamesState) {
     std::vector<std::string> texts;
     for (const MenuItem& item : menu[0].Items) texts.push_back(item.Text);
     EXPECT_EQ(texts, (std::vector<std::string>{"&Save", "Save &As", "&Pause", "Save Replay As...",
-                                               "Restart", "", "A&utomatic signalman", "&Hint", "",
-                                               "Quit"}));
+                                               "Restart", "", "A&utomatic signalman", "&Hint",
+                                               "Shift re&view", "", "Quit"}));
     EXPECT_EQ(menu[2].Items[3].Text, "&Keys");
     EXPECT_EQ(menu[1].Command, WindowCommand::Options);
     EXPECT_EQ(menu[2].Items.back().Command, WindowCommand::About);
     // The start screen: only what needs no session.
-    for (WindowCommand off :
-         {WindowCommand::Save, WindowCommand::SaveAs, WindowCommand::Restart,
-          WindowCommand::SaveReplayAs, WindowCommand::AutoSignalman, WindowCommand::Hint}) {
+    for (WindowCommand off : {WindowCommand::Save, WindowCommand::SaveAs, WindowCommand::Restart,
+                              WindowCommand::SaveReplayAs, WindowCommand::AutoSignalman,
+                              WindowCommand::Hint, WindowCommand::Review}) {
         EXPECT_FALSE(Item(off).Enabled);
     }
     EXPECT_TRUE(Item(WindowCommand::Quit).Enabled);
@@ -76,6 +76,7 @@ TEST_F(FrontEnd, TheMenusFollowTheGamesState) {
     g.AutoSignalman = true;
     EXPECT_TRUE(Item(WindowCommand::Save).Enabled);
     EXPECT_TRUE(Item(WindowCommand::SaveReplayAs).Enabled);
+    EXPECT_TRUE(Item(WindowCommand::Review).Enabled);
     EXPECT_TRUE(OptionsEnabled());
     EXPECT_TRUE(Item(WindowCommand::Pause).Checked);
     EXPECT_TRUE(Item(WindowCommand::AutoSignalman).Checked);
@@ -208,7 +209,8 @@ TEST_F(FrontEnd, DialogsHoldTheirChoicesWithinTheirCells) {
     EXPECT_EQ(newGame.Cancel.Text, "Cancel");
     const EndWindow end = EndWindowOf("Your rating is fair.", "a", "b");
     EXPECT_EQ(end.Lines.front().Text, "Your rating is fair.");
-    for (const CellRect& r : {end.Name.Place, end.Ok.Place, end.Lines.back().Place}) {
+    for (const CellRect& r :
+         {end.Name.Place, end.Ok.Place, end.Review.Place, end.Lines.back().Place}) {
         EXPECT_TRUE(Within(r, end.Cells));
     }
 

@@ -147,14 +147,16 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // it, so that the yard put the 8p52 out just before that train made it busy, and took it back
 // when it was done (70 points); Marathon, seed 100, a down freight given the line clear to
 // Pellingford the 8p52 had been offered under, while the 8p52 stood on the yard road with the
-// yard busy (67 points).
+// yard busy (67 points); Marathon, seed 18, the 3p50 drawn out onto the loop from the yard road,
+// with the yard clear, just ahead of a down passenger for the branch, which waited for it.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
         const char* Rules;
         int Minutes;
     };
-    for (Day day : {Day{343, "BR", 1180}, Day{19, "LMR", 1310}, Day{100, "LMR", 1300}}) {
+    for (Day day :
+         {Day{343, "BR", 1180}, Day{19, "LMR", 1310}, Day{100, "LMR", 1300}, Day{18, "BR", 960}}) {
         Session run(day.Seed);
         std::string out = run.Play(std::string("new 5 5\nrules ") + day.Rules + "\nauto on " +
                                    std::to_string(day.Minutes) + "\n");
