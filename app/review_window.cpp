@@ -13,7 +13,7 @@ namespace {
 
 constexpr int RowRole = Qt::UserRole;
 const QColor YourColour(0, 64, 200);
-const QColor SignalmansColour(150, 150, 150);
+const QColor SignalmansColour(185, 185, 185);
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -58,8 +58,9 @@ protected:
             p.drawText(QRectF(0, mark.y() - 8, 46, 16), Qt::AlignRight | Qt::AlignVCenter,
                        QString::number(points));
         }
-        Draw(p, chart_.Signalmans, SignalmansColour, at);
-        Draw(p, chart_.Yours, YourColour, at);
+        // His line is the wider, under the player's: where they agree, both show.
+        Draw(p, chart_.Signalmans, SignalmansColour, 5, at);
+        Draw(p, chart_.Yours, YourColour, 2, at);
         const QFontMetrics metrics(font());
         int x = area.left() + 8;
         for (const auto& [name, colour, shown] :
@@ -77,9 +78,9 @@ protected:
 private:
     template <typename At>
     static void Draw(QPainter& p, const std::vector<kv41::CurvePoint>& curve, const QColor& colour,
-                     At at) {
+                     int width, At at) {
         if (curve.empty()) return;
-        p.setPen(QPen(colour, 2));
+        p.setPen(QPen(colour, width));
         QPointF last = at(curve.front().Time, curve.front().Points);
         for (const kv41::CurvePoint& point : curve) {
             // Points change in steps: along at the old total, then up or down.

@@ -6,6 +6,7 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "model/bell_codes.h"
+#include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
@@ -98,6 +99,22 @@ bool RivalAtJunction(const GameState& g, const TrainsInHand& trains, int train) 
     return false;
 }
 
+// A departure standing on the yard road, with the yard clear and time in hand, lets a passenger
+// for the same box go first: sent ahead, it would hold the line the passenger, with little or
+// no allowance, then waits for at the starter.
+bool LetsPassengerFirst(const GameState& g, const TrainsInHand& trains, int t, int box) {
+    constexpr int InHand = 15;
+    if (!g.YardClear || g.SectTrain[18] != t || g.TrainFrom[t] != YardLine ||
+        g.ClockNow + InHand > DuePlusLate(g, t) + DelayAllowance(g, t))
+        return false;
+    for (int i = 0; i < trains.Count; ++i) {
+        int u = trains.Train[static_cast<std::size_t>(i)];
+        if (u != t && BoxAhead(g, u) == box && g.TrainClass[u] <= 2 && g.TrainFrom[u] != YardLine)
+            return true;
+    }
+    return false;
+}
+
 int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
     // Once the box has accepted, its line clear is for the train that answers its code.
     int accepted = OutgoingBlock(g, box) != LineBlocked ? g.BoxAcceptedCode[box] : 0;
@@ -111,6 +128,7 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
             // train from the other is also on its way to the box: the other may reach the
             // junction first.
             if (pass == 1 && HeadSection(g, t) == 0 && RivalAtJunction(g, trains, t)) continue;
+            if (pass == 1 && LetsPassengerFirst(g, trains, t, box)) continue;
             if (pass == 0 &&
                 (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
                 continue;

@@ -148,18 +148,21 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // when it was done (70 points); Marathon, seed 100, a down freight given the line clear to
 // Pellingford the 8p52 had been offered under, while the 8p52 stood on the yard road with the
 // yard busy (67 points); Marathon, seed 18, the 3p50 drawn out onto the loop from the yard road,
-// with the yard clear, just ahead of a down passenger for the branch, which waited for it.
+// with the yard clear, just ahead of a down passenger for the branch, which waited for it; Late,
+// seed 23, the 3p12 light engine sent from the yard road to Hollowmer Jn just ahead of the 3p24
+// passenger, which then waited at the up starter for the line.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
+        int Shift;
         const char* Rules;
         int Minutes;
     };
-    for (Day day :
-         {Day{343, "BR", 1180}, Day{19, "LMR", 1310}, Day{100, "LMR", 1300}, Day{18, "BR", 960}}) {
+    for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
+                    Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}}) {
         Session run(day.Seed);
-        std::string out = run.Play(std::string("new 5 5\nrules ") + day.Rules + "\nauto on " +
-                                   std::to_string(day.Minutes) + "\n");
+        std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
+                                   "\nauto on " + std::to_string(day.Minutes) + "\n");
         EXPECT_TRUE(LinesStarting(out, "error: You lose").empty())
             << "seed " << day.Seed << "\n"
             << out.substr(out.size() > 20000 ? out.size() - 20000 : 0);
