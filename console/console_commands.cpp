@@ -92,6 +92,9 @@ const Console::Command Console::Commands[] = {
     {"set", Allowed::Always, &Console::SetCommand},
     {"auto", Allowed::InSession, &Console::AutoCommand},
     {"hint", Allowed::InSession, &Console::HintCommand},
+    {"debrief", Allowed::Recorded, &Console::DebriefCommand},
+    {"rewind", Allowed::Recorded, &Console::RewindCommand},
+    {"recover", Allowed::AtStart, &Console::RecoverCommand},
 };
 
 const Console::Command* Console::FindCommand(std::string_view name) {

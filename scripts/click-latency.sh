@@ -7,7 +7,15 @@
 #      first press of each move puts the lever's prompt on the message line, the confirming
 #      press moves the lever in the frame.
 #
-#     scripts/click-latency.sh [--sound] [CLICKS] [LEVER]   (defaults: 200 clicks on lever 21)
+#     scripts/click-latency.sh [--sound] [--during-code] [CLICKS] [LEVER]
+#                                                   (defaults: 200 clicks on lever 21)
+#
+# --sound: with sound on, as the player has it by default, played to a sound server of the
+# script's own (pulseaudio with a null output). --during-code: a lever moved while a box rings a
+# code of five beats (1.6 s) on its bell: an Early shift runs at 50 ms a step with the automatic
+# signalman at work (switched on from the Game menu) until a box rings 5, when the lever's two
+# presses are timed, the first of them taking the box back from him; CLICKS such runs (default
+# 5), each timing the prompt and the lever's move.
 #
 # With KV41_WINDOWS_BIN set (build-windows/bin), the Windows build's kv41.exe is timed the same
 # way under Wine instead (no paint timing: step 2 only); the timer is still the Linux build's.
@@ -18,14 +26,18 @@
 # are off unless --sound.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# --sound: with sound on, as the player has it by default, played to a sound server of the
-# script's own (pulseaudio with a null output).
 sound=0
-if [ "${1:-}" = --sound ]; then
-    sound=1
+duringCode=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --sound) sound=1 ;;
+    --during-code) duringCode=1 ;;
+    *) break ;;
+    esac
     shift
-fi
+done
 clicks=${1:-200}
+[ "$duringCode" = 1 ] && clicks=${1:-5}
 lever=${2:-21}
 bin=${KV41_BIN:-$PWD/build/bin}  # another build's programs, to compare
 [ -x "$bin/kv41_click_latency" ] && { [ -n "${KV41_WINDOWS_BIN:-}" ] || [ -x "$bin/kv41" ]; } ||
@@ -66,32 +78,62 @@ else
     fi
     sleep 1
     cd "$work"
+fi
+
+# Where the panel lies and the cells of the lever and the message line, from the trace.
+Locate() {
+    read -r _ _ window _ origin _ _ < <(grep "^layout: window" "$work/trace" | tail -1)
+    read -r _ cw ch sh < <(grep "^grid:" "$work/trace" | tail -1)
+    [ -n "$window" ] && [ -n "$cw" ] || fail "no layout in the trace"
+    panelX=${origin%,*}
+    panelY=${origin#*,}
+    if [ -n "${KV41_WINDOWS_BIN:-}" ]; then
+        left=0 top=0  # the Windows program tells where its client area is on the screen
+    else
+        left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
+        top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
+    fi
+    x0=$((left + panelX))
+    y0=$((top + panelY + sh))  # the top of the panel's first row
+    # The lever is clicked in the middle of its cell in row 27; the prompt stands on row 31,
+    # the lever in its column of the frame, rows 23 to 29.
+    clickX=$((x0 + lever * cw + cw / 2))
+    clickY=$((y0 + 26 * ch + ch / 2))
+    message="$x0,$((y0 + 30 * ch)),$((10 * cw)),$ch"
+    frame="$((x0 + lever * cw)),$((y0 + 22 * ch)),$cw,$((7 * ch))"
+}
+
+if [ "$duringCode" = 1 ]; then
+    [ -z "${KV41_WINDOWS_BIN:-}" ] || fail "--during-code times the Linux program only"
+    for run in $(seq "$clicks"); do
+        "$work/bin/kv41" --new 2 1 --tick-ms 50 --trace 2>"$work/trace" >/dev/null &
+        program=$!
+        for _ in $(seq 300); do grep -q "^layout: window" "$work/trace" && break; sleep 0.1; done
+        sleep 2
+        Locate
+        xdotool windowactivate --sync "$window" key alt+g
+        sleep 0.5
+        xdotool key u
+        # A box's five beats are one file, sndBell<box>5.wav.
+        code5='^sound: sndBell[1-4]5\.wav$'
+        for _ in $(seq 2400); do grep -q "$code5" "$work/trace" && break; sleep 0.05; done
+        grep -q "$code5" "$work/trace" || fail "no box rang 5"
+        "$bin/kv41_click_latency" --count 2 "$clickX,$clickY:$message" "$clickX,$clickY:$frame" |
+            sed "s/^/run $run: /"
+        kill "$program" 2>/dev/null || true
+        wait "$program" 2>/dev/null || true
+    done
+    exit 0
+fi
+
+if [ -z "${KV41_WINDOWS_BIN:-}" ]; then
     "$work/bin/kv41" --new 4 1 --tick-ms 3600000 --trace --at 3000 paint-timing:500 \
         2>"$work/trace" >/dev/null &
     pids+=($!)
     for _ in $(seq 300); do grep -q "^paint timing: present" "$work/trace" && break; sleep 0.1; done
     grep "^paint timing" "$work/trace" || fail "no paint timing"
 fi
-
-read -r _ _ window _ origin _ _ < <(grep "^layout: window" "$work/trace" | tail -1)
-read -r _ cw ch sh < <(grep "^grid:" "$work/trace" | tail -1)
-[ -n "$window" ] && [ -n "$cw" ] || fail "no layout in the trace"
-panelX=${origin%,*}
-panelY=${origin#*,}
-if [ -n "${KV41_WINDOWS_BIN:-}" ]; then
-    left=0 top=0  # the Windows program tells where its client area is on the screen
-else
-    left=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
-    top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
-fi
-x0=$((left + panelX))
-y0=$((top + panelY + sh))  # the top of the panel's first row
-# The lever is clicked in the middle of its cell in row 27; the prompt stands on row 31, the
-# lever in its column of the frame, rows 23 to 29.
-clickX=$((x0 + lever * cw + cw / 2))
-clickY=$((y0 + 26 * ch + ch / 2))
-message="$x0,$((y0 + 30 * ch)),$((10 * cw)),$ch"
-frame="$((x0 + lever * cw)),$((y0 + 22 * ch)),$cw,$((7 * ch))"
+Locate
 echo "font cell ${cw}x${ch}, lever $lever at $clickX,$clickY"
 # A first click gives the window the focus, as a player's does.
 xdotool mousemove $((x0 + 4)) $((y0 - sh + 4)) click 1

@@ -46,6 +46,17 @@ CopyProgram() {
     printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
 }
 
+visible() {  # the first visible window named $1, waited for
+    local found=""
+    for _ in $(seq 150); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$found" ] && break
+        sleep 0.2
+    done
+    [ -n "$found" ] || fail "no window named $1"
+    echo "$found"
+}
+
 # A private session bus for the accessibility tests, so that nothing reaches or starts the
 # machine's own. The bus daemon leads a process group of its own, which the services it starts
 # (the accessibility bus launcher, its bus and the registry) join; the group is ended on exit,
