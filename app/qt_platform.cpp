@@ -48,7 +48,8 @@ QString BoxText(const std::string& text) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(PlatformWindow& window) : window_(window) {
+QtPlatform::QtPlatform(PlatformWindow& window)
+    : window_(window), speaker_([this] { return window_.Game().SpeakMessages; }) {
     QObject::connect(&gameTimer_, &QTimer::timeout, [this] {
         if (Scripted) return;
         kv41::OnTimer(window_.Game());
@@ -166,11 +167,14 @@ void QtPlatform::ShowRatingDialog(const std::string& rating, const std::string& 
     dialog.exec();
 }
 
-// The panel shows these already; a screen reader hears them through the message line.
+// The panel shows these already; a screen reader hears them through the message line, and a
+// player who asked for spoken messages hears them from the game itself.
 void QtPlatform::Report(kv41::Output kind, const std::string& text) {
     if (TraceOutput) std::cerr << text << '\n';
-    window_.Panel().Announce(
-        QString::fromStdString(kv41::Announcement(window_.Game(), kind, text)));
+    const QString announced =
+        QString::fromStdString(kv41::Announcement(window_.Game(), kind, text));
+    window_.Panel().Announce(announced);
+    speaker_.Say(announced);
 }
 
 std::string QtPlatform::ProgramDirectory() {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "message_speaker.h"
 #include "platform/platform.h"
 #include "wave_player.h"
 
@@ -76,6 +77,7 @@ private:
     PlatformWindow& window_;
     QTimer gameTimer_;
     WavePlayer player_;
+    MessageSpeaker speaker_;  // the messages aloud, when the player asks for them
     bool exiting_ = false;
     int exitCode_ = 0;
     std::string tracedMinute_;  // the clock minute the trace last noted

@@ -6,6 +6,10 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+  # Messages spoken aloud when the player asks: the speech library (whose CMake files want the
+  # QML ones) and its speech-dispatcher engine; the daemon itself is the player's to install,
+  # and without it the game stays silent.
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite python3-fonttools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang clang-format libclang-rt-14-dev

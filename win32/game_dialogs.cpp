@@ -145,7 +145,7 @@ std::optional<kv41::OptionValues> RunOptionsDialog(HWND owner, const kv41::Optio
     const int margin = 10;
     const int groupTop = margin;
     // Columns: the preferences, the font bars, then the rules over the block working.
-    const int prefWidth = 14 * cell.cx;
+    const int prefWidth = 18 * cell.cx;
     const int barWidth = 9 * cell.cx;
     const int rightWidth = 24 * cell.cx;
     const int barHeight = model.FontBarRows * line;

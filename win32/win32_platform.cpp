@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "accessibility/panel_description.h"
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "main_window.h"
@@ -112,8 +113,15 @@ void Win32Platform::ShowRatingDialog(const std::string& rating, const std::strin
     window_.ShowRating(rating, pointScore, perCent);
 }
 
-void Win32Platform::Report(kv41::Output, const std::string& text) {
+// A player who asked for spoken messages hears each from the game itself.
+void Win32Platform::Report(kv41::Output kind, const std::string& text) {
     if (TraceOutput) Trace(text);
+    const kv41::GameState& g = window_.Game();
+    if (g.SpeakMessages) {
+        speaker_.Say(kv41::Announcement(g, kind, text));
+    } else {
+        speaker_.Quiet();
+    }
 }
 
 void Win32Platform::Trace(const std::string& line) {

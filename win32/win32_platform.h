@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "message_speaker.h"
 #include "platform/platform.h"
 
 class MainWindow;
@@ -64,6 +65,7 @@ private:
     int RunBox(const std::string& text, unsigned style, int helpContext);
 
     MainWindow& window_;
+    MessageSpeaker speaker_;
     bool exiting_ = false;
     int exitCode_ = 0;
     int timerMs_ = 0;

@@ -33,6 +33,7 @@ struct FrameworkState {
     int32_t SavedFontSize = 0;  // settings key Font
     int32_t InfoFontSize = 10;
     bool HideLoco = false;
+    bool SpeakMessages = false;  // settings key Speak: front ends say each message aloud
 
     // Program identity and files.
     std::string ProgramDirectory;

@@ -19,6 +19,7 @@ OptionValues CurrentOptions(const GameState& g) {
     values.SoundOn = g.SoundOn;
     values.WaitOnError = g.WaitOnError;
     values.AutoSave = g.AutoSave;
+    values.SpeakMessages = g.SpeakMessages;
     values.AutoBlockInstruments = g.AutoBlockInstruments;
     values.RequireCallAttention = g.RequireCallAttention;
     values.RulesWR = g.RulesWR;
@@ -38,6 +39,7 @@ void ApplyOptions(GameState& g, const OptionValues& chosen) {
     // The clock box is hidden in the window and always comes back unticked.
     g.ClockRunning = false;
     g.AutoSave = chosen.AutoSave;
+    g.SpeakMessages = chosen.SpeakMessages;
     if (chosen.MainFontSize != g.FontSize && chosen.MainFontSize >= SmallestFontSize &&
         chosen.MainFontSize <= g.MaxFontSize) {
         g.FontSize = chosen.MainFontSize;

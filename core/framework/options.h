@@ -12,6 +12,7 @@ struct OptionValues {
     bool SoundOn = true;
     bool WaitOnError = false;
     bool AutoSave = false;  // shown only: the window cannot change it
+    bool SpeakMessages = false;
     bool AutoBlockInstruments = false;
     bool RequireCallAttention = false;
     bool RulesWR = false;

@@ -64,6 +64,7 @@ void LoadSettings(GameState& g) {
     g.ClockRunning = g.ClockSettingRead;
     g.AutoSave = file.Flag("AutoSave", false);
     g.HideLoco = file.Flag("HideLoco", false);
+    g.SpeakMessages = file.Flag("Speak", false);
 
     // A size that no longer fits this screen is ignored; the current one is kept.
     int font = g.SavedFontSize;
@@ -84,6 +85,7 @@ void StoreSettings(GameState& g) {
     file.Write("Clock", g.ClockSettingRead ? 1 : 0);
     file.Write("AutoSave", g.AutoSave ? 1 : 0);
     file.Write("HideLoco", g.HideLoco ? 1 : 0);
+    file.Write("Speak", g.SpeakMessages ? 1 : 0);
 }
 
 }  // namespace kv41

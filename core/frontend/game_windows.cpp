@@ -21,6 +21,7 @@ OptionsWindow OptionsWindowOf(const GameState& g) {
         {"&Sound", &OptionValues::SoundOn},
         {"&Wait on error", &OptionValues::WaitOnError},
         {"AutoSave", &OptionValues::AutoSave, false},
+        {"Spea&k messages", &OptionValues::SpeakMessages},
     };
     const int largest = std::max(SmallestFontSize, static_cast<int>(g.MaxFontSize));
     w.FontBars = {

@@ -7,7 +7,9 @@
 #   keyboard_screen.sh PROGRAM [reader]
 # With "reader" the game runs on a private session bus with the accessibility bus, and the
 # screen reader's view (tests/desktop/screen_reader.py, AT-SPI) must find lever 21 by name with
-# its state, see the state change when the lever moves, and hear the message line's new text.
+# its state, see the state change when the lever moves, and hear the message line's new text;
+# spoken messages are on as well, and must neither hold the game up nor end it where the machine
+# has no speech service (none runs under the test's X server).
 set -euo pipefail
 program=$1
 mode=${2:-keys}
@@ -35,6 +37,7 @@ StartDisplay
 [ "$mode" = reader ] && StartSessionBus
 CopyProgram "$program"
 cd "$work/bin"
+[ "$mode" = reader ] && printf '[KV41]\r\nSound=0\r\nSpeak=1\r\n' >TOLA.INI
 replay="$work/bin/KV41 replay.kv41"
 [ "$mode" = reader ] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 ./kv41 --trace 2>"$work/trace" >/dev/null &

@@ -27,7 +27,7 @@ struct SettingsGame : StartedProgram {
     std::string Ini() const { return dir.File("TOLA.INI"); }
 };
 
-TEST(Settings, FirstRunGivesTheDefaultsAndLeavesAllEightKeysInOrder) {
+TEST(Settings, FirstRunGivesTheDefaultsAndLeavesEveryKeyInOrder) {
     SettingsGame game;
     GameState& g = game.g;
     LoadSettings(g);
@@ -39,13 +39,14 @@ TEST(Settings, FirstRunGivesTheDefaultsAndLeavesAllEightKeysInOrder) {
     EXPECT_TRUE(g.ClockRunning);
     EXPECT_FALSE(g.AutoSave);
     EXPECT_FALSE(g.HideLoco);
+    EXPECT_FALSE(g.SpeakMessages);
     EXPECT_FALSE(std::filesystem::exists(game.Ini()));
 
     g.SavedSpeed = g.TickSeconds;  // as the end of the session does
     StoreSettings(g);
     EXPECT_EQ(ReadFileText(game.Ini()),
               "[KV41]\r\nSpeed=6\r\nFont=12\r\nLog=0\r\nSound=1\r\nWait=0\r\nClock=1\r\n"
-              "AutoSave=0\r\nHideLoco=0\r\n");
+              "AutoSave=0\r\nHideLoco=0\r\nSpeak=0\r\n");
 }
 
 TEST(Settings, StoredValuesComeBackAndOtherLinesOfTheFileStay) {
@@ -174,6 +175,39 @@ TEST(Options, EachBoxAndOkSetsItsOption) {
     }
     EXPECT_FALSE(g.ClockRunning);
     EXPECT_FALSE(SetOption(g, "clock", true));
+}
+
+// Spoken messages: a box of the options window, off until the player ticks it, and kept in the
+// settings file for the next run.
+TEST(Options, SpeakingMessagesIsAPreferenceKeptBetweenRuns) {
+    SettingsGame game;
+    GameState& g = game.g;
+    LoadSettings(g);
+    const OptionsWindow window = OptionsWindowOf(g);
+    const OptionCheck* speak = nullptr;
+    for (const OptionCheck& check : window.Preferences) {
+        if (check.Field == &OptionValues::SpeakMessages) speak = &check;
+    }
+    ASSERT_NE(speak, nullptr);
+    EXPECT_TRUE(speak->Enabled);
+    OptionValues chosen = CurrentOptions(g);
+    EXPECT_FALSE(chosen.*speak->Field);
+    chosen.*speak->Field = true;
+    ApplyOptions(g, chosen);
+    EXPECT_TRUE(g.SpeakMessages);
+    StoreSettings(g);
+
+    SettingsGame next;
+    WriteFileText(next.Ini(), ReadFileText(game.Ini()));
+    LoadSettings(next.g);
+    EXPECT_TRUE(CurrentOptions(next.g).SpeakMessages);
+    chosen = CurrentOptions(next.g);
+    chosen.SpeakMessages = false;
+    ApplyOptions(next.g, chosen);
+    StoreSettings(next.g);
+    IniFile written;
+    ASSERT_TRUE(written.Load(next.Ini()));
+    EXPECT_EQ(written.Get("KV41", "Speak"), "0");
 }
 
 TEST(Options, OneRuleBookAtATime) {
