@@ -19,9 +19,9 @@ OptionsWindow OptionsWindowOf(const GameState& g) {
     w.Preferences = {
         {"Score &Logging", &OptionValues::ScoreLogging},
         {"&Sound", &OptionValues::SoundOn},
+        {"Spea&k messages", &OptionValues::SpeakMessages},
         {"&Wait on error", &OptionValues::WaitOnError},
         {"AutoSave", &OptionValues::AutoSave, false},
-        {"Spea&k messages", &OptionValues::SpeakMessages},
     };
     const int largest = std::max(SmallestFontSize, static_cast<int>(g.MaxFontSize));
     w.FontBars = {

@@ -39,18 +39,27 @@ def find(prefix):
     return 1
 
 
+def game_source(event):
+    """The name of the game's object an event comes from, else None (another program's, or
+    an object gone before it could be asked)."""
+    source = event.source
+    if source is None:
+        return None
+    try:
+        app = source.getApplication()
+        if app is None or not app.name.startswith("Tarrock Junction"):
+            return None
+        return source.name
+    except Exception:
+        return None
+
+
 def listen(seconds):
     def report(event):
+        name = game_source(event)
+        if name is None:
+            return
         source = event.source
-        if source is None:
-            return
-        try:
-            app = source.getApplication()
-            if app is None or not app.name.startswith("Tarrock Junction"):
-                return
-            name = source.name
-        except Exception:
-            return
         if event.type.startswith("object:text-changed:insert"):
             print(f"announce | {name} | {event.any_data}", flush=True)
         elif event.type.startswith("object:property-change:accessible-description"):
