@@ -46,7 +46,13 @@ BellCodeDialog::BellCodeDialog(const kv41::BellListWindow& model, QWidget* paren
     list_->setFont(plain);
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const std::string& line : model.Lines) list_->addItem(Text(line));
+    // A reader names the list by the window's caption and reads each code without the columns'
+    // padding.
+    list_->setAccessibleName(Text(model.Caption));
+    for (const std::string& line : model.Lines) {
+        auto* item = new QListWidgetItem(Text(line), list_);
+        item->setData(Qt::AccessibleTextRole, Text(line).simplified());
+    }
     // Tall enough for every code without scrolling.
     const int row = std::max(h, list_->sizeHintForRow(0));
     const int listTop = Top + (3 * h + 3) / 2;
