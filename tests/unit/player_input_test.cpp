@@ -75,7 +75,7 @@ TEST_F(ScriptedInput, MenuCommandsActOnlyWhereTheWindowWouldLetThem) {
     EXPECT_FALSE(g.ClickPending);
     EXPECT_FALSE(RunMenuCommand(g, PlayerInput::Menu(InputKind::Option, "nosuch", true)));
     EXPECT_TRUE(RunMenuCommand(g, PlayerInput::Menu(InputKind::Rules, "WR")));
-    EXPECT_TRUE(g.RulesWR);
+    EXPECT_EQ(g.Rules, RuleBook::WR);
 }
 
 }  // namespace

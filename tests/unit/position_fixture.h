@@ -109,7 +109,7 @@ struct PlayedGame : StartedProgram {
         g.YardTimer = 17;
         g.YardClear = false;
         g.AutoBlockInstruments = false;
-        g.RulesWR = true;
+        g.Rules = RuleBook::WR;
         PutTrainOnTheMove();
         host.Transcript.clear();
     }
