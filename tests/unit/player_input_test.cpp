@@ -8,8 +8,8 @@
 namespace kv41 {
 namespace {
 
-// Scripted input is taken by the game's own waits: the platform is never asked to wait (its
-// queue is empty and it has no idle hook, so waiting on it would end the program).
+// Scripted input is taken by the game's own waits: the platform is never asked to wait (it has
+// no idle hook, so waiting on it would end the program).
 struct ScriptedInput : ::testing::Test, testing::JunctionGame {
     ScriptedInput() { g.SoundOn = false; }
 
