@@ -124,24 +124,3 @@ void HelpWindow::ShowTopic(int topic) {
     raise();
     activateWindow();
 }
-
-QString HelpWindow::PageTitle() const {
-    return browser_->documentTitle();
-}
-
-int HelpWindow::ContentsEntries() const {
-    const auto* model = engine_->contentModel();
-    int count = 0;
-    std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
-        for (int row = 0; row < model->rowCount(parent); ++row) {
-            ++count;
-            walk(model->index(row, 0, parent));
-        }
-    };
-    walk(QModelIndex());
-    return count;
-}
-
-int HelpWindow::IndexEntries() const {
-    return engine_->indexModel()->rowCount();
-}

@@ -16,10 +16,6 @@ public:
     void ShowTopic(int topic);
     // Whether the help file has the page of a topic.
     bool HasTopic(int topic) const;
-    // The title of the page shown, and the entries of the contents and of the index.
-    QString PageTitle() const;
-    int ContentsEntries() const;
-    int IndexEntries() const;
 
 private:
     QUrl TopicUrl(int topic) const;

@@ -264,14 +264,6 @@ void QtPlatform::DrawLine(int x1, int y1, int x2, int y2, kv41::Rgb colour, int 
     painter.drawLine(x1, y1, x2, y2);
 }
 
-void QtPlatform::DrawRect(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
-    QPainter& painter = window_.Panel().Canvas(ShapeArea(x1, y1, x2, y2, 1));
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(ToQt(pen));
-    painter.setBrush(ToQt(fill));
-    painter.drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
-}
-
 void QtPlatform::DrawEllipse(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
     QPainter& painter = window_.Panel().Canvas(ShapeArea(x1, y1, x2, y2, 1));
     painter.setRenderHint(QPainter::Antialiasing);

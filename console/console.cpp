@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "command_words.h"
+#include "debrief/replay_run.h"
+#include "field_registry.h"
 #include "session/main_loop.h"
 #include "signalman/auto_play.h"
 
@@ -55,10 +57,25 @@ private:
     int& depth_;
 };
 
+// A recorded "set" applied as the console applied it, when the debrief plays a session again.
+bool ApplyRecordedSet(GameState& g, const std::string& line) {
+    CommandWords words(line);
+    if (words.Next() != "set") return false;
+    try {
+        SetField(g, words.Rest());
+    } catch (const CommandRefused&) {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Console::Console(std::ostream& out, uint32_t seed, std::string programDirectory)
-    : out_(out), programDirectory_(std::move(programDirectory)) {
+    : out_(out),
+      programDirectory_(std::move(programDirectory)),
+      recorder_(std::make_unique<ReplayRecorder>()) {
+    SetReplayCommandHandler(ApplyRecordedSet);
     PrepareStart(seed);
 }
 
@@ -202,6 +219,9 @@ void Console::CheckAllowed(Allowed when) const {
     case Allowed::NoSession:
         if (g.SessionRunning || !topLevel) throw CommandRefused{"a session is running", false};
         return;
+    case Allowed::Recorded:
+        if ((g.SessionRunning && !topLevel) || g.SessionOver) return;
+        throw CommandRefused{"no session is running", false};
     case Allowed::InSession:
         if (!g.SessionRunning || topLevel) {
             throw CommandRefused{g.SessionOver ? "the session is over" : "no session is running",

@@ -34,7 +34,8 @@ public:
     // Runs one command line as if it had been read (for tests of single commands).
     void RunLine(const std::string& line);
 
-    // Records the session into a replay file, as the desktop program does ("" for none).
+    // Records the session into a replay file, as the desktop program does ("" in memory only:
+    // the debrief and the rewind play the session again from its record).
     void RecordTo(const std::string& file);
     // Runs a replay and compares the state it ends with with the one recorded in it: prints
     // the first difference and returns 1 when the replay does not reproduce its recording.
@@ -51,6 +52,7 @@ private:
         AtStart,    // on the start screen, before any session
         NoSession,  // whenever no session is running
         InSession,  // while the session's loop waits for the player
+        Recorded,   // while the session runs or after it has ended
     };
     struct Command {
         std::string_view Name;
@@ -101,6 +103,8 @@ private:
     void SetCommand(CommandWords& words);
     void AutoCommand(CommandWords& words);
     void HintCommand(CommandWords& words);
+    void DebriefCommand(CommandWords& words);
+    void RewindCommand(CommandWords& words);
 
     // A wait with the automatic signalman at work and nothing queued: the railway moves on.
     void AutoPlayOne();

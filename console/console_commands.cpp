@@ -92,6 +92,8 @@ const Console::Command Console::Commands[] = {
     {"set", Allowed::Always, &Console::SetCommand},
     {"auto", Allowed::InSession, &Console::AutoCommand},
     {"hint", Allowed::InSession, &Console::HintCommand},
+    {"debrief", Allowed::Recorded, &Console::DebriefCommand},
+    {"rewind", Allowed::Recorded, &Console::RewindCommand},
 };
 
 const Console::Command* Console::FindCommand(std::string_view name) {

@@ -22,7 +22,7 @@ Console::~Console() {
 }
 
 void Console::RecordTo(const std::string& file) {
-    recorder_ = file.empty() ? nullptr : std::make_unique<ReplayRecorder>(file);
+    recorder_ = std::make_unique<ReplayRecorder>(file);
     game_->Recorder = recorder_.get();
 }
 

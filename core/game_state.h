@@ -20,6 +20,7 @@
 namespace kv41 {
 
 class Platform;
+class ScoreWatch;
 
 struct GameState : RailwayTables,
                    TrainTables,
@@ -36,6 +37,7 @@ struct GameState : RailwayTables,
     Platform* Host = nullptr;          // the front end's window, sounds, files and clock
     PlayerInputs Inputs;               // scripted input, taken by the waits as the window's is
     InputWatcher* Recorder = nullptr;  // told of every input taken, when one records
+    ScoreWatch* Scores = nullptr;      // told of every point given or taken, when one listens
 };
 
 }  // namespace kv41

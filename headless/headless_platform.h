@@ -82,7 +82,6 @@ public:
     void DrawText(int x, int y, std::string_view text, Rgb fg, Rgb bg) override;
     void FillRect(int x1, int y1, int x2, int y2, Rgb colour) override;
     void DrawLine(int, int, int, int, Rgb, int) override {}
-    void DrawRect(int, int, int, int, Rgb, Rgb) override {}
     void DrawEllipse(int, int, int, int, Rgb, Rgb) override {}
     void DrawPie(int, int, int, int, int, int, int, int, Rgb, Rgb) override {}
     void Present() override {}

@@ -188,10 +188,6 @@ void Win32Platform::DrawLine(int x1, int y1, int x2, int y2, kv41::Rgb colour, i
     window_.Canvas().Line(x1, y1, x2, y2, colour, width);
 }
 
-void Win32Platform::DrawRect(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
-    window_.Canvas().Rect(x1, y1, x2, y2, pen, fill);
-}
-
 void Win32Platform::DrawEllipse(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) {
     window_.Canvas().Ellipse(x1, y1, x2, y2, pen, fill);
 }

@@ -34,7 +34,6 @@ public:
     void DrawText(int x, int y, std::string_view text, kv41::Rgb fg, kv41::Rgb bg) override;
     void FillRect(int x1, int y1, int x2, int y2, kv41::Rgb colour) override;
     void DrawLine(int x1, int y1, int x2, int y2, kv41::Rgb colour, int width) override;
-    void DrawRect(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) override;
     void DrawEllipse(int x1, int y1, int x2, int y2, kv41::Rgb pen, kv41::Rgb fill) override;
     void DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, kv41::Rgb pen,
                  kv41::Rgb fill) override;

@@ -5,12 +5,12 @@
 #include "controls/track_queries.h"
 #include "framework/messages.h"
 #include "framework/text_grid.h"
+#include "model/lever_names.h"
 
 namespace kv41 {
 
 namespace {
 
-constexpr int YardHomeLever = 43;
 constexpr int ExchangeDeparture = -6;
 
 // Every check below reports its failure through `report`, or says nothing when it is null (the
@@ -103,7 +103,7 @@ bool TrackEntryHolds(const GameState& g, GameState* report, int entry) {
 
 bool PullChecks(const GameState& g, GameState* report, int lever) {
     if (lever < 1 || lever > LeverCount) return false;
-    if (lever == YardHomeLever && !g.YardClear) {
+    if (lever == Levers::DownMainToExchangeSidingsHome && !g.YardClear) {
         if (report) LosePoints(*report, 2, "routing train to yard without permission");
         return false;
     }

@@ -4,6 +4,7 @@
 
 #include "framework/player_dialogs.h"
 #include "framework/score_log.h"
+#include "framework/score_watch.h"
 #include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "game_state.h"
@@ -85,12 +86,14 @@ void ShowBonus(GameState& g, std::string_view text) {
 
 void LosePoints(GameState& g, int points, std::string_view reason) {
     g.Points -= points;
+    if (g.Scores) g.Scores->Scored(g, -points, reason);
     ShowError(g, PointsText("lose", points, reason));
     LogScore(g, -points, reason);
 }
 
 void GainPoints(GameState& g, int points, std::string_view reason) {
     g.Points += points;
+    if (g.Scores) g.Scores->Scored(g, points, reason);
     ShowBonus(g, PointsText("gain", points, reason));
     LogScore(g, points, reason);
 }

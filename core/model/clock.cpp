@@ -56,14 +56,6 @@ std::string FormatClock(int time, int length) {
     return text.substr(0, static_cast<std::size_t>(std::max(0, length)));
 }
 
-void AdvanceClock(GameState& g) {
-    if (g.MinuteTick-- == 1) {
-        g.MinuteTick = 10;
-        ++g.ClockNow;
-        if (g.ClockNow > g.ShiftEnd) g.EndRequested = true;
-    }
-}
-
 std::string MinuteBar(int minuteTick) {
     // Each colon stands for two tenths of the minute run, a point for one.
     static constexpr const char* Bars[] = {":::::", "::::.", ":::: ", ":::. ", ":::  ", "::.  ",

@@ -13,9 +13,6 @@ struct GameState;
 std::string FormatClock(int time, int length = 5);
 // n as two digits, tens then units, leading zero kept.
 std::string TwoDigits(int n);
-// One step's worth of the clock: a minute every ten steps; past the shift's end the session
-// is to end.
-void AdvanceClock(GameState& g);
 // The five characters that show how much of the current minute has run.
 std::string MinuteBar(int minuteTick);
 StatusTexts ComputeStatus(const GameState& g);

@@ -7,30 +7,32 @@ namespace kv41 {
 
 namespace {
 
+// The action of a box's tapper, name heading and instrument handle.
+constexpr int TapperAction(int box) {
+    return ActionTapperFirst - 1 + box;
+}
+constexpr int BoxNameAction(int box) {
+    return ActionBoxNameFirst - 1 + box;
+}
+constexpr int InstrumentAction(int box) {
+    return ActionInstrumentFirst - 1 + box;
+}
+
 struct RegionPlace {
     int X, Y, Width, Height, Code;
 };
 
 // Later regions win, so the key legend on row 29 is added after the lever frame it overlaps.
 constexpr RegionPlace Regions[] = {
-    {2, 25, 51, 5, ActionLeverFrame},
-    {1, 13, 18, 1, 81},
-    {19, 13, 18, 1, 82},
-    {37, 13, 18, 1, 83},
-    {55, 13, 18, 1, 84},
-    {9, 19, 2, 2, 91},
-    {45, 19, 2, 2, 93},
-    {63, 19, 2, 2, 94},
-    {15, 19, 3, 2, 71},
-    {33, 19, 3, 2, 72},
-    {51, 19, 3, 2, 73},
-    {69, 19, 3, 2, 74},
-    {2, 29, 13, 1, ActionHeld},
-    {16, 29, 13, 1, ActionRegister},
-    {30, 29, 13, 1, ActionTrains},
-    {44, 29, 13, 1, ActionWtt},
-    {58, 29, 13, 1, ActionMessages},
-    {72, 29, 13, 1, ActionLearning},
+    {2, 25, 51, 5, ActionLeverFrame},    {1, 13, 18, 1, BoxNameAction(1)},
+    {19, 13, 18, 1, BoxNameAction(2)},   {37, 13, 18, 1, BoxNameAction(3)},
+    {55, 13, 18, 1, BoxNameAction(4)},   {9, 19, 2, 2, InstrumentAction(1)},
+    {45, 19, 2, 2, InstrumentAction(3)}, {63, 19, 2, 2, InstrumentAction(4)},
+    {15, 19, 3, 2, TapperAction(1)},     {33, 19, 3, 2, TapperAction(2)},
+    {51, 19, 3, 2, TapperAction(3)},     {69, 19, 3, 2, TapperAction(4)},
+    {2, 29, 13, 1, ActionHeld},          {16, 29, 13, 1, ActionRegister},
+    {30, 29, 13, 1, ActionTrains},       {44, 29, 13, 1, ActionWtt},
+    {58, 29, 13, 1, ActionMessages},     {72, 29, 13, 1, ActionLearning},
     {86, 29, 13, 1, ActionQuit},
 };
 
@@ -76,15 +78,15 @@ int HitTest(const GameState& g, int column, int row) {
 }
 
 PanelCell BoxNameCell(int box) {
-    return ValidBox(box) ? CellOfCode(ActionBoxNameFirst - 1 + box) : PanelCell{};
+    return ValidBox(box) ? CellOfCode(BoxNameAction(box)) : PanelCell{};
 }
 
 PanelCell TapperCell(int box) {
-    return ValidBox(box) ? CellOfCode(ActionTapperFirst - 1 + box) : PanelCell{};
+    return ValidBox(box) ? CellOfCode(TapperAction(box)) : PanelCell{};
 }
 
 PanelCell InstrumentHandleCell(int box) {
-    return ValidBox(box) ? CellOfCode(ActionInstrumentFirst - 1 + box) : PanelCell{};
+    return ValidBox(box) ? CellOfCode(InstrumentAction(box)) : PanelCell{};
 }
 
 PanelCell LeverCell(int lever) {

@@ -138,7 +138,6 @@ public:
     virtual void DrawText(int x, int y, std::string_view text, Rgb fg, Rgb bg) = 0;
     virtual void FillRect(int x1, int y1, int x2, int y2, Rgb colour) = 0;
     virtual void DrawLine(int x1, int y1, int x2, int y2, Rgb colour, int width) = 0;
-    virtual void DrawRect(int x1, int y1, int x2, int y2, Rgb pen, Rgb fill) = 0;
     virtual void DrawEllipse(int x1, int y1, int x2, int y2, Rgb pen, Rgb fill) = 0;
     virtual void DrawPie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, Rgb pen,
                          Rgb fill) = 0;

@@ -152,7 +152,7 @@ void ReplayRecorder::PositionRead(const GameState& g, const std::string& file,
     Begin(Open::Plain, "restart " + Quoted(BaseName(file)));
 }
 
-void ReplayRecorder::SessionStarted(const GameState& g) {
+void ReplayRecorder::StartAfresh() {
     lines_.clear();
     if (!path_.empty()) {
         file_.close();
@@ -164,6 +164,11 @@ void ReplayRecorder::SessionStarted(const GameState& g) {
     stepsAfter_ = 0;
     open_ = Open::None;
     answers_.clear();
+    openLines_.clear();
+}
+
+void ReplayRecorder::SessionStarted(const GameState& g) {
+    StartAfresh();
     const bool resumed = !startText_.empty();
     Write("# KV41 replay: run it with kv41-console FILE, check it with kv41-console --verify FILE");
     Write("# program: kv41 " + ProgramVersion());
@@ -210,6 +215,23 @@ bool ReplayRecorder::SaveCopy(const GameState& g, const std::string& file) {
         for (const std::string& line : EndStateLines(g)) text += line + "\n";
     }
     return ReplaceFile(file, text);
+}
+
+std::string ReplayRecorder::Text() const {
+    std::string text;
+    for (const std::string& line : lines_) {
+        if (line.rfind("# end ", 0) == 0) break;
+        text += line + "\n";
+    }
+    if (!finished_) {
+        for (const std::string& line : PendingLines()) text += line + "\n";
+    }
+    return text;
+}
+
+void ReplayRecorder::ContinueFrom(const std::vector<std::string>& lines) {
+    StartAfresh();
+    for (const std::string& line : lines) Write(line);
 }
 
 void ReplayRecorder::ClickTaken(const GameState& g) {

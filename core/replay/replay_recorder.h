@@ -39,6 +39,12 @@ public:
     const std::vector<std::string>& Lines() const { return lines_; }
     // Writes what is recorded so far and the state of the game now as a replay of its own.
     bool SaveCopy(const GameState& g, const std::string& file);
+    // The replay so far as one text, the input still open included, no end state: run, it
+    // brings a game to where this session stands.
+    std::string Text() const;
+    // The session was taken back to where these lines (a replay's start and inputs) bring it:
+    // the recording becomes them, rewritten, and goes on from there.
+    void ContinueFrom(const std::vector<std::string>& lines);
 
     // --- Told by the game ------------------------------------------------------------------
     void PositionRead(const GameState& g, const std::string& file,
@@ -64,6 +70,8 @@ public:
 
 private:
     enum class Open { None, Plain, Lever, Bell, Tap };
+    // An empty recording (the file rewritten), started, nothing open.
+    void StartAfresh();
     void Write(const std::string& line);
     void FlushSteps();
     // What closing the open input and writing the ticks would write, in order.

@@ -9,6 +9,7 @@
 #include "framework/sounds.h"
 #include "game_state.h"
 #include "model/clock.h"
+#include "model/lever_names.h"
 #include "running/boxes.h"
 #include "running/train_movement.h"
 #include "running/yard.h"
@@ -16,16 +17,7 @@
 namespace kv41 {
 namespace {
 
-// Levers named by the rules.
-constexpr int UpDistant = 1;
-constexpr int UpStarter = 4;
-constexpr int UpStarterToLmsLoop = 6;
-constexpr int UpBranchToDownSidings = 13;
-constexpr int DownMainToBranchStarter = 42;
-constexpr int DownMainToExchangeHome = 43;
-constexpr int DownMainStarter = 47;
-constexpr int DownMainInnerHome = 48;
-constexpr int DownDistant = 51;
+using namespace Levers;
 
 constexpr int WrongRoutePoints = 10;
 constexpr int OvertakingPoints = 3;
@@ -66,7 +58,7 @@ void ClearRoadBonus(GameState& g, int train, int distantLever, std::string_view 
 void EnterSidingsApproach(GameState& g, int train) {
     if (g.SectNext[7] != 8) return;
     int trainClass = g.TrainClass[train];
-    if (trainClass >= 1 && trainClass <= 4 && IsReversed(g, DownMainToExchangeHome)) {
+    if (trainClass >= 1 && trainClass <= 4 && IsReversed(g, DownMainToExchangeSidingsHome)) {
         WrongRoute(g, train, "trying to route non-freight ", " train to sidings", 8);
     }
     if (g.SectNext[7] == 8 && g.TrainTo[train] == YardLine && IsReversed(g, DownMainInnerHome)) {
@@ -77,7 +69,7 @@ void EnterSidingsApproach(GameState& g, int train) {
 void EnterDownPlatform(GameState& g, int train) {
     int to = g.TrainTo[train];
     if (to == 2 && g.TrainClass[train] == 2) g.SectLimit[DownPlatformSect] = 0;
-    if (to == 1 && IsReversed(g, DownMainToBranchStarter)) {
+    if (to == 1 && IsReversed(g, DownMainToDownBranchStarter)) {
         WrongRoute(g, train, "trying to route ", " Pellingford train to Brenley", DownPlatformSect);
     }
     if (to == 2 && IsReversed(g, DownMainStarter)) {

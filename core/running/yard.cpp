@@ -10,6 +10,7 @@
 #include "game_state.h"
 #include "model/box_rules.h"
 #include "model/clock.h"
+#include "model/lever_names.h"
 #include "running/call_messages.h"
 #include "running/train_movement.h"
 
@@ -17,8 +18,6 @@ namespace kv41 {
 namespace {
 
 constexpr int YardHoldTicks = 50;
-// Lever 43, "Down Main to Exchange Sidings Home": while it is off a train may be coming in.
-constexpr int YardHomeLever = 43;
 
 // Calls from the yard leave the message line clear behind them.
 void YardCall(GameState& g, const std::string& text) {
@@ -91,7 +90,8 @@ void YardTimerExpired(GameState& g) {
 
 int DepartureToPutOut(const GameState& g, int clock) {
     if (g.SectTrain[YardRoadSect] != 0 || g.YardTimer != 0) return 0;
-    if (g.LeverNormal[YardHomeLever] == 0) return 0;
+    // While the exchange sidings home is off, a train may be coming in.
+    if (g.LeverNormal[Levers::DownMainToExchangeSidingsHome] == 0) return 0;
     // A departure taken back waits for the next arrival before it is put out again.
     if (g.YardTrain != 0) return 0;
     const int t = g.LineTrains[YardLine][0];

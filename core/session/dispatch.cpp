@@ -26,21 +26,6 @@ void DispatchAction(GameState& g, int code) {
     case ActionLeverFrame:
         if (g.ClickColumn <= LastLeverColumn) OperateLever(g, g.ClickColumn - 1);
         break;
-    case 71:
-    case 72:
-    case 73:
-    case 74:
-        // A click the tapper took as a beat of the code under way does not start a new one.
-        if (!g.ClickWasTap) StartTapping(g, code - 70);
-        ShowTapProgress(g);
-        break;
-    case 81:
-    case 82:
-    case 83:
-    case 84: ChooseBell(g, code - 80); break;
-    case 91:
-    case 93:
-    case 94: TurnInstrument(g, code - 90); break;
     case ActionHeld: g.Host->ShowInfoWindow(BuildHeldWindow(g)); break;
     case ActionRegister: g.Host->ShowInfoWindow(BuildRegisterWindow(g)); break;
     case ActionTrains: g.Host->ShowInfoWindow(BuildApproachingWindow(g)); break;
@@ -52,7 +37,17 @@ void DispatchAction(GameState& g, int code) {
         DrawKeyLegend(g);
         break;
     case ActionQuit: g.EndRequested = true; break;
-    default: break;
+    default:
+        if (code >= ActionTapperFirst && code <= ActionTapperLast) {
+            // A click the tapper took as a beat of the code under way does not start a new one.
+            if (!g.ClickWasTap) StartTapping(g, code - (ActionTapperFirst - 1));
+            ShowTapProgress(g);
+        } else if (code >= ActionBoxNameFirst && code <= ActionBoxNameLast) {
+            ChooseBell(g, code - (ActionBoxNameFirst - 1));
+        } else if (code >= ActionInstrumentFirst && code <= ActionInstrumentLast) {
+            TurnInstrument(g, code - (ActionInstrumentFirst - 1));
+        }
+        break;
     }
 }
 

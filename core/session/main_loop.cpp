@@ -44,6 +44,8 @@ void ConfirmEnd(GameState& g) {
     g.QuitConfirmed = quit;
 }
 
+void PlayShift(GameState& g);
+
 }  // namespace
 
 void PrepareStartScreen(GameState& g) {
@@ -92,6 +94,13 @@ void RunSession(GameState& g) {
     g.AppActive = true;
     if (g.Recorder) g.Recorder->SessionStarted(g);
 
+    PlayShift(g);
+}
+
+namespace {
+
+// The loop from wherever the shift stands to its end, the rating, and the program's end.
+void PlayShift(GameState& g) {
     do {
         PaintWindow(g);
         do {
@@ -122,7 +131,32 @@ void RunSession(GameState& g) {
     g.SavedSpeed = g.TickSeconds;
     StoreSettings(g);
     ShowRating(g);
+    // The review of the rating took the game back into its shift: it goes on from there.
+    if (g.PlayOnAfterRating) {
+        ContinueSession(g);
+        return;
+    }
     g.Host->Terminate();
+}
+
+}  // namespace
+
+void ContinueSession(GameState& g) {
+    g.PlayOnAfterRating = false;
+    g.SessionRunning = true;
+    g.SessionOver = false;
+    g.EndRequested = false;
+    g.QuitConfirmed = false;
+    g.StartScreen = false;
+    g.PaintEnabled = true;
+    g.FullRedraw = true;
+    g.Host->SetCaption(g.GameTitle + "     " + g.ShiftName + " shift     " + g.DifficultyName);
+    EnableGameMenu(g);
+    SetMenuItems(g, {"A&utomatic signalman", "&Hint"}, true);
+    g.InputBlocked = false;
+    g.AppActive = true;
+    StartTimer(g);
+    PlayShift(g);
 }
 
 void RequestQuit(GameState& g) {

@@ -8,6 +8,9 @@ struct GameState;
 void PrepareStartScreen(GameState& g);
 // The main loop from the session's first minute to its end and the rating.
 void RunSession(GameState& g);
+// The main loop again, from the state the game holds (taken back into the shift it had
+// played or was playing), to the shift's end and the rating.
+void ContinueSession(GameState& g);
 // "Quit" from the menu or closing the window.
 void RequestQuit(GameState& g);
 // The "&Pause" menu item.

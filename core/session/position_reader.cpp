@@ -4,25 +4,19 @@
 // file is ever used to index a table it does not fit.
 #include <algorithm>
 #include <charconv>
+#include <climits>
 
 #include "framework/ini_file.h"
 #include "game_state.h"
 #include "running/invariants.h"
 #include "running/section_entry.h"
 #include "session/new_game.h"
+#include "session/position_fields.h"
 #include "session/position_file.h"
 
 namespace kv41 {
 
 namespace {
-
-// Times run from the evening before a Night shift to the morning after a Marathon.
-constexpr int EarliestTime = -1440;
-constexpr int LatestTime = 4320;
-// Plain quantities (points, lateness, yards, countdowns): far beyond anything a shift makes,
-// small enough that the game's sums over them never overflow.
-constexpr int LargestAmount = 1'000'000;
-constexpr int LastBellCode = 26;
 
 class LineReader {
 public:
@@ -42,8 +36,7 @@ public:
     }
 
     // The next blank-separated token of the line as a whole number in min..max.
-    template <typename T>
-    bool Number(T& out, long long min, long long max) {
+    bool Number(long long& out, long long min, long long max) {
         while (column_ < line_.size() && line_[column_] == ' ') ++column_;
         std::size_t start = column_;
         while (column_ < line_.size() && line_[column_] != ' ') ++column_;
@@ -53,24 +46,16 @@ public:
         const char* last = line_.data() + column_;
         auto [end, error] = std::from_chars(first, last, value);
         if (error != std::errc() || end != last || value < min || value > max) return false;
-        out = static_cast<T>(value);
-        return true;
-    }
-    bool Flag(uint8_t& out) { return Number(out, 0, 1); }
-    bool Flag(bool& out) {
-        uint8_t value = 0;
-        if (!Flag(value)) return false;
-        out = value != 0;
+        out = value;
         return true;
     }
 
-    // The text after the numbers: the rest of the line after their one separating blank, cut
-    // to the field's capacity.
-    template <typename Text>
-    void Rest(Text& out) {
+    // The text after the numbers: the rest of the line after their one separating blank.
+    std::string_view Rest() {
         if (column_ < line_.size() && column_ > 0) ++column_;
-        out = line_.substr(std::min(column_, line_.size()));
+        std::string_view rest = line_.substr(std::min(column_, line_.size()));
         column_ = line_.size();
+        return rest;
     }
 
     // Nothing but blanks left on the line.
@@ -88,25 +73,37 @@ private:
     std::size_t column_ = 0;
 };
 
-bool Time(LineReader& in, int32_t& out) {
-    return in.Number(out, EarliestTime, LatestTime);
-}
-bool Amount(LineReader& in, int32_t& out) {
-    return in.Number(out, -LargestAmount, LargestAmount);
+// One line of the layout per row, each value in its field's range, a line without a text ending
+// after its last number.
+bool ReadLine(LineReader& in, GameState& s, const PositionLine& line, int index) {
+    if (!in.Next()) return false;
+    bool text = false;
+    for (const PositionItem& item : line.Items) {
+        const GameField& field = *item.Field;
+        if (field.Text) {
+            std::get<TextSlot>(field.Slot(s, index, 0)).Assign(in.Rest());
+            text = true;
+            continue;
+        }
+        long long value = 0;
+        if (!in.Number(value, LLONG_MIN, LLONG_MAX) || !field.Values.Allows(s, value)) {
+            return false;
+        }
+        SetFieldValue(s, field, index, item.Index2, value);
+    }
+    return text || in.AtEnd();
 }
 
-bool ReadClockAndShift(LineReader& in, GameState& s) {
-    if (!in.Next()) return false;
-    bool ok = Time(in, s.ClockNow) && in.Number(s.MinuteTick, 0, 10) &&
-              Amount(in, s.OpeningPoints) && in.Number(s.MessageIndex, 1, MessageSlots) &&
-              in.Number(s.TrainsInArea, 0, s.TrainCount) &&
-              in.Number(s.LogWrites, 0, LargestAmount) && in.Flag(s.ScoreLogging) &&
-              in.Number(s.TickSeconds, 1, 86400) && Time(in, s.ShiftStart) &&
-              Time(in, s.ShiftEnd) && in.Number(s.ShiftNumber, 1, 5) && Amount(in, s.ShiftTarget);
-    if (!ok) return false;
-    in.Rest(s.ShiftName);
-    if (!in.Next()) return false;
-    s.DifficultyName = in.Line();
+bool ReadLayout(LineReader& in, GameState& s) {
+    for (const PositionLine& line : PositionLayout()) {
+        if (line.Rows == Span::None) {
+            if (!ReadLine(in, s, line, 0)) return false;
+            continue;
+        }
+        for (int row = 1; row <= SpanCount(s, line.Rows); ++row) {
+            if (!ReadLine(in, s, line, row)) return false;
+        }
+    }
     // Penalties follow the difficulty, which the file keeps only by name. A name that is none
     // of the five (a file edited by hand) is kept as text, and the game runs on at the level
     // it has.
@@ -116,81 +113,14 @@ bool ReadClockAndShift(LineReader& in, GameState& s) {
             break;
         }
     }
-    return true;
-}
-
-bool ReadLinesAndTrains(LineReader& in, GameState& s) {
-    for (int line = 1; line <= LineCount; ++line) {
-        if (!in.Next()) return false;
-        for (int entry = 0; entry < 4; ++entry) {
-            if (!in.Number(s.LineTrains[line][entry], 0, s.TrainCount)) return false;
-        }
-        if (!Time(in, s.LineLastTime[line]) || !in.AtEnd()) return false;
-    }
-    for (int t = 1; t <= s.TrainCount; ++t) {
-        if (!in.Next()) return false;
-        bool ok = Time(in, s.TrainDue[t]) && Amount(in, s.TrainLate[t]) &&
-                  in.Number(s.TrainEngine[t], 0, EngineUnknown) &&
-                  (s.TrainEngine[t] <= s.EngineCount || s.TrainEngine[t] == EngineUnknown) &&
-                  in.Number(s.TrainSect[t], 0, s.SectCount) &&
-                  in.Number(s.TrainSpeed[t], 0, 1000) && Amount(in, s.TrainToGo[t]) &&
-                  in.Number(s.TrainState[t], TrainBlank, TrainGone);
-        for (int i = 1; ok && i <= 6; ++i) ok = Time(in, s.TrainTimes[t][i]);
-        if (!ok || !Amount(in, s.TrainWait[t]) || !in.AtEnd()) return false;
-    }
-    return true;
-}
-
-bool ReadRailway(LineReader& in, GameState& s) {
-    for (int sect = 1; sect <= s.SectCount; ++sect) {
-        if (!in.Next()) return false;
-        bool ok = in.Number(s.SectTrain[sect], 0, s.TrainCount) &&
-                  in.Number(s.SectNext[sect], -BoxCount, s.SectCount) &&
-                  in.Number(s.SectBehind[sect], 0, s.SectCount) &&
-                  in.Number(s.SectLimit[sect], 0, 1000);
-        if (!ok || !in.AtEnd()) return false;
-    }
-    for (int lever = 1; lever <= LeverCount; ++lever) {
-        if (!in.Next() || !in.Flag(s.LeverNormal[lever]) || !in.AtEnd()) return false;
-    }
+    // Every instrument is to be drawn afresh at the next paint.
     for (int k = 1; k <= BoxCount; ++k) {
-        if (!in.Next()) return false;
-        bool ok = in.Number(s.BoxBlock[k][0], TrainOnLine, LineBlocked) &&
-                  in.Number(s.BoxBlock[k][1], TrainOnLine, LineBlocked) &&
-                  in.Number(s.BoxBellShown[k], 0, LastBellCode) &&
-                  in.Number(s.BoxBellSent[k], 0, LastBellCode) && in.Flag(s.BoxBellAnswered[k]) &&
-                  in.Number(s.BoxOfferedTrain[k], 0, s.TrainCount) &&
-                  in.Flag(s.BoxWarningGiven[k]) && in.Flag(s.BoxShuntForward[k]) &&
-                  in.Flag(s.BoxBlockedBack[k]) && in.Flag(s.BoxTrainGone[k]) &&
-                  in.Number(s.BoxTrain[k], 0, s.TrainCount) && Time(in, s.BoxLineClearTime[k]) &&
-                  Time(in, s.BoxTesTime[k]) && in.Number(s.BoxAcceptedCode[k], 0, LastBellCode) &&
-                  in.Number(s.BoxToosTrain[k], 0, s.TrainCount) && Time(in, s.BoxToosDeadline[k]);
-        if (!ok || !in.AtEnd()) return false;
-        // Every instrument is to be drawn afresh at the next paint.
         for (int i = 0; i < 2; ++i) {
             s.BoxInstrumentDrawn[k][i] = s.BoxBlock[k][i] == LineClear ? 2 : 1;
         }
     }
-    return true;
-}
-
-bool ReadEnginesMessagesAndOptions(LineReader& in, GameState& s) {
-    for (int e = 1; e <= s.EngineCount; ++e) {
-        if (!in.Next()) return false;
-        s.EngineNumber[e] = in.Line();
-    }
-    for (int m = 1; m <= MessageSlots; ++m) {
-        if (!in.Next() || !Time(in, s.MessageTime[m])) return false;
-        in.Rest(s.MessageText[m]);
-    }
-    if (!in.Next()) return false;
-    bool ok = in.Number(s.MessageIndex, 1, MessageSlots) && Amount(in, s.YardTimer) &&
-              in.Number(s.YardTrain, 0, s.TrainCount) && in.Flag(s.YardClear) && in.AtEnd();
-    if (!ok || !in.Next()) return false;
-    ok = in.Flag(s.AutoSave) && in.Flag(s.AutoBlockInstruments) &&
-         in.Flag(s.RequireCallAttention) && in.Flag(s.RulesLMR) && in.Flag(s.RulesWR) && in.AtEnd();
     // One rule book at a time.
-    return ok && !(s.RulesLMR && s.RulesWR);
+    return !(s.RulesLMR && s.RulesWR);
 }
 
 // What each box was in the middle of (a call attention rung or answered, the code it awaits)
@@ -214,14 +144,18 @@ LoadOutcome ReadPosition(GameState& g, std::string_view text) {
     LineReader in(text);
     // An empty file has no points to read: it counts as 0 and is refused at the identity.
     staged.Points = 0;
-    if (in.Next() && !in.Number(staged.Points, -LargestAmount, LargestAmount)) {
-        return LoadOutcome::NotInFormat;
+    if (in.Next()) {
+        const GameField& points = *FindField("Points");
+        long long value = 0;
+        if (!in.Number(value, LLONG_MIN, LLONG_MAX) || !points.Values.Allows(staged, value)) {
+            return LoadOutcome::NotInFormat;
+        }
+        staged.Points = static_cast<int32_t>(value);
     }
     std::string_view identity = in.Next() ? in.Line().substr(0, 10) : std::string_view();
     if (identity != SimIdentity) return LoadOutcome::OtherSimulation;
 
-    bool ok = ReadClockAndShift(in, staged) && ReadLinesAndTrains(in, staged) &&
-              ReadRailway(in, staged) && ReadEnginesMessagesAndOptions(in, staged);
+    bool ok = ReadLayout(in, staged);
     // Numbers in range can still contradict one another (a train in two places); such a file
     // would leave the running rules with a railway that cannot be.
     if (!ok || !CheckInvariants(staged).empty()) return LoadOutcome::ReadError;

@@ -4,6 +4,7 @@
 
 #include "framework/messages.h"
 #include "game_state.h"
+#include "session/position_fields.h"
 #include "session/position_file.h"
 
 namespace kv41 {
@@ -47,44 +48,21 @@ std::string PositionText(const GameState& g) {
     Record r;
     r.Int(g.Points, 5).Text(g.ProgramDate.view()).EndInto(file);
     r.Text(SimIdentity).EndInto(file);
-    r.Int(g.ClockNow, 5).Int(g.MinuteTick, 3).Int(g.OpeningPoints, 4).Int(g.MessageIndex, 3);
-    r.Int(g.TrainsInArea, 3).Int(g.LogWrites, 5).Int(g.ScoreLogging, 2).Int(g.TickSeconds, 4);
-    r.Int(g.ShiftStart, 5).Int(g.ShiftEnd, 5).Int(g.ShiftNumber, 3).Int(g.ShiftTarget, 4);
-    r.Text(g.ShiftName.view()).EndInto(file);
-    r.Text(g.DifficultyName.view()).EndInto(file);
-
-    for (int line = 1; line <= LineCount; ++line) {
-        for (int entry = 0; entry < 4; ++entry) r.Int(g.LineTrains[line][entry], 4);
-        r.Int(g.LineLastTime[line], 5).EndInto(file);
+    for (const PositionLine& line : PositionLayout()) {
+        const bool perRow = line.Rows != Span::None;
+        const int rows = perRow ? SpanCount(g, line.Rows) : 1;
+        for (int row = 1; row <= rows; ++row) {
+            const int index = perRow ? row : 0;
+            for (const PositionItem& item : line.Items) {
+                if (item.Field->Text) {
+                    r.Text(FieldText(g, *item.Field, index));
+                } else {
+                    r.Int(FieldValue(g, *item.Field, index, item.Index2), item.Width);
+                }
+            }
+            r.EndInto(file);
+        }
     }
-    for (int t = 1; t <= g.TrainCount; ++t) {
-        r.Int(g.TrainDue[t], 5).Int(g.TrainLate[t], 5).Int(g.TrainEngine[t], 4);
-        r.Int(g.TrainSect[t], 3).Int(g.TrainSpeed[t], 3).Int(g.TrainToGo[t], 5);
-        r.Int(g.TrainState[t], 3);
-        for (int i = 1; i <= 6; ++i) r.Int(g.TrainTimes[t][i], 5);
-        r.Int(g.TrainWait[t], 5).EndInto(file);
-    }
-    for (int s = 1; s <= g.SectCount; ++s) {
-        r.Int(g.SectTrain[s], 4).Int(g.SectNext[s], 3).Int(g.SectBehind[s], 3);
-        r.Int(g.SectLimit[s], 4).EndInto(file);
-    }
-    for (int lever = 1; lever <= LeverCount; ++lever) r.Int(g.LeverNormal[lever], 2).EndInto(file);
-    for (int k = 1; k <= BoxCount; ++k) {
-        r.Int(g.BoxBlock[k][0], 2).Int(g.BoxBlock[k][1], 2).Int(g.BoxBellShown[k], 3);
-        r.Int(g.BoxBellSent[k], 3).Int(g.BoxBellAnswered[k], 3).Int(g.BoxOfferedTrain[k], 4);
-        r.Int(g.BoxWarningGiven[k], 2).Int(g.BoxShuntForward[k], 2).Int(g.BoxBlockedBack[k], 2);
-        r.Int(g.BoxTrainGone[k], 3).Int(g.BoxTrain[k], 4).Int(g.BoxLineClearTime[k], 5);
-        r.Int(g.BoxTesTime[k], 5).Int(g.BoxAcceptedCode[k], 3).Int(g.BoxToosTrain[k], 5);
-        r.Int(g.BoxToosDeadline[k], 5).EndInto(file);
-    }
-    for (int e = 1; e <= g.EngineCount; ++e) r.Text(g.EngineNumber[e].view()).EndInto(file);
-    for (int m = 1; m <= MessageSlots; ++m) {
-        r.Int(g.MessageTime[m], 5).Text(g.MessageText[m].view()).EndInto(file);
-    }
-    r.Int(g.MessageIndex, 0).Int(g.YardTimer, 4).Int(g.YardTrain, 4).Int(g.YardClear, 3);
-    r.EndInto(file);
-    r.Int(g.AutoSave, 2).Int(g.AutoBlockInstruments, 2).Int(g.RequireCallAttention, 2);
-    r.Int(g.RulesLMR, 2).Int(g.RulesWR, 2).EndInto(file);
     return file;
 }
 

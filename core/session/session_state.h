@@ -43,6 +43,9 @@ struct SessionState {
     bool Resizing = false;
     bool Paused = false;  // the Pause menu item is checked
     bool EndRequested = false;
+    // The player went back into the shift from the review of its rating: the session's loop
+    // runs again instead of the program ending.
+    bool PlayOnAfterRating = false;
     bool QuitConfirmed = false;
     bool AwaitingAction = false;
     bool ClickPending = false;

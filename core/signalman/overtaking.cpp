@@ -5,6 +5,7 @@
 
 #include "controls/track_queries.h"
 #include "game_state.h"
+#include "model/lever_names.h"
 #include "running/yard.h"
 #include "signalman/running_times.h"
 #include "signalman/signalman_moves.h"
@@ -14,12 +15,10 @@ namespace kv41 {
 
 namespace {
 
+using namespace Levers;
+
 constexpr int PellingfordLine = 1;
 constexpr int BranchLine = 2;
-constexpr int UpBranchHome = 3;
-constexpr int UpBranchToSidings = 13;
-constexpr int SouthCrossover = 33;
-constexpr int ExchangeSidingsStarter = 30;
 
 // Let go first, the slow train keeps the line ahead from the faster one this long: out to the
 // box ahead and clear of its section, and line clear asked and given again for the next.
@@ -163,7 +162,7 @@ bool PutAside(const GameState& g, int train) {
     default: return false;
     }
     // Still to reach the branch home: a road already set decides.
-    if (head != 0 && IsReversed(g, UpBranchToSidings)) return g.SectNext[23] == 21;
+    if (head != 0 && IsReversed(g, UpBranchToDownSidings)) return g.SectNext[23] == 21;
     if (head != 0 && IsReversed(g, UpBranchHome)) return false;
     return WorthPuttingAside(g, train);
 }
@@ -171,7 +170,7 @@ bool PutAside(const GameState& g, int train) {
 bool GivesWay(const GameState& g, int train) {
     // Once on its way out it has its line clear and goes.
     int head = HeadSection(g, train);
-    bool started = head == DownSidingOneSect && IsReversed(g, ExchangeSidingsStarter) &&
+    bool started = head == DownSidingOneSect && IsReversed(g, ExchangeSidingsUpStarter) &&
                    g.SectNext[DownSidingOneSect] == SidingsEntrySect;
     if (started || std::find(OutOfSiding.begin(), OutOfSiding.end(), head) != OutOfSiding.end())
         return false;
