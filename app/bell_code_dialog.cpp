@@ -1,6 +1,5 @@
 #include "bell_code_dialog.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,52 +8,70 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "controls/bell_window.h"
-#include "model/bell_codes.h"
+#include "frontend/screen_fit.h"
+#include "help_topic.h"
 #include "panel_font.h"
 
-BellCodeDialog::BellCodeDialog(int pointSize, int suggested, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Select bell code to send");
+namespace {
+
+// The dialog's own margins around the cells, in pixels.
+constexpr int Left = 10;
+constexpr int Top = 5;
+constexpr int RightMargin = 15;
+constexpr int BottomMargin = 10;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+BellCodeDialog::BellCodeDialog(const kv41::BellListWindow& model, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(Text(model.Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const QFont plain = TypewriterFont(pointSize);
+    SetHelpTopic(this, model.HelpTopic);
+    const QFont plain = TypewriterFont(model.FontSize);
     const QFontMetrics metrics(plain);
     const int w = metrics.horizontalAdvance('W');
     const int h = metrics.height() + 1;
-    const int left = 10;
 
-    auto* head = new QLabel("Bell Code      Meaning", this);
-    head->setFont(TypewriterFont(pointSize, true));
-    head->move(left, 5);
+    auto* head = new QLabel(Text(model.Heading), this);
+    head->setFont(TypewriterFont(model.FontSize, true));
+    head->move(Left, Top);
     head->adjustSize();
 
     list_ = new QListWidget(this);
     list_->setFont(plain);
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (int code = 0; code <= kv41::BellCodeLast; ++code) {
-        list_->addItem(QString::fromStdString(kv41::BellListLine(code)));
-    }
+    for (const std::string& line : model.Lines) list_->addItem(Text(line));
     // Tall enough for every code without scrolling.
     const int row = std::max(h, list_->sizeHintForRow(0));
-    const int listTop = 5 + (3 * h + 3) / 2;
-    const int listHeight = row * (kv41::BellCodeLast + 1) + 2 * list_->frameWidth();
-    list_->setGeometry(left, listTop, 80 * w, listHeight);
-    list_->setCurrentRow(std::clamp(suggested, 0, static_cast<int>(kv41::BellCodeLast)));
+    const int listTop = Top + (3 * h + 3) / 2;
+    const int listHeight = row * static_cast<int>(model.Lines.size()) + 2 * list_->frameWidth();
+    list_->setGeometry(Left, listTop, model.Columns * w, listHeight);
+    list_->setCurrentRow(model.Chosen);
 
-    auto* asterisk = new QLabel("* - Does not require Call Attention", this);
-    asterisk->setFont(plain);
-    const int asteriskTop = listTop + listHeight + h;
-    asterisk->setGeometry(left + 6 * w, asteriskTop, 40 * w, h);
+    auto* footnote = new QLabel(Text(model.Footnote), this);
+    footnote->setFont(plain);
+    const int footnoteTop = listTop + listHeight + h;
+    footnote->setGeometry(Left + model.FootnoteColumn * w, footnoteTop,
+                          static_cast<int>(model.Footnote.size() + 5) * w, h);
 
-    const int buttonTop = asteriskTop + (3 * h + 3) / 2;
-    const int centre = left + 40 * w;
-    auto* cancel = new QPushButton("Cancel", this);
-    auto* ok = new QPushButton("OK", this);
-    cancel->setGeometry(centre - 3 * w - 10 * w, buttonTop, 10 * w, 2 * h);
-    ok->setGeometry(centre + 3 * w, buttonTop, 10 * w, 2 * h);
+    const int buttonTop = footnoteTop + (3 * h + 3) / 2;
+    const int centre = Left + model.CentreColumn * w;
+    const int buttonWidth = model.ButtonColumns * w;
+    auto* cancel = new QPushButton(Text(model.Cancel), this);
+    auto* ok = new QPushButton(Text(model.Ok), this);
+    cancel->setGeometry(centre - model.ButtonGapColumns * w - buttonWidth, buttonTop, buttonWidth,
+                        model.ButtonRows * h);
+    ok->setGeometry(centre + model.ButtonGapColumns * w, buttonTop, buttonWidth,
+                    model.ButtonRows * h);
     ok->setDefault(true);
-    setFixedSize(80 * w + 25, buttonTop + 2 * h + 10);
+    setFixedSize(model.Columns * w + Left + RightMargin,
+                 buttonTop + model.ButtonRows * h + BottomMargin);
 
     auto finish = [this](std::optional<int> code) {
         chosen_ = code;
@@ -68,9 +85,10 @@ BellCodeDialog::BellCodeDialog(int pointSize, int suggested, QWidget* parent) : 
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this, finish] { finish(list_->currentRow()); });
 
-    // Beside the panel: 50 pixels from the right edge of the screen, one line from the top.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.right() - width() - 50, area.top() + h);
+        const kv41::Rect place = kv41::BesideThePanel(
+            {area.x(), area.y(), area.width(), area.height()}, {width(), height()}, h);
+        move(place.Left, place.Top);
     }
 }

@@ -3,13 +3,14 @@
 #include <QDialog>
 #include <optional>
 
+#include "frontend/game_windows.h"
+
 class QListWidget;
 
 class BellCodeDialog : public QDialog {
     Q_OBJECT
 public:
-    // The list at the panel's font size, with the suggested code selected.
-    BellCodeDialog(int pointSize, int suggested, QWidget* parent = nullptr);
+    BellCodeDialog(const kv41::BellListWindow& model, QWidget* parent = nullptr);
     // The code chosen with OK, or none when cancelled.
     std::optional<int> Chosen() const { return chosen_; }
 

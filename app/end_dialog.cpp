@@ -3,62 +3,64 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <utility>
 
+#include "dialog_cells.h"
 #include "dialog_picture.h"
+#include "help_topic.h"
 #include "panel_font.h"
 
 namespace {
 
-constexpr int SmallestNameSize = 9;
+constexpr int NamePixels = 13;
+constexpr int SmallestNamePixels = 9;
+constexpr int ScorePixels = 13;
+constexpr int ButtonPixels = 16;
 
-QLabel* Line(QDialog* dialog, const QString& text, int x, int y, int pixelSize, bool bold) {
-    auto* label = new QLabel(text, dialog);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+QLabel* Line(QDialog* dialog, const kv41::TextPlace& text, const QFont& font) {
+    auto* label = new QLabel(QString::fromStdString(text.Text), dialog);
     label->setFont(font);
-    label->move(x, y);
+    label->move(CellsToPixels(text.Place).topLeft());
     label->adjustSize();
     return label;
 }
 
 }  // namespace
 
-EndDialog::EndDialog(const QString& rating, const QString& pointScore, const QString& perCent,
-                     QWidget* parent)
+EndDialog::EndDialog(const kv41::EndWindow& model, std::function<bool()> review, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("TOLA end of session");
+    setWindowTitle(QString::fromStdString(model.Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(462, 273);
+    SetHelpTopic(this, model.HelpTopic);
+    setFixedSize(CellsToPixels(model.Cells));
     auto* picture = new QLabel(this);
     picture->setPixmap(SignalBoxPicture());
-    picture->setGeometry(16, 16, 121, 129);
-    QLabel* name = Line(this, "Tarrock Junction Signal Box Summer 1954", 160, 24, 13, true);
-    // The name stands on one line beside the picture: a system font wider than the dialog
-    // was drawn for is set smaller until it fits.
-    QFont nameFont = name->font();
-    const int room = width() - 160 - 8;
-    while (nameFont.pixelSize() > SmallestNameSize &&
-           QFontMetrics(nameFont).horizontalAdvance(name->text()) > room) {
+    picture->setGeometry(CellsToPixels(kv41::PicturePlace));
+    // The name stands on one line beside the picture: a system font wider than its place is
+    // set smaller until it fits.
+    QFont nameFont = font();
+    nameFont.setPixelSize(NamePixels);
+    nameFont.setBold(true);
+    const QString name = QString::fromStdString(model.Name.Text);
+    const int room = CellsToPixels(model.Name.Place).width();
+    while (nameFont.pixelSize() > SmallestNamePixels &&
+           QFontMetrics(nameFont).horizontalAdvance(name) > room) {
         nameFont.setPixelSize(nameFont.pixelSize() - 1);
     }
-    name->setFont(nameFont);
-    name->adjustSize();
-    // The score lines keep their blanks, so that the numbers, right-aligned in their fields,
-    // line up in a fixed-width face.
-    for (const auto& [text, top] : {std::pair{rating, 160}, {pointScore, 200}, {perCent, 240}}) {
-        QLabel* line = Line(this, text, 16, top, 13, false);
-        QFont fixed = TypewriterFont(10);
-        fixed.setPixelSize(13);
-        line->setFont(fixed);
-        line->adjustSize();
-    }
-    auto* ok = new QPushButton("OK", this);
-    QFont font = ok->font();
-    font.setPixelSize(16);
-    ok->setFont(font);
-    ok->setGeometry(216, 72, 72, 40);
+    Line(this, model.Name, nameFont);
+    QFont fixed = TypewriterFont(10);
+    fixed.setPixelSize(ScorePixels);
+    for (const kv41::TextPlace& line : model.Lines) Line(this, line, fixed);
+    auto* ok = new QPushButton(QString::fromStdString(model.Ok.Text), this);
+    QFont buttonFont = ok->font();
+    buttonFont.setPixelSize(ButtonPixels);
+    ok->setFont(buttonFont);
+    ok->setGeometry(CellsToPixels(model.Ok.Place));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* reviewButton = new QPushButton(QString::fromStdString(model.Review.Text), this);
+    reviewButton->setFont(buttonFont);
+    reviewButton->setGeometry(CellsToPixels(model.Review.Place));
+    connect(reviewButton, &QPushButton::clicked, this, [this, review] {
+        if (review && review()) accept();
+    });
 }

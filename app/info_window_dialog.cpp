@@ -2,41 +2,17 @@
 
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "frontend/game_windows.h"
 #include "panel_font.h"
 
 namespace {
-
-// One memo of a window: how many headings stand above it (the first in green unless the
-// window has none in green), how many lines it shows, and whether it is a one-line box.
-struct Pane {
-    int Heads;
-    int Rows;
-    bool OneLine = false;
-};
-
-struct Shape {
-    std::vector<Pane> Panes;
-    int Columns;          // memo width in character cells
-    bool GreenHeads;      // the first heading of each pane is a green title
-    int ExtraLineHeight;  // the approaching window spaces its lines a little wider
-};
-
-Shape ShapeOf(const std::string& name) {
-    if (name == "held") return {{{1, 3}, {1, 6}, {1, 3}, {2, 1, true}}, 85, true, 1};
-    if (name == "register") return {{{3, 10}, {3, 10}}, 93, true, 1};
-    if (name == "wtt") return {{{2, 10}, {2, 10}}, 70, true, 1};
-    if (name == "approaching") return {{{2, 3}, {2, 3}, {2, 3}, {2, 3}}, 90, true, 2};
-    return {{{1, 18}}, 80, false, 1};  // recent messages
-}
 
 // Column headings start where the memo's text starts, so that they stand over their columns.
 constexpr int MemoTextInset = 4;
@@ -78,7 +54,7 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
                                     const std::vector<int>& paneSizes, int pointSize) {
     shown_ = window;
     shownSizes_ = paneSizes;
-    const Shape shape = ShapeOf(window.Name);
+    const kv41::InfoWindowShape shape = kv41::InfoWindowShapeOf(window.Name);
     const QFont plain = TypewriterFont(pointSize);
     const QFont bold = TypewriterFont(pointSize, true);
     const QFont title = TypewriterFont(pointSize + 2, true);
@@ -95,7 +71,7 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
     std::size_t head = 0;
     std::size_t next = 0;
     for (std::size_t p = 0; p < shape.Panes.size(); ++p) {
-        const Pane& pane = shape.Panes[p];
+        const kv41::InfoPane& pane = shape.Panes[p];
         if (p > 0) column->addSpacing(line);
         for (int k = 0; k < pane.Heads && head < window.Heads.size(); ++k, ++head) {
             const bool green = shape.GreenHeads && k == 0;

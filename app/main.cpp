@@ -53,7 +53,7 @@ void SaveScreen(const QString& file) {
 
 // Times full paints of the panel, each drawn afresh and put on the screen, and prints the
 // figures: a timed run, for the speed of the drawing at the font size in use.
-void TimePaints(MainWindow& window, int times) {
+void TimePaints(MainWindow& window, QtPlatform& host, int times) {
     auto& g = window.Game();
     std::vector<double> drawMs, presentMs;
     for (int i = 0; i < times; ++i) {
@@ -66,7 +66,7 @@ void TimePaints(MainWindow& window, int times) {
         g.FullRedraw = false;
         drawMs.push_back(clock.nsecsElapsed() / 1e6);
         clock.restart();
-        window.Host().PresentChanges();
+        host.PresentChanges();
         presentMs.push_back(clock.nsecsElapsed() / 1e6);
     }
     auto report = [times](const char* what, std::vector<double>& ms) {
@@ -101,7 +101,7 @@ void ClickAction(MainWindow& window, int code) {
 }
 
 // One --at action; false if it is not understood.
-bool Schedule(MainWindow& window, int ms, const QString& action) {
+bool Schedule(MainWindow& window, QtPlatform& host, int ms, const QString& action) {
     const QString what = action.section(':', 0, 0);
     const QString arg = action.section(':', 1);
     std::function<void()> run;
@@ -117,19 +117,21 @@ bool Schedule(MainWindow& window, int ms, const QString& action) {
     } else if (what == "hit") {
         run = [&window, code = arg.toInt()] { ClickAction(window, code); };
     } else if (what == "options") {
-        run = [&window] { window.OptionsClick(); };
+        run = [&window] { window.Give({kv41::WindowCommand::Options}); };
     } else if (what == "font") {
         run = [&window, size = arg.toInt()] {
             kv41::OptionValues values = kv41::CurrentOptions(window.Game());
             values.MainFontSize = size;
-            window.ApplyChosenOptions(values);
+            kv41::TakeChosenOptions(window.Game(), values, window);
         };
     } else if (what == "newgame") {
         run = [&window] { window.NewClick(); };
     } else if (what == "help") {
         run = [&window, arg] { window.ShowHelp(arg.toInt()); };
     } else if (what == "paint-timing") {
-        run = [&window, times = std::max(1, arg.toInt())] { TimePaints(window, times); };
+        run = [&window, &host, times = std::max(1, arg.toInt())] {
+            TimePaints(window, host, times);
+        };
     } else if (what == "shot" && !arg.isEmpty()) {
         run = [arg] { SaveScreen(arg); };
     } else {
@@ -192,13 +194,16 @@ int main(int argc, char** argv) {
     }
 
     MainWindow window;
-    window.Host().TraceOutput = trace;
+    QtPlatform host(window);
+    window.Game().Host = &host;
+    host.TraceOutput = trace;
+    window.SetTrace(trace);
     // A replay takes its pace from the option; the game it hands over runs at its own speed.
-    if (replayFile.isEmpty()) window.Host().TickOverrideMs = tickMs;
+    if (replayFile.isEmpty()) host.TickOverrideMs = tickMs;
     if (exitAfter > 0) {
         QTimer::singleShot(exitAfter, [&] {
             if (!screenshot.isEmpty()) SaveScreen(screenshot);
-            window.Host().RequestExit(0);
+            host.RequestExit(0);
         });
     }
     // The help and the font must stand beside the program; without them it ends at once.
@@ -212,17 +217,19 @@ int main(int argc, char** argv) {
     window.PrepareStart();
     window.show();
     for (const auto& [ms, action] : actions) {
-        if (!Schedule(window, ms, action)) {
+        if (!Schedule(window, host, ms, action)) {
             std::cerr << "kv41: unknown --at action " << action.toStdString() << '\n';
             return 2;
         }
     }
     std::unique_ptr<ReplayPlayer> player;
     if (!replayFile.isEmpty()) {
-        player = std::make_unique<ReplayPlayer>(window, script, tickMs);
+        player = std::make_unique<ReplayPlayer>(window, host, script, tickMs);
         QTimer::singleShot(0, [&] { player->Start(); });
     } else if (newShift > 0) {
         QTimer::singleShot(0, [&] { window.StartGame(newShift - 1, newLevel - 1); });
+    } else {
+        QTimer::singleShot(0, [&] { window.OfferInterruptedShift(); });
     }
     const int result = app.exec();
     if (selfCheck && !window.PanelDrawn()) {

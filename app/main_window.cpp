@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,60 +9,63 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 #include <iostream>
 
-#include "bell_code_dialog.h"
-#include "end_dialog.h"
+#include "debrief/interrupted_shift.h"
 #include "framework/file_replace.h"
-#include "framework/options.h"
 #include "framework/program_files.h"
-#include "framework/settings.h"
-#include "framework/sounds.h"
 #include "framework/text_grid.h"
 #include "framework/window_places.h"
+#include "frontend/dialogs.h"
+#include "frontend/game_windows.h"
+#include "frontend/help_topics.h"
+#include "frontend/menus.h"
+#include "frontend/screen_fit.h"
+#include "help_topic.h"
 #include "help_window.h"
 #include "info_window_dialog.h"
-#include "model/clock.h"
 #include "new_game_dialog.h"
 #include "options_dialog.h"
 #include "panel/key_map.h"
 #include "panel/panel_drawing.h"
 #include "panel_accessible.h"
 #include "panel_font.h"
-#include "qt_platform.h"
-#include "replay/program_version.h"
+#include "review_window.h"
 #include "session/main_loop.h"
 #include "session/new_game.h"
 #include "session/position_file.h"
 #include "session/window_input.h"
-#include "signalman/auto_play.h"
 #include "status_bar.h"
 #include "windows/info_windows.h"
 
 namespace {
 
-constexpr int SmallestFontSize = 6;
-constexpr int LargestFontSize = 96;
-// Rows of the grid plus room for the caption, menu and status bar.
 // A frame not yet known is taken as this caption and border.
 constexpr int EstimatedCaption = 30;
 constexpr int EstimatedBorder = 4;
-constexpr int IntroductionTopic = 100;
-constexpr int PenaltiesTopic = 610;
-constexpr int BonusesTopic = 620;
-constexpr int OptionsTopic = 710;
-constexpr int BellListTopic = 425;
-constexpr int NewGameTopic = 110;
-constexpr int RatingTopic = 630;
-
-constexpr const char* HelpTopicProperty = "helpTopic";
+// The start screen's buttons.
+constexpr int ButtonSpacing = 40;
+constexpr int ButtonFontGrowth = 3;
+constexpr QSize ButtonSize(220, 48);
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QColor ToQt(kv41::Rgb c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+kv41::Rect ToCore(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+kv41::CellSize MeasurePanelCell(int pointSize) {
+    const QFontMetrics metrics(PanelFont(pointSize));
+    return {metrics.horizontalAdvance('W'), metrics.height() + 1};
 }
 
 }  // namespace
@@ -71,8 +73,6 @@ QString Text(const std::string& text) {
 MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     // Before any widget exists: the panel's accessible interface is made as it is created.
     InstallPanelAccessibility();
-    host_ = std::make_unique<QtPlatform>(*this);
-    game_->Host = host_.get();
     setWindowTitle("Getting ready");
     auto* central = new QWidget(this);
     central->setAutoFillBackground(true);
@@ -82,17 +82,10 @@ MainWindow::MainWindow() : game_(std::make_unique<kv41::GameState>()) {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    statusBar_ = new StatusBar([this] { host_->AtNextWait([this] { TypeKey('-'); }); },
-                               [this] { host_->AtNextWait([this] { TypeKey('+'); }); },
-                               [this] {
-                                   host_->AtNextWait([this] {
-                                       // Fast running belongs to a session; on the start
-                                       // screen there is nothing to hurry.
-                                       if (!game_->SessionRunning) return;
-                                       kv41::FastClick(*game_);
-                                       NoteInput();
-                                   });
-                               });
+    using kv41::WindowCommand;
+    statusBar_ = new StatusBar([this] { Give({WindowCommand::Slower}); },
+                               [this] { Give({WindowCommand::Faster}); },
+                               [this] { Give({WindowCommand::Fast}); });
     layout->addWidget(statusBar_);
     panel_ = new PanelWidget(*game_, central);
     panel_->SetPanelFontSize(game_->FontSize);
@@ -128,102 +121,105 @@ void MainWindow::Guarded(F&& operation) {
     }
 }
 
+void MainWindow::Give(const kv41::Command& command) {
+    Guarded([&] { commands_.Give(*game_, command, *this); });
+    NoteInput();
+    ShowModel();
+}
+
+bool MainWindow::RunHeldCommands() {
+    bool ran = false;
+    Guarded([&] { ran = commands_.RunHeld(*game_, *this); });
+    if (fitDue_) {
+        fitDue_ = false;
+        FitPanelToWindow();
+        ran = true;
+    }
+    if (ran) NoteInput();
+    return ran;
+}
+
+bool MainWindow::TakeInputWaiting() {
+    const bool waiting = inputWaiting_;
+    inputWaiting_ = false;
+    return waiting;
+}
+
 void MainWindow::BuildStartScreen() {
+    const kv41::StartScreenLayout layout = kv41::StartScreenOf();
     startButtons_ = new QWidget(panel_);
     auto* row = new QHBoxLayout(startButtons_);
-    row->setSpacing(40);
-    auto* newButton = new QPushButton("Start New Game");
-    auto* resumeButton = new QPushButton("Resume Saved Game");
-    for (QPushButton* button : {newButton, resumeButton}) {
+    row->setSpacing(ButtonSpacing);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& text : layout.Buttons) {
+        auto* button = new QPushButton(Text(text));
         QFont font = button->font();
-        font.setPointSize(font.pointSize() + 3);
+        font.setPointSize(font.pointSize() + ButtonFontGrowth);
         button->setFont(font);
-        button->setMinimumSize(220, 48);
+        button->setMinimumSize(ButtonSize);
         row->addWidget(button);
+        buttons.push_back(button);
     }
-    newButton->setDefault(true);
+    buttons.front()->setDefault(true);
     // The start screen is worked from the keyboard too: Enter starts a new game, Tab reaches
     // the other button.
-    startButtons_->setFocusProxy(newButton);
-    connect(newButton, &QPushButton::clicked, this, [this] { NewClick(); });
-    connect(resumeButton, &QPushButton::clicked, this, [this] { ResumeClick(); });
+    startButtons_->setFocusProxy(buttons.front());
+    connect(buttons[0], &QPushButton::clicked, this, [this] { NewClick(); });
+    connect(buttons[1], &QPushButton::clicked, this, [this] { ResumeClick(); });
 }
 
 void MainWindow::BuildMenus() {
-    auto add = [this](QMenu* menu, const QString& key, auto slot) {
-        QAction* action = menu ? menu->addAction(key) : menuBar()->addAction(key);
-        actions_[key] = action;
-        connect(action, &QAction::triggered, this,
-                [this, slot] { host_->AtNextWait([this, slot] { Guarded(slot); }); });
-        return action;
-    };
-    QMenu* gameMenu = menuBar()->addMenu("&Game");
-    add(gameMenu, "&Save", [this] { kv41::SaveGame(*game_); });
-    add(gameMenu, "Save &As", [this] { kv41::SaveGameAs(*game_); });
-    QAction* pause = add(gameMenu, "&Pause", [this] {
-        kv41::TogglePause(*game_);
-        actions_["&Pause"]->setChecked(game_->Paused);
-        ShowCaption();
-        NoteInput();
-    });
-    pause->setCheckable(true);
-    add(gameMenu, "Save Replay As...", [this] { SaveReplayAs(); });
-    add(gameMenu, "Restart", [this] {
-        if (!game_->Paused) kv41::RestartGame(*game_);
-    });
-    gameMenu->addSeparator();
-    // The automatic signalman works the box at the chosen speed until switched off here or
-    // until the player clicks on the panel; the hint shows his next move on the message line.
-    QAction* automatic = add(gameMenu, "A&utomatic signalman", [this] {
-        kv41::SetAutoSignalman(*game_, !game_->AutoSignalman);
-        NoteInput();
-    });
-    automatic->setCheckable(true);
-    QAction* hint = add(gameMenu, "&Hint", [this] {
-        if (game_->SessionRunning) kv41::ShowSignalmanHint(*game_);
-    });
-    hint->setShortcut(QKeySequence(Qt::Key_N));
-    gameMenu->addSeparator();
-    add(gameMenu, "Quit", [this] {
-        kv41::RequestQuit(*game_);
-        NoteInput();
-    });
-    add(nullptr, "&Options", [this] { OptionsClick(); });
-    QMenu* help = menuBar()->addMenu("Help");
-    add(help, "Introduction", [this] { ShowHelp(IntroductionTopic); });
-    add(help, "Bonuses", [this] { ShowHelp(BonusesTopic); });
-    add(help, "Penalties", [this] { ShowHelp(PenaltiesTopic); });
-    add(help, "&Keys", [this] { ShowInfo(kv41::BuildKeyListWindow(*game_)); });
-    help->addSeparator();
-    add(help, "About", [this] {
-        host_->ShowBox(game_->GameTitle.str() + "\r\nCompiled " + game_->ProgramDate.str() +
-                           "\r\nVersion " + kv41::ProgramVersion(),
-                       kv41::BoxType::Information, 0);
-    });
-    for (const char* item :
-         {"&Save", "Save &As", "Restart", "&Options", "A&utomatic signalman", "&Hint"}) {
-        actions_[item]->setEnabled(false);
+    for (const kv41::MenuBarEntry& entry : kv41::MainMenu(*game_, menuSwitches_)) {
+        if (entry.Items.empty()) {
+            QAction* action = menuBar()->addAction(Text(entry.Title));
+            actions_[entry.Command] = action;
+            connect(action, &QAction::triggered, this, [this, c = entry.Command] { Give({c}); });
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(Text(entry.Title));
+        for (const kv41::MenuItem& item : entry.Items) {
+            if (item.Command == kv41::WindowCommand::None) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(Text(item.Text));
+            action->setCheckable(item.Checkable);
+            if (item.Shortcut != 0)
+                action->setShortcut(QKeySequence(QString(QChar(item.Shortcut))));
+            actions_[item.Command] = action;
+            connect(action, &QAction::triggered, this, [this, c = item.Command] { Give({c}); });
+        }
     }
+    ShowModel();
+}
+
+// The menus and the caption as the game stands: brought up to date whenever control passes to
+// the event loop, where the player may look at them.
+void MainWindow::ShowModel() {
+    for (const kv41::MenuBarEntry& entry : kv41::MainMenu(*game_, menuSwitches_)) {
+        if (entry.Items.empty()) actions_[entry.Command]->setEnabled(entry.Enabled);
+        for (const kv41::MenuItem& item : entry.Items) {
+            if (item.Command == kv41::WindowCommand::None) continue;
+            QAction* action = actions_[item.Command];
+            action->setEnabled(item.Enabled);
+            if (item.Checkable) action->setChecked(item.Checked);
+        }
+    }
+    setWindowTitle(Text(kv41::ShownCaption(caption_, game_->Paused)));
 }
 
 void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
     statusBar_->SetTexts(status);
-    actions_["A&utomatic signalman"]->setChecked(!status.Signalman.empty());
 }
 
-void MainWindow::SetMenuItemEnabled(const QString& item, bool enabled) {
-    if (auto it = actions_.find(item); it != actions_.end()) (*it)->setEnabled(enabled);
-    if (item == "&Pause") actions_["&Pause"]->setChecked(game_->Paused);
+void MainWindow::SetMenuSwitch(const std::string& item, bool enabled) {
+    kv41::RecordMenuSwitch(menuSwitches_, item, enabled);
+    ShowModel();
 }
 
-void MainWindow::SetGameCaption(const QString& caption) {
+void MainWindow::SetGameCaption(const std::string& caption) {
     caption_ = caption;
-    ShowCaption();
-}
-
-// A paused game says so in the caption, where the player looks when nothing moves.
-void MainWindow::ShowCaption() {
-    setWindowTitle(game_->Paused ? caption_ + "     (Paused)" : caption_);
+    ShowModel();
 }
 
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
@@ -239,12 +235,9 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
         };
     }
     SetHelpTopic(dialog, info.HelpContext);
-    // The messages window follows the panel's size, the others their own size.
-    const int size = key == "messages" ? game_->FontSize : game_->InfoFontSize;
-    dialog->ShowSnapshot(info, info.Panes, size);
+    dialog->ShowSnapshot(info, info.Panes, kv41::InfoWindowFontSize(*game_, info.Name));
 }
 
-// Where the player left the window, else where it hides least of the panel: the core decides.
 QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
     const QMargins margins = FrameMargins();
     frame = frame.grownBy(
@@ -252,109 +245,63 @@ QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
     QRect area(0, 0, 1280, 1024);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->availableGeometry();
-    const kv41::ScreenBox screen{area.x(), area.y(), area.width(), area.height()};
-    const std::string key = name.toStdString();
-    if (auto place =
-            kv41::RememberedWindowPlace(*game_, key, screen, frame.width(), frame.height()))
-        return {place->Left, place->Top};
-    const QRect main = frameGeometry();
-    const int clear = panel_->mapToGlobal(QPoint(0, 22 * game_->CellHeight)).y();
-    const kv41::ScreenBox box =
-        kv41::PlaceInfoWindow(screen, {main.x(), main.y(), main.width(), main.height()},
-                              frame.width(), frame.height(), kv41::InfoWindowOrder(key), clear);
-    return {box.Left, box.Top};
+    const kv41::Rect place = kv41::InfoWindowPlace(
+        *game_, name.toStdString(), ToCore(area), ToCore(frameGeometry()),
+        panel_->mapToGlobal(QPoint(0, 0)).y(), {frame.width(), frame.height()});
+    return {place.Left, place.Top};
 }
 
-std::optional<int> MainWindow::ChooseBellCode(int suggested, const QString& caption) {
-    game_->HelpContext = BellListTopic;
-    BellCodeDialog dialog(game_->FontSize, suggested, this);
-    dialog.setWindowTitle(caption);
-    SetHelpTopic(&dialog, BellListTopic);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
-    return dialog.Chosen();
+std::optional<int> MainWindow::ReviewShift(const kv41::ReviewModel& model) {
+    return ShowReviewWindow(
+        model, [this](int topic) { ShowHelp(topic); }, this);
 }
 
-void MainWindow::ShowRating(const QString& rating, const QString& pointScore,
-                            const QString& perCent) {
-    EndDialog dialog(rating, pointScore, perCent, this);
-    SetHelpTopic(&dialog, RatingTopic);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+bool MainWindow::ReviewFromEnd() {
+    bool back = false;
+    Guarded([&] { back = kv41::ReviewAndPlayAgain(*game_, *this); });
+    return back;
 }
 
 void MainWindow::ShowHelp(int topic) {
     if (!help_) {
-        help_ = std::make_unique<HelpWindow>(Text(host_->ProgramDirectory()) + "/" +
+        help_ = std::make_unique<HelpWindow>(Text(game_->Host->ProgramDirectory()) + "/" +
                                              kv41::HelpFileName);
     }
     help_->ShowTopic(topic);
 }
 
-void MainWindow::OptionsClick() {
-    auto& g = *game_;
-    // Another modal step is under way: the window would nest inside it.
-    if (g.InputBlocked) {
-        kv41::PlayNotifySound(g);
-        return;
-    }
-    g.InputBlocked = true;
-    const int helpBefore = g.HelpContext;
-    g.HelpContext = OptionsTopic;
-    // Before a session the options are those of the settings file, and go back into it, where
-    // the session will find them.
-    const bool beforeSession = !g.SessionRunning && !g.SessionOver;
-    if (beforeSession) kv41::LoadSettings(g);
+std::optional<kv41::OptionValues> MainWindow::ChooseOptions() {
+    const kv41::OptionsWindow model = kv41::OptionsWindowOf(*game_);
     OptionsDialog dialog(
-        kv41::CurrentOptions(g), g.MaxFontSize, [this] { ShowHelp(OptionsTopic); }, this);
-    SetHelpTopic(&dialog, OptionsTopic);
+        model, kv41::CurrentOptions(*game_), [this, &model] { ShowHelp(model.HelpTopic); }, this);
     dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() == QDialog::Accepted) {
-        ApplyChosenOptions(dialog.Chosen());
-        if (beforeSession) {
-            kv41::StoreSettings(g);
-            DrawStartScreen();
-        }
-    }
-    g.HelpContext = helpBefore;
-    g.InputBlocked = false;
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
 }
 
-void MainWindow::ApplyChosenOptions(const kv41::OptionValues& chosen) {
-    auto& g = *game_;
-    kv41::ApplyOptions(g, chosen);
-    // A new panel font size lays the window out again and repaints it at once; open windows
-    // take their new sizes too.
+// A new panel font size lays the window out again; open windows take their new sizes too.
+void MainWindow::OptionsTaken() {
     LayoutForGrid();
-    if (g.SessionRunning && g.PaintEnabled) kv41::PaintWindow(g);
     for (auto it = infoWindows_.begin(); it != infoWindows_.end(); ++it) {
-        (*it)->Restyle(it.key() == "messages" ? g.FontSize : g.InfoFontSize);
+        (*it)->Restyle(kv41::InfoWindowFontSize(*game_, it.key().toStdString()));
     }
+    if (!game_->SessionRunning && !game_->SessionOver) DrawStartScreen();
 }
 
 // The largest panel font for which the whole window, frame, caption and menu bar included,
 // fits the screen.
 void MainWindow::ComputeMaxFontSize() {
-    auto& g = *game_;
     QRect screen(0, 0, 1280, 1024);
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screen = primary->availableGeometry();
     }
     const QMargins frame = FrameMargins();
-    const int chromeHeight = menuBar()->sizeHint().height() + frame.top() + frame.bottom();
-    int fitted = SmallestFontSize;
-    for (int size = SmallestFontSize; size <= LargestFontSize; ++size) {
-        const QFontMetrics metrics(PanelFont(size));
-        const int w = metrics.horizontalAdvance('W');
-        const int h = metrics.height() + 1;
-        // The grid's rows, the status bar's two and the panel's margin of 5 pixels.
-        const int height = h * (kv41::GridRows + 2) + 5 + chromeHeight;
-        const int width = w * kv41::GridColumns + 5 + frame.left() + frame.right();
-        if (screen.height() < height || screen.width() < width) break;
-        fitted = size;
-    }
-    g.FontSize = fitted;
-    g.MaxFontSize = fitted;
+    const kv41::Margins chrome{frame.left(), frame.top() + menuBar()->sizeHint().height(),
+                               frame.right(), frame.bottom()};
+    const int fitted =
+        kv41::LargestFittingFontSize({screen.width(), screen.height()}, chrome, MeasurePanelCell);
+    game_->FontSize = fitted;
+    game_->MaxFontSize = fitted;
 }
 
 // What the window manager's frame adds to the window: known once the window is framed, else
@@ -365,7 +312,7 @@ QMargins MainWindow::FrameMargins() const {
     return {EstimatedBorder, EstimatedCaption + EstimatedBorder, EstimatedBorder, EstimatedBorder};
 }
 
-void MainWindow::LayoutForGrid(bool sizeWindow) {
+void MainWindow::LayOut(bool sizeWindow) {
     const auto& g = *game_;
     const int width = kv41::PanelWidth(g);
     const int height = kv41::PanelHeight(g);
@@ -378,7 +325,8 @@ void MainWindow::LayoutForGrid(bool sizeWindow) {
     statusBar_->Layout(g.FontSize, g.CellWidth, g.CellHeight, width);
     if (!startButtons_->isHidden()) {
         startButtons_->adjustSize();
-        startButtons_->move((width - startButtons_->width()) / 2, panelSize.height() * 3 / 5);
+        startButtons_->move((width - startButtons_->width()) / 2,
+                            panelSize.height() * kv41::StartScreenOf().ButtonsTopFifths / 5);
     }
     board_->setFixedSize(width, height);
     // The board stands in the middle of the room at once, so that the layout traced is where
@@ -392,7 +340,7 @@ void MainWindow::LayoutForGrid(bool sizeWindow) {
         centralWidget()->setMinimumSize(0, 0);
         PlaceOnScreen();
         laying_ = false;
-        sizedFor_ = {size(), g.FontSize};
+        sizedFor_ = {{size().width(), size().height()}, g.FontSize};
     }
     TraceLayout();
 }
@@ -401,32 +349,16 @@ bool MainWindow::Enlarged() const {
     return (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
 }
 
-int MainWindow::FontFittingWindow() const {
-    const QSize room = centralWidget()->size();
-    int fitted = SmallestFontSize;
-    for (int size = SmallestFontSize; size <= LargestFontSize; ++size) {
-        const QFontMetrics metrics(PanelFont(size));
-        const int w = metrics.horizontalAdvance('W');
-        const int h = metrics.height() + 1;
-        if (w * kv41::GridColumns + 5 > room.width() ||
-            h * (kv41::GridRows + 2) + 5 > room.height())
-            break;
-        fitted = size;
-    }
-    return fitted;
-}
-
 void MainWindow::FitPanelToWindow() {
     auto& g = *game_;
     if (laying_ || g.FirstActivation) {
         TraceLayout();
         return;
     }
-    // Back at the size the window was given for its font (restored from maximised, or the
-    // window manager answering that sizing late), the panel has that font again; at any other
-    // size, the largest that fits.
-    const bool asSized = !Enlarged() && size() == sizedFor_.first;
-    const int fitted = asSized ? sizedFor_.second : FontFittingWindow();
+    const QSize room = centralWidget()->size();
+    const int fitted =
+        kv41::FontForResizedWindow(sizedFor_, {size().width(), size().height()}, Enlarged(),
+                                   {room.width(), room.height()}, MeasurePanelCell);
     if (fitted == g.FontSize) {
         TraceLayout();
         return;
@@ -435,7 +367,7 @@ void MainWindow::FitPanelToWindow() {
     g.MaxFontSize = std::max(g.MaxFontSize, fitted);
     kv41::SetupPanelFont(g);
     g.FullRedraw = true;
-    LayoutForGrid(false);
+    LayOut(false);
     if (g.SessionRunning && g.PaintEnabled) {
         kv41::PaintWindow(g);
     } else if (!g.SessionRunning && !g.SessionOver) {
@@ -447,12 +379,16 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (laying_) return;
     // In the middle of the game's work the panel is drawn again at its next wait.
-    host_->AtNextWait([this] { FitPanelToWindow(); });
+    if (commands_.AtWork()) {
+        fitDue_ = true;
+    } else {
+        FitPanelToWindow();
+    }
 }
 
 // For tests that drive the program from outside: where the panel's grid lies in the window.
 void MainWindow::TraceLayout() {
-    if (!host_->TraceOutput || !isVisible()) return;
+    if (!trace_ || !isVisible()) return;
     const auto& g = *game_;
     const QPoint origin = panel_->mapTo(this, QPoint(0, -g.StatusHeight));
     std::cerr << "layout: window " << winId() << " panel " << origin.x() << ',' << origin.y()
@@ -464,18 +400,15 @@ void MainWindow::showEvent(QShowEvent* event) {
     TraceLayout();
 }
 
-// Centred on the screen by its frame, caption included, and wholly on it when it fits. Qt on
-// X11 asks the window manager to put the frame's corner where the window is moved to.
+// Qt on X11 asks the window manager to put the frame's corner where the window is moved to.
 void MainWindow::PlaceOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
     placedWith_ = FrameMargins();
-    QRect frame(QPoint(0, 0), size().grownBy(placedWith_));
-    frame.moveCenter(area.center());
-    frame.moveTop(std::max(frame.top(), area.top()));
-    frame.moveLeft(std::max(frame.left(), area.left()));
-    move(frame.topLeft());
+    const QSize frame = size().grownBy(placedWith_);
+    const kv41::Rect place =
+        kv41::CentredOnScreen(ToCore(screen->availableGeometry()), {frame.width(), frame.height()});
+    move(place.Left, place.Top);
 }
 
 // The window is placed before the window manager frames it, by an estimate of the frame: once
@@ -495,11 +428,10 @@ void MainWindow::PrepareStart() {
     Guarded([this] {
         kv41::PrepareStartScreen(*game_);
         // Every session is recorded beside the autosave, the file rewritten as it starts.
-        recorder_ = std::make_unique<kv41::ReplayRecorder>(
-            kv41::FileInDirectory(game_->DataDirectory, game_->ShortName.str() + " replay.kv41"));
+        recorder_ = std::make_unique<kv41::ReplayRecorder>(kv41::RunningReplayFile(*game_));
         game_->Recorder = recorder_.get();
         LayoutForGrid();
-        SetGameCaption(Text(game_->GameTitle.str()));
+        SetGameCaption(game_->GameTitle.str());
         DrawStartScreen();
     });
 }
@@ -507,33 +439,27 @@ void MainWindow::PrepareStart() {
 // The start screen: the box's name over the two ways in.
 void MainWindow::DrawStartScreen() {
     const auto& g = *game_;
+    const kv41::StartScreenLayout layout = kv41::StartScreenOf();
     QImage& image = panel_->Image();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const int width = image.width();
-    const int top = g.StatusHeight + g.CellHeight * 6;
+    const int top = g.StatusHeight + g.CellHeight * layout.TitleRow;
     QFont title("serif");
     title.setPointSize(g.FontSize * 2);
     title.setBold(true);
     painter.setFont(title);
-    painter.setPen(QColor(255, 255, 128));
+    painter.setPen(ToQt(layout.TitleColour));
     const int titleHeight = QFontMetrics(title).height();
-    painter.drawText(QRect(0, top, width, titleHeight), Qt::AlignHCenter, "Tarrock Junction");
-    QFont sub = PanelFont(g.FontSize + 2);
-    painter.setFont(sub);
-    painter.setPen(QColor(192, 192, 192));
-    const int subTop = top + titleHeight + g.CellHeight;
-    const QStringList lines = {
-        "Signal Box  -  Summer 1954",
-        "",
-        "Work the levers, the bells and the block instruments of a country junction",
-        "for one shift of the weekday timetable.",
-        "",
-        "F1 gives help on whatever is in front of you.",
-    };
-    for (int i = 0; i < lines.size(); ++i) {
-        painter.drawText(QRect(0, subTop + i * g.CellHeight * 3 / 2, width, g.CellHeight * 2),
-                         Qt::AlignHCenter, lines[i]);
+    painter.drawText(QRect(0, top, width, titleHeight), Qt::AlignHCenter, Text(layout.Title));
+    painter.setFont(PanelFont(g.FontSize + 2));
+    painter.setPen(ToQt(layout.LinesColour));
+    const int linesTop = top + titleHeight + g.CellHeight * layout.LinesGapRows;
+    for (std::size_t i = 0; i < layout.Lines.size(); ++i) {
+        const int lineTop =
+            linesTop + static_cast<int>(i) * g.CellHeight * layout.LinePitchHalves / 2;
+        painter.drawText(QRect(0, lineTop, width, g.CellHeight * 2), Qt::AlignHCenter,
+                         Text(layout.Lines[i]));
     }
     painter.end();
     panel_->update();
@@ -558,14 +484,25 @@ void MainWindow::StartGame(int shiftIndex, int difficultyIndex) {
 }
 
 void MainWindow::NewClick() {
-    game_->HelpContext = NewGameTopic;
-    NewGameDialog dialog(this);
-    SetHelpTopic(&dialog, NewGameTopic);
+    NewGameDialog dialog(kv41::OpenNewGameWindow(*game_), this);
     dialog.setWindowModality(Qt::WindowModal);
     // Cancel, Esc or the close button: back to the start screen, nothing started.
     if (dialog.exec() != QDialog::Accepted) return;
     HideStartScreen();
     Guarded([&] { kv41::StartNewGame(*game_, dialog.ShiftIndex(), dialog.DifficultyIndex()); });
+}
+
+// The last session's running replay has no end: the program was killed during the shift. The
+// player is asked whether to go on with it from where its record stops.
+void MainWindow::OfferInterruptedShift() {
+    Guarded([this] {
+        if (!kv41::HoldsInterruptedShift(kv41::RunningReplayFile(*game_))) return;
+        const kv41::InterruptedShiftResult result =
+            kv41::OfferInterruptedShift(*game_, kv41::RunningReplayFile(*game_));
+        if (!result.Continued) return;
+        HideStartScreen();
+        kv41::ContinueSession(*game_);
+    });
 }
 
 // The start screen stays as it was until a position has been loaded: a cancelled or failed
@@ -574,19 +511,6 @@ void MainWindow::ResumeGame(const std::string& file) {
     game_->Inputs.Files.clear();
     game_->Inputs.Files.emplace_back(file);
     ResumeClick();
-}
-
-// A copy of the session's replay so far, its state of now as its end.
-void MainWindow::SaveReplayAs() {
-    if (!recorder_ || (!game_->SessionRunning && !game_->SessionOver)) return;
-    const QString start = Text(kv41::FileInDirectory(game_->DocumentsDirectory, "KV41.kv41"));
-    const QString file =
-        QFileDialog::getSaveFileName(this, "Save replay", start, "Replays (*.kv41);;All (*)");
-    if (file.isEmpty()) return;
-    if (!recorder_->SaveCopy(*game_, file.toStdString())) {
-        host_->ShowBox("Unable to write file - disk may be full or write-protected",
-                       kv41::BoxType::Error, 0);
-    }
 }
 
 void MainWindow::ResumeClick() {
@@ -632,30 +556,19 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // A key held down is one press: a bell plunger is tapped by pressing its key again.
     const int key = event->isAutoRepeat() ? 0 : GameKey(*event);
     if (key != 0 && game_->SessionRunning) {
-        host_->AtNextWait([this, key] { TypeKey(key); });
+        Give(kv41::Command::Typed(key));
         event->accept();
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::TypeKey(int key) {
-    kv41::OnKey(*game_, key);
-    NoteInput();
-}
-
-void MainWindow::SetHelpTopic(QWidget* window, int topic) {
-    window->setProperty(HelpTopicProperty, topic);
-}
-
 // F1 opens the help topic of the window that has the keyboard: its own topic, else that of a
 // message box being shown, else the game's topic of the moment.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-        const QWidget* active = QApplication::activeWindow();
-        int topic = active ? active->property(HelpTopicProperty).toInt() : 0;
-        if (topic == 0) topic = boxHelp_ != 0 ? boxHelp_ : game_->HelpContext;
-        ShowHelp(topic);
+        ShowHelp(
+            kv41::HelpTopicInForce(*game_, HelpTopicOf(QApplication::activeWindow()), boxHelp_));
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -672,5 +585,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     // Whatever loop the game is in leaves it: the program ends with its window.
-    host_->RequestExit(0);
+    g.Host->Terminate();
 }

@@ -7,84 +7,73 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialog_cells.h"
 #include "dialog_picture.h"
+#include "help_topic.h"
 #include "panel_font.h"
-#include "session/new_game.h"
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
 // A radio group whose buttons are numbered from 0 in order.
-QGroupBox* RadioGroup(const QString& title, QButtonGroup* group, const QStringList& items,
-                      const QFont* itemFont) {
-    auto* box = new QGroupBox(title);
+QGroupBox* RadioGroup(QDialog* dialog, const kv41::RadioGroup& model, QButtonGroup* group) {
+    auto* box = new QGroupBox(Text(model.Title), dialog);
     auto* layout = new QVBoxLayout(box);
     layout->setSpacing(1);
     layout->setContentsMargins(8, 4, 8, 4);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* button = new QRadioButton(items[i]);
-        if (itemFont) button->setFont(*itemFont);
-        group->addButton(button, i);
+    // Items that line their columns up with blanks need a fixed-pitch face.
+    const QFont fixed = TypewriterFont(dialog->font().pointSize());
+    for (std::size_t i = 0; i < model.Items.size(); ++i) {
+        auto* button = new QRadioButton(Text(model.Items[i]));
+        if (model.FixedPitch) button->setFont(fixed);
+        group->addButton(button, static_cast<int>(i));
         layout->addWidget(button);
     }
+    group->button(model.Chosen)->setChecked(true);
+    box->setGeometry(CellsToPixels(model.Place));
     return box;
 }
 
 }  // namespace
 
-NewGameDialog::NewGameDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("TOLA select shift");
+NewGameDialog::NewGameDialog(const kv41::NewGameWindow& model, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(Text(model.Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(544, 295);
+    SetHelpTopic(this, model.HelpTopic);
+    setFixedSize(CellsToPixels(model.Cells));
 
     auto* picture = new QLabel(this);
     picture->setPixmap(SignalBoxPicture());
-    picture->setGeometry(16, 16, 121, 129);
+    picture->setGeometry(CellsToPixels(kv41::PicturePlace));
 
-    auto* name = new QLabel("Tarrock Junction Signal Box Summer 1954", this);
+    auto* name = new QLabel(Text(model.Name.Text), this);
     QFont bold = name->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     name->setFont(bold);
-    name->move(160, 24);
+    name->move(CellsToPixels(model.Name.Place).topLeft());
     name->adjustSize();
 
-    auto* hint = new QLabel(
-        "You are the signalman for one shift.\nChoose the shift and how strict the timekeeping "
-        "is,\nthen press OK.",
-        this);
-    hint->move(160, 64);
+    auto* hint = new QLabel(Text(model.Hint.Text), this);
+    hint->move(CellsToPixels(model.Hint.Place).topLeft());
     hint->adjustSize();
 
     levels_ = new QButtonGroup(this);
-    QStringList levelNames;
-    for (std::string_view level : kv41::DifficultyNames) levelNames << Text(level);
-    auto* levelBox = RadioGroup("Select difficulty level", levels_, levelNames, nullptr);
-    levelBox->setParent(this);
-    levelBox->setGeometry(12, 160, 140, 121);
-    levels_->button(0)->setChecked(true);
-
+    RadioGroup(this, model.Levels, levels_);
     shifts_ = new QButtonGroup(this);
-    QStringList shiftLines;
-    for (const kv41::ShiftRow& shift : kv41::Shifts) shiftLines << Text(shift.DialogLine);
-    // The shift lines line their hours up with blanks, so they need a fixed-width face.
-    const QFont fixed = TypewriterFont(font().pointSize());
-    auto* shiftBox = RadioGroup("Select shift", shifts_, shiftLines, &fixed);
-    shiftBox->setParent(this);
-    shiftBox->setGeometry(160, 160, 281, 121);
-    shifts_->button(3)->setChecked(true);  // the Learning shift
+    RadioGroup(this, model.Shifts, shifts_);
 
     // OK starts the shift; Cancel, Esc and the close button leave the start screen as it was.
-    auto* ok = new QPushButton("OK", this);
-    ok->setGeometry(464, 208, 57, 33);
+    auto* ok = new QPushButton(Text(model.Ok.Text), this);
+    ok->setGeometry(CellsToPixels(model.Ok.Place));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setGeometry(464, 248, 57, 33);
+    auto* cancel = new QPushButton(Text(model.Cancel.Text), this);
+    cancel->setGeometry(CellsToPixels(model.Cancel.Place));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -2,12 +2,14 @@
 // "TOLA select shift": the shift and the difficulty of a new game.
 #include <QDialog>
 
+#include "frontend/dialogs.h"
+
 class QButtonGroup;
 
 class NewGameDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit NewGameDialog(QWidget* parent = nullptr);
+    explicit NewGameDialog(const kv41::NewGameWindow& model, QWidget* parent = nullptr);
     int ShiftIndex() const;
     int DifficultyIndex() const;
 

@@ -1,7 +1,9 @@
 #include "options_dialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,75 +12,77 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
-#include <algorithm>
+
+#include "help_topic.h"
 
 namespace {
 
-constexpr int SmallestFontSize = 6;
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // A vertical font-size bar with its headings, its end labels and its value beside a name.
-QGroupBox* FontBar(const QString& title, const QString& valueName, int value, int maxSize,
-                   QSlider*& slider) {
-    auto* box = new QGroupBox(title);
+QGroupBox* FontBar(const kv41::FontBar& bar, int value, int rows, QSlider*& slider) {
+    auto* box = new QGroupBox(Text(bar.Title));
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel("Font Size"), 0, 0, 1, 3, Qt::AlignHCenter);
     slider = new QSlider(Qt::Vertical);
-    slider->setRange(SmallestFontSize, std::max(SmallestFontSize, maxSize));
+    slider->setRange(bar.Smallest, bar.Largest);
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setTickPosition(QSlider::TicksRight);
     slider->setTickInterval(1);
     // Larger sizes at the top, as a bar reads naturally.
-    slider->setValue(std::clamp(value, SmallestFontSize, std::max(SmallestFontSize, maxSize)));
-    slider->setMinimumHeight(140);
-    grid->addWidget(new QLabel(QString::number(slider->maximum())), 1, 0, Qt::AlignTop);
+    slider->setValue(value);
+    slider->setMinimumHeight(rows * QFontMetrics(box->font()).height());
+    grid->addWidget(new QLabel(QString::number(bar.Largest)), 1, 0, Qt::AlignTop);
     grid->addWidget(slider, 1, 1, 3, 1, Qt::AlignHCenter);
-    grid->addWidget(new QLabel(QString::number(SmallestFontSize)), 3, 0, Qt::AlignBottom);
-    auto* shown = new QLabel(QString("%1  %2").arg(valueName).arg(slider->value()));
+    grid->addWidget(new QLabel(QString::number(bar.Smallest)), 3, 0, Qt::AlignBottom);
+    const QString name = Text(bar.ValueName);
+    auto* shown = new QLabel(QString("%1  %2").arg(name).arg(slider->value()));
     grid->addWidget(shown, 4, 0, 1, 3, Qt::AlignHCenter);
-    QObject::connect(slider, &QSlider::valueChanged, shown, [shown, valueName](int size) {
-        shown->setText(QString("%1  %2").arg(valueName).arg(size));
+    QObject::connect(slider, &QSlider::valueChanged, shown, [shown, name](int size) {
+        shown->setText(QString("%1  %2").arg(name).arg(size));
     });
-    return box;
-}
-
-QCheckBox* Check(const QString& text, bool on, QLayout* layout) {
-    auto* box = new QCheckBox(text);
-    box->setChecked(on);
-    layout->addWidget(box);
     return box;
 }
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(const kv41::OptionValues& current, int maxFontSize,
+OptionsDialog::OptionsDialog(const kv41::OptionsWindow& model, const kv41::OptionValues& current,
                              std::function<void()> showHelp, QWidget* parent)
-    : QDialog(parent), current_(current) {
-    setWindowTitle("TOLA Game Options");
+    : QDialog(parent), model_(model), current_(current) {
+    setWindowTitle(Text(model.Caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    SetHelpTopic(this, model.HelpTopic);
 
-    auto* preferences = new QGroupBox("Preferences");
-    auto* prefLayout = new QVBoxLayout(preferences);
-    // The clock box stays hidden: nothing in the game uses it, and OK always clears it.
-    log_ = Check("Score &Logging", current.ScoreLogging, prefLayout);
-    sound_ = Check("&Sound", current.SoundOn, prefLayout);
-    wait_ = Check("&Wait on error", current.WaitOnError, prefLayout);
-    autoSave_ = Check("AutoSave", current.AutoSave, prefLayout);
-    autoSave_->setEnabled(false);
-    prefLayout->addStretch();
+    auto checkGroup = [this, &current](const std::string& title,
+                                       const std::vector<kv41::OptionCheck>& checks) {
+        auto* group = new QGroupBox(Text(title));
+        auto* layout = new QVBoxLayout(group);
+        for (const kv41::OptionCheck& check : checks) {
+            auto* box = new QCheckBox(Text(check.Text));
+            box->setChecked(current.*check.Field);
+            box->setEnabled(check.Enabled);
+            layout->addWidget(box);
+            checks_.emplace_back(box, check.Field);
+        }
+        return group;
+    };
+    QGroupBox* preferences = checkGroup(model.PreferencesTitle, model.Preferences);
+    static_cast<QVBoxLayout*>(preferences->layout())->addStretch();
 
-    auto* rules = new QGroupBox("Bell Rules");
+    auto* rules = new QGroupBox(Text(model.RulesTitle));
     auto* rulesLayout = new QVBoxLayout(rules);
-    brRules_ = new QRadioButton("BR Standard  1972");
-    wrRules_ = new QRadioButton("WR 1960");
-    lmrRules_ = new QRadioButton("LMR 1960");
-    for (auto* button : {brRules_, wrRules_, lmrRules_}) rulesLayout->addWidget(button);
-    (current.RulesLMR ? lmrRules_ : current.RulesWR ? wrRules_ : brRules_)->setChecked(true);
+    rules_ = new QButtonGroup(this);
+    for (std::size_t i = 0; i < model.Rules.size(); ++i) {
+        auto* button = new QRadioButton(Text(model.Rules[i]));
+        rules_->addButton(button, static_cast<int>(i));
+        rulesLayout->addWidget(button);
+    }
+    rules_->button(kv41::RulesIndex(current))->setChecked(true);
 
-    auto* block = new QGroupBox("Block Working");
-    auto* blockLayout = new QVBoxLayout(block);
-    autoBlock_ = Check("Automatic Block Instruments", current.AutoBlockInstruments, blockLayout);
-    requireAttention_ = Check("Require Call Attention", current.RequireCallAttention, blockLayout);
+    QGroupBox* block = checkGroup(model.BlockTitle, model.Block);
 
     auto* right = new QVBoxLayout;
     right->addWidget(rules);
@@ -87,8 +91,12 @@ OptionsDialog::OptionsDialog(const kv41::OptionValues& current, int maxFontSize,
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(preferences);
-    columns->addWidget(FontBar("Main Window", "F1", current.MainFontSize, maxFontSize, mainFont_));
-    columns->addWidget(FontBar("Info Windows", "F2", current.InfoFontSize, maxFontSize, infoFont_));
+    for (const kv41::FontBar& bar : model.FontBars) {
+        QSlider* slider = nullptr;
+        columns->addWidget(
+            FontBar(bar, kv41::FontBarValue(bar, current), model.FontBarRows, slider));
+        bars_.emplace_back(slider, bar.Field);
+    }
     columns->addLayout(right);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
@@ -107,15 +115,8 @@ OptionsDialog::OptionsDialog(const kv41::OptionValues& current, int maxFontSize,
 
 kv41::OptionValues OptionsDialog::Chosen() const {
     kv41::OptionValues chosen = current_;
-    chosen.ScoreLogging = log_->isChecked();
-    chosen.SoundOn = sound_->isChecked();
-    chosen.WaitOnError = wait_->isChecked();
-    chosen.AutoSave = autoSave_->isChecked();
-    chosen.AutoBlockInstruments = autoBlock_->isChecked();
-    chosen.RequireCallAttention = requireAttention_->isChecked();
-    chosen.RulesWR = wrRules_->isChecked();
-    chosen.RulesLMR = lmrRules_->isChecked();
-    chosen.MainFontSize = mainFont_->value();
-    chosen.InfoFontSize = infoFont_->value();
+    for (const auto& [box, field] : checks_) chosen.*field = box->isChecked();
+    for (const auto& [slider, field] : bars_) chosen.*field = slider->value();
+    kv41::SetRulesIndex(chosen, rules_->checkedId());
     return chosen;
 }

@@ -2,33 +2,27 @@
 // "TOLA Game Options": preferences, font sizes, bell rules and block working.
 #include <QDialog>
 #include <functional>
+#include <vector>
 
-#include "framework/options.h"
+#include "frontend/game_windows.h"
 
+class QButtonGroup;
 class QCheckBox;
-class QRadioButton;
 class QSlider;
 
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Opens with the current values; the font bars run from 6 to the largest size that fits.
-    OptionsDialog(const kv41::OptionValues& current, int maxFontSize,
+    // Opens with the current values.
+    OptionsDialog(const kv41::OptionsWindow& model, const kv41::OptionValues& current,
                   std::function<void()> showHelp, QWidget* parent = nullptr);
     // What OK takes back.
     kv41::OptionValues Chosen() const;
 
 private:
+    kv41::OptionsWindow model_;
     kv41::OptionValues current_;
-    QCheckBox* log_ = nullptr;
-    QCheckBox* sound_ = nullptr;
-    QCheckBox* wait_ = nullptr;
-    QCheckBox* autoSave_ = nullptr;
-    QCheckBox* autoBlock_ = nullptr;
-    QCheckBox* requireAttention_ = nullptr;
-    QRadioButton* brRules_ = nullptr;
-    QRadioButton* wrRules_ = nullptr;
-    QRadioButton* lmrRules_ = nullptr;
-    QSlider* mainFont_ = nullptr;
-    QSlider* infoFont_ = nullptr;
+    std::vector<std::pair<QCheckBox*, bool kv41::OptionValues::*>> checks_;
+    std::vector<std::pair<QSlider*, int kv41::OptionValues::*>> bars_;
+    QButtonGroup* rules_ = nullptr;
 };

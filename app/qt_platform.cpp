@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTime>
@@ -15,12 +16,17 @@
 #include <iostream>
 
 #include "accessibility/panel_description.h"
-#include "controls/bell_window.h"
+#include "bell_code_dialog.h"
+#include "end_dialog.h"
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "framework/text_grid.h"
-#include "main_window.h"
+#include "frontend/dialogs.h"
+#include "frontend/game_windows.h"
+#include "game_state.h"
 #include "panel_font.h"
+#include "panel_widget.h"
+#include "platform_window.h"
 #include "session/window_input.h"
 
 namespace {
@@ -42,7 +48,7 @@ QString BoxText(const std::string& text) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
+QtPlatform::QtPlatform(PlatformWindow& window) : window_(window) {
     QObject::connect(&gameTimer_, &QTimer::timeout, [this] {
         if (Scripted) return;
         kv41::OnTimer(window_.Game());
@@ -53,34 +59,21 @@ QtPlatform::QtPlatform(MainWindow& window) : window_(window) {
 void QtPlatform::ProcessEvents() {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
     PresentChanges();
-    const bool wasAtWork = atWork_;
-    atWork_ = true;
+    // The window's commands given now wait for the game's next wait.
+    const bool wasAtWork = window_.AtWork();
+    window_.SetAtWork(true);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    atWork_ = wasAtWork;
-}
-
-void QtPlatform::AtNextWait(std::function<void()> command) {
-    if (atWork_) {
-        held_.push_back(std::move(command));
-    } else {
-        command();
-    }
+    window_.SetAtWork(wasAtWork);
 }
 
 // Sleeps until something arrives (input, the game timer, a paint) or maxMs have passed.
 void QtPlatform::WaitForEvents(int maxMs) {
     if (exiting_) throw kv41::ProgramEnd{exitCode_};
-    if (!held_.empty()) {
-        // The commands held while the game was at work are its input now; the wait looks
-        // again at what they did.
-        std::vector<std::function<void()>> held;
-        held.swap(held_);
-        for (auto& command : held) command();
-        return;
-    }
+    // The commands held while the game was at work are its input now; the wait looks again at
+    // what they did.
+    if (window_.RunHeldCommands()) return;
     PresentChanges();
-    if (window_.InputWaiting()) {
-        window_.ClearInputWaiting();
+    if (window_.TakeInputWaiting()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         return;
     }
@@ -88,7 +81,7 @@ void QtPlatform::WaitForEvents(int maxMs) {
     wake.setSingleShot(true);
     wake.start(maxMs);
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    window_.ClearInputWaiting();
+    window_.TakeInputWaiting();
 }
 
 void QtPlatform::Sleep(int ms) {
@@ -127,7 +120,8 @@ void QtPlatform::StopSounds() {
 // A box that stays with the main window, so that the help window (F1) can be used beside it.
 int QtPlatform::RunBox(QMessageBox::Icon icon, const std::string& text,
                        QMessageBox::StandardButtons buttons, int helpContext) {
-    QMessageBox box(icon, ToQt(window_.Game().GameTitle.str()), BoxText(text), buttons, &window_);
+    QMessageBox box(icon, ToQt(window_.Game().GameTitle.str()), BoxText(text), buttons,
+                    window_.DialogParent());
     box.setWindowModality(Qt::WindowModal);
     PresentChanges();
     // The first button answers Enter, as in the game's boxes everywhere: Yes, or OK.
@@ -165,7 +159,11 @@ bool QtPlatform::AskYesNo(const std::string& text, int helpContext) {
 void QtPlatform::ShowRatingDialog(const std::string& rating, const std::string& pointScore,
                                   const std::string& perCent) {
     PresentChanges();
-    window_.ShowRating(ToQt(rating), ToQt(pointScore), ToQt(perCent));
+    EndDialog dialog(
+        kv41::EndWindowOf(rating, pointScore, perCent), [this] { return window_.ReviewFromEnd(); },
+        window_.DialogParent());
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
 }
 
 // The panel shows these already; a screen reader hears them through the message line.
@@ -312,10 +310,11 @@ void QtPlatform::Present() {
 // the wake-up of an X event, leaving a click unread until the next one came.
 void QtPlatform::PresentChanges() {
     window_.Panel().PresentChanges();
+    window_.ShowModel();
 }
 
 void QtPlatform::SetCaption(const std::string& caption) {
-    window_.SetGameCaption(ToQt(caption));
+    window_.SetGameCaption(caption);
 }
 
 void QtPlatform::SetStatus(const kv41::StatusTexts& status) {
@@ -327,7 +326,7 @@ void QtPlatform::SetStatus(const kv41::StatusTexts& status) {
 }
 
 void QtPlatform::SetMenuEnabled(const std::string& item, bool enabled) {
-    window_.SetMenuItemEnabled(ToQt(item), enabled);
+    window_.SetMenuSwitch(item, enabled);
 }
 
 void QtPlatform::ShowInfoWindow(const kv41::InfoWindow& window) {
@@ -344,7 +343,7 @@ std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice
         if (!start.isEmpty()) start += "/";
         start += ToQt(choice.DefaultName) + "." + ToQt(choice.DefaultExt);
     }
-    QFileDialog dialog(&window_, ToQt(choice.Title), start, filters.join(";;"));
+    QFileDialog dialog(window_.DialogParent(), ToQt(choice.Title), start, filters.join(";;"));
     dialog.setAcceptMode(choice.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(ToQt(choice.DefaultExt));
@@ -355,7 +354,11 @@ std::optional<std::string> QtPlatform::ChooseFile(const kv41::FileChoice& choice
 
 std::optional<int> QtPlatform::ChooseBellCode(int box, int suggested) {
     PresentChanges();
-    return window_.ChooseBellCode(suggested, ToQt(kv41::BellListCaption(window_.Game(), box)));
+    BellCodeDialog dialog(kv41::OpenBellList(window_.Game(), box, suggested),
+                          window_.DialogParent());
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+    return dialog.Chosen();
 }
 
 // The settings file is read and written by the game's own INI access, the same as the

@@ -2,19 +2,17 @@
 // The game's platform on Qt: the main window's canvas, events, timer, dialogs, sounds, INI files.
 #include <QMessageBox>
 #include <QTimer>
-#include <functional>
 #include <optional>
-#include <vector>
 
 #include "platform/platform.h"
 #include "wave_player.h"
 
 class CellFont;
-class MainWindow;
+class PlatformWindow;
 
 class QtPlatform : public kv41::Platform {
 public:
-    explicit QtPlatform(MainWindow& window);
+    explicit QtPlatform(PlatformWindow& window);
 
     void ProcessEvents() override;
     void WaitForEvents(int maxMs) override;
@@ -58,11 +56,6 @@ public:
     bool Exiting() const { return exiting_; }
     // Puts what changed on the panel and in the window on the screen now.
     void PresentChanges();
-    // Runs a command of the window (a menu item, a key, a status bar button) now, or, while
-    // the game is at work inside a step or an action (a message held on the line, a bell
-    // played), at its next wait. The game takes input only in its waits, as the console and a
-    // replay give it: a Restart or Save taken in the middle of a step could not be replayed.
-    void AtNextWait(std::function<void()> command);
 
     bool TraceOutput = false;  // echo the transcript on standard error (--trace)
     int TickOverrideMs = 0;    // when set, every game timer interval (--tick-ms)
@@ -72,10 +65,6 @@ public:
     std::optional<uint32_t> SeedOverride;  // the replay's seed, for its start screen
 
 private:
-    int tracedCellWidth_ = 0;
-
-public:
-private:
     // A bare settings file name stands in the program directory.
     std::string SettingsFilePath(const std::string& file);
     static QRect ShapeArea(int x1, int y1, int x2, int y2, int penWidth);
@@ -84,12 +73,11 @@ private:
     int RunBox(QMessageBox::Icon icon, const std::string& text,
                QMessageBox::StandardButtons buttons, int helpContext);
 
-    MainWindow& window_;
+    PlatformWindow& window_;
     QTimer gameTimer_;
     WavePlayer player_;
     bool exiting_ = false;
-    bool atWork_ = false;  // inside ProcessEvents: the game paused in the middle of its work
-    std::vector<std::function<void()>> held_;
     int exitCode_ = 0;
     std::string tracedMinute_;  // the clock minute the trace last noted
+    int tracedCellWidth_ = 0;
 };

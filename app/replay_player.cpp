@@ -3,21 +3,36 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
-#include <QStandardPaths>
 
-#include "framework/file_replace.h"
 #include "main_window.h"
 #include "qt_platform.h"
 
-ReplayPlayer::ReplayPlayer(MainWindow& window, kv41::ReplayScript script, int beatMs)
-    : window_(window), script_(std::move(script)) {
-    timer_.setInterval(beatMs > 0 ? beatMs : 100);
-    connect(&timer_, &QTimer::timeout, this, [this] { Beat(); });
-    // Files that the replay saves go to a directory of its own, not over the player's.
+namespace {
+
+// Files that the replay saves go to a directory of its own, not over the player's.
+std::string ReplayDirectory() {
     const QString dir =
         QDir::tempPath() + "/kv41-replay-" + QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(dir);
-    directory_ = dir.toStdString();
+    return dir.toStdString();
+}
+
+}  // namespace
+
+ReplayPlayer::ReplayPlayer(MainWindow& window, QtPlatform& host, kv41::ReplayScript script,
+                           int beatMs)
+    : window_(window),
+      host_(host),
+      directory_(ReplayDirectory()),
+      pacing_(std::move(script), directory_) {
+    timer_.setInterval(beatMs > 0 ? beatMs : kv41::DefaultReplayBeatMs);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        switch (pacing_.NextBeat(window_.Game())) {
+        case kv41::ReplayPacing::Beat::Waiting: break;
+        case kv41::ReplayPacing::Beat::Gave: window_.NoteInput(); break;
+        case kv41::ReplayPacing::Beat::Ended: TakeOver(); break;
+        }
+    });
 }
 
 ReplayPlayer::~ReplayPlayer() {
@@ -26,63 +41,35 @@ ReplayPlayer::~ReplayPlayer() {
 }
 
 void ReplayPlayer::Start() {
-    QtPlatform& host = window_.Host();
-    host.SeedOverride = script_.Seed;
+    const kv41::ReplayScript& script = pacing_.Script();
+    host_.SeedOverride = script.Seed;
     window_.PrepareStart();
-    host.SeedOverride.reset();
-    playing_ = true;
-    host.Scripted = true;
+    host_.SeedOverride.reset();
+    host_.Scripted = true;
     qApp->installEventFilter(this);
     timer_.start();
-    if (script_.Shift > 0) {
-        window_.StartGame(script_.Shift - 1, script_.Level - 1);
+    if (script.Shift > 0) {
+        window_.StartGame(script.Shift - 1, script.Level - 1);
         return;
     }
-    const std::string file = kv41::FileInDirectory(directory_, script_.StartFile);
-    kv41::ReplaceFile(file, script_.StartText);
-    window_.ResumeGame(file);
+    window_.ResumeGame(pacing_.WriteStartPosition());
 }
 
 void ReplayPlayer::TakeOver() {
-    if (!playing_) return;
-    playing_ = false;
     timer_.stop();
-    window_.Game().Inputs.Clear();
-    window_.Host().Scripted = false;
+    if (!host_.Scripted) return;
+    pacing_.TakeOver(window_.Game());
+    host_.Scripted = false;
     window_.NoteInput();
-}
-
-void ReplayPlayer::Beat() {
-    kv41::GameState& g = window_.Game();
-    // Each input is taken before the next is given, so that the game shows every one.
-    if (!playing_ || !g.SessionRunning || g.Inputs.Pending()) return;
-    if (ticksLeft_ > 0) {
-        --ticksLeft_;
-        g.Inputs.Events.emplace_back();
-        window_.NoteInput();
-        return;
-    }
-    while (next_ < script_.Lines.size()) {
-        const int ticks = kv41::QueueReplayLine(g, script_.Lines[next_++], directory_, held_);
-        if (ticks < 0) continue;
-        if (ticks > 0) {
-            ticksLeft_ = ticks - 1;
-            g.Inputs.Events.emplace_back();
-        }
-        window_.NoteInput();
-        return;
-    }
-    // The end of the replay: the game goes on, the player's now.
-    TakeOver();
 }
 
 // A press on the panel or a key takes the game over; the press itself is not an input.
 bool ReplayPlayer::eventFilter(QObject* watched, QEvent* event) {
-    if (playing_ && watched == &window_.Panel() && event->type() == QEvent::MouseButtonPress) {
+    if (Playing() && watched == &window_.Panel() && event->type() == QEvent::MouseButtonPress) {
         TakeOver();
         return true;
     }
-    if (playing_ && event->type() == QEvent::KeyPress &&
+    if (Playing() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) {
         TakeOver();
         return true;

@@ -105,6 +105,7 @@ private:
     void HintCommand(CommandWords& words);
     void DebriefCommand(CommandWords& words);
     void RewindCommand(CommandWords& words);
+    void RecoverCommand(CommandWords& words);
 
     // A wait with the automatic signalman at work and nothing queued: the railway moves on.
     void AutoPlayOne();

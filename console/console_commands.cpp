@@ -94,6 +94,7 @@ const Console::Command Console::Commands[] = {
     {"hint", Allowed::InSession, &Console::HintCommand},
     {"debrief", Allowed::Recorded, &Console::DebriefCommand},
     {"rewind", Allowed::Recorded, &Console::RewindCommand},
+    {"recover", Allowed::AtStart, &Console::RecoverCommand},
 };
 
 const Console::Command* Console::FindCommand(std::string_view name) {

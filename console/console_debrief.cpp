@@ -4,6 +4,7 @@
 #include "command_words.h"
 #include "console.h"
 #include "debrief/debrief_text.h"
+#include "debrief/interrupted_shift.h"
 #include "debrief/rewind.h"
 #include "session/main_loop.h"
 
@@ -44,6 +45,25 @@ void Console::RewindCommand(CommandWords& words) {
     // After the shift's end the session's loop runs again; during it, the loop that read this
     // command simply goes on from the state it now holds.
     if (over) ContinueSession(*game_);
+}
+
+void Console::RecoverCommand(CommandWords& words) {
+    const std::string file = words.AtEnd() ? RunningReplayFile(*game_) : words.Text("file name");
+    words.End();
+    const InterruptedShiftResult result = OfferInterruptedShift(*game_, file);
+    if (!result.Refusal.empty()) throw CommandRefused{result.Refusal, false};
+    if (result.Continued) {
+        out_ << "recover: the shift goes on from " << ClockText(game_->ClockNow)
+             << ", the box in your hands\n";
+        autoUntil_ = 0;
+        ContinueSession(*game_);
+        return;
+    }
+    if (!result.Kept.empty()) {
+        out_ << "recover: not continued; its record is kept in " << result.Kept << '\n';
+        return;
+    }
+    throw CommandRefused{"no interrupted shift in " + file, false};
 }
 
 }  // namespace kv41

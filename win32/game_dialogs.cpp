@@ -89,9 +89,9 @@ RECT Grown(RECT r, int dx, int dy) {
 
 }  // namespace
 
-NewGameChoice RunNewGameDialog(HWND owner, const kv41::NewGameWindow& model) {
+std::optional<NewGameChoice> RunNewGameDialog(HWND owner, const kv41::NewGameWindow& model) {
     const RECT client = CellPlace({0, 0, model.Cells.Width, model.Cells.Height});
-    DialogWindow dialog(owner, model.Caption, client.right, client.bottom, false);
+    DialogWindow dialog(owner, model.Caption, client.right, client.bottom, true);
     dialog.SetHelpTopic(model.HelpTopic);
     Picture(dialog);
     const HFONT name = SansFont(DialogPoints + 2, true);
@@ -101,13 +101,13 @@ NewGameChoice RunNewGameDialog(HWND owner, const kv41::NewGameWindow& model) {
     const std::vector<HWND> levels = Radios(dialog, model.Levels, FirstChoiceId);
     const std::vector<HWND> shifts = Radios(dialog, model.Shifts, FirstChoiceId + 50);
     HWND ok = dialog.Button(model.Ok.Text, CellPlace(model.Ok.Place), font, IDOK, true);
+    dialog.Button(model.Cancel.Text, CellPlace(model.Cancel.Place), font, IDCANCEL, false);
     dialog.OnCommand = [&dialog](int id, int) {
-        // Only OK closes it: both choices always hold a selection.
-        if (id == IDOK) dialog.End(IDOK);
+        if (id == IDOK || id == IDCANCEL) dialog.End(id);
     };
     dialog.CentreOn(owner);
-    dialog.RunModal(ok);
-    return {Checked(shifts), Checked(levels)};
+    if (dialog.RunModal(ok) != IDOK) return std::nullopt;
+    return NewGameChoice{Checked(shifts), Checked(levels)};
 }
 
 void RunEndDialog(HWND owner, const kv41::EndWindow& model) {

@@ -15,7 +15,8 @@ struct NewGameChoice {
     int Shift = 0;
     int Level = 0;
 };
-NewGameChoice RunNewGameDialog(HWND owner, const kv41::NewGameWindow& model);
+// The choices taken with OK; none with Cancel, Esc or the close button.
+std::optional<NewGameChoice> RunNewGameDialog(HWND owner, const kv41::NewGameWindow& model);
 void RunEndDialog(HWND owner, const kv41::EndWindow& model);
 // The values taken with OK, or none when cancelled; Help opens the options' topic.
 std::optional<kv41::OptionValues> RunOptionsDialog(HWND owner, const kv41::OptionsWindow& model,

@@ -411,8 +411,8 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     window->Show(info, kv41::InfoWindowFontSize(*game_, info.Name));
 }
 
-std::optional<int> MainWindow::ChooseBellCode(int suggested) {
-    return RunBellListDialog(window_, kv41::OpenBellList(*game_, suggested));
+std::optional<int> MainWindow::ChooseBellCode(int box, int suggested) {
+    return RunBellListDialog(window_, kv41::OpenBellList(*game_, box, suggested));
 }
 
 void MainWindow::ShowRating(const std::string& rating, const std::string& pointScore,
@@ -499,9 +499,12 @@ void MainWindow::HideStartScreen() {
 }
 
 void MainWindow::NewClick() {
-    const NewGameChoice choice = RunNewGameDialog(window_, kv41::OpenNewGameWindow(*game_));
+    const std::optional<NewGameChoice> choice =
+        RunNewGameDialog(window_, kv41::OpenNewGameWindow(*game_));
+    // Cancel, Esc or the close button: back to the start screen, nothing started.
+    if (!choice) return;
     HideStartScreen();
-    Guarded([&] { kv41::StartNewGame(*game_, choice.Shift, choice.Level); });
+    Guarded([&] { kv41::StartNewGame(*game_, choice->Shift, choice->Level); });
 }
 
 // The start screen stays as it was until a position has been loaded: a cancelled or failed

@@ -52,7 +52,7 @@ public:
     void SetGameCaption(const std::string& caption);
     void SetStatusTexts(const kv41::StatusTexts& status);
     void ShowInfo(const kv41::InfoWindow& window);
-    std::optional<int> ChooseBellCode(int suggested);
+    std::optional<int> ChooseBellCode(int box, int suggested);
     void ShowRating(const std::string& rating, const std::string& pointScore,
                     const std::string& perCent);
     void ShowHelp(int topic);

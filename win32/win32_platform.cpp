@@ -258,9 +258,9 @@ std::optional<std::string> Win32Platform::ChooseFile(const kv41::FileChoice& cho
     return Narrow(file.data());
 }
 
-std::optional<int> Win32Platform::ChooseBellCode(int, int suggested) {
+std::optional<int> Win32Platform::ChooseBellCode(int box, int suggested) {
     window_.PresentChanges();
-    return window_.ChooseBellCode(suggested);
+    return window_.ChooseBellCode(box, suggested);
 }
 
 // The settings file is read and written by the game's own INI access, the same as the other

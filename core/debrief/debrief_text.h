@@ -49,12 +49,12 @@ namespace kv41 {
 // The review window's own texts and help topic, as every front end shows them.
 namespace ReviewWindow {
 constexpr const char* MenuItem = "Shift re&view";
-constexpr const char* EndButton = "Review";
+constexpr const char* EndButton = "&Review";
 constexpr const char* Caption = "Shift review";
 constexpr const char* EventsTitle = "Points gained and lost";
 constexpr const char* DelaysTitle = "Trains delayed in the area, minutes by cause";
-constexpr const char* PlayAgain = "Play again from here";
-constexpr const char* RuleHelp = "The rule";
+constexpr const char* PlayAgain = "&Play again from here";  // an ampersand marks the access key
+constexpr const char* RuleHelp = "The &rule";
 constexpr const char* Close = "Close";
 constexpr const char* YourCurve = "Your points";
 constexpr const char* SignalmansCurve = "The signalman's points";

@@ -14,10 +14,9 @@ namespace {
 
 constexpr int Day = 24 * 60;
 
-// The rewound game takes every value of the game played again, except what belongs to this
-// program's window and machine: the platform, the recorder, the panel as last drawn, the
-// player's directories and the window's metrics and flags.
-void TakeOver(GameState& g, const GameState& again) {
+}  // namespace
+
+void TakeOverGame(GameState& g, const GameState& again) {
     const GameState kept = g;
     g = again;
     g.Host = kept.Host;
@@ -56,6 +55,8 @@ void TakeOver(GameState& g, const GameState& again) {
     g.FullRedraw = true;
 }
 
+namespace {
+
 std::string AbandonedName(const GameState& g) {
     std::string time = FormatClock(g.ClockNow);
     while (!time.empty() && time.front() == ' ') time.erase(0, 1);
@@ -87,7 +88,7 @@ RewindResult RewindSession(GameState& g, int minute) {
     result.Abandoned = FileInDirectory(g.DataDirectory, AbandonedName(g));
     if (!recorder->SaveCopy(g, result.Abandoned)) result.Abandoned.clear();
     const bool wasOver = g.SessionOver;
-    TakeOver(g, run.Game());
+    TakeOverGame(g, run.Game());
     g.PlayOnAfterRating = wasOver;
     recorder->ContinueFrom(run.LinesGiven());
     if (!wasOver) StartTimer(g);

@@ -21,6 +21,11 @@ struct RewindResult {
 // field; after its end the session is to run again (PlayOnAfterRating, or ContinueSession).
 RewindResult RewindSession(GameState& g, int minute);
 
+// The game takes every value of a game played again out of sight, except what belongs to this
+// program's window and machine: the platform, the recorder, the panel as last drawn, the
+// player's directories and the window's metrics and flags. The box is the player's.
+void TakeOverGame(GameState& g, const GameState& again);
+
 // The minute of "HH.MM" (or "H.MM", "HH:MM") within the session's shift: the evening before
 // and the next morning are read as the shift's own hours. -1 when it is not a time.
 int MinuteOfText(const GameState& g, const std::string& text);

@@ -42,7 +42,6 @@ public:
     void DrawText(int, int, std::string_view, Rgb, Rgb) override {}
     void FillRect(int, int, int, int, Rgb) override {}
     void DrawLine(int, int, int, int, Rgb, int) override {}
-    void DrawRect(int, int, int, int, Rgb, Rgb) override {}
     void DrawEllipse(int, int, int, int, Rgb, Rgb) override {}
     void DrawPie(int, int, int, int, int, int, int, int, Rgb, Rgb) override {}
     void Present() override {}

@@ -1,5 +1,6 @@
 #include "frontend/dialogs.h"
 
+#include "debrief/debrief_text.h"
 #include "frontend/help_topics.h"
 #include "game_state.h"
 #include "replay/program_version.h"
@@ -33,7 +34,8 @@ NewGameWindow OpenNewGameWindow(GameState& g) {
     w.Shifts.Chosen = LearningShift;
     w.Shifts.FixedPitch = true;
     w.Shifts.Place = {TextColumn, 10, 35, 8};
-    w.Ok = {"OK", {58, 16, 7, 2}};
+    w.Ok = {"OK", {58, 13, 7, 2}};
+    w.Cancel = {"Cancel", {58, 16, 7, 2}};
     w.HelpTopic = HelpTopic::NewGame;
     g.HelpContext = w.HelpTopic;
     return w;
@@ -47,6 +49,7 @@ EndWindow EndWindowOf(const std::string& rating, const std::string& pointScore,
     w.Name = {BoxName, {TextColumn, 1, w.Cells.Width - TextColumn - 1, 1}};
     w.Lines = {{rating, {2, 10, 0, 0}}, {pointScore, {2, 12, 0, 0}}, {perCent, {2, 14, 0, 0}}};
     w.Ok = {"OK", {27, 4, 9, 3}};
+    w.Review = {ReviewWindow::EndButton, {39, 4, 11, 3}};
     w.HelpTopic = HelpTopic::Rating;
     return w;
 }

@@ -41,8 +41,9 @@ struct TextPlace {
     CellRect Place;  // Columns and Rows 0: as large as the text
 };
 
-// "TOLA select shift": the shift and the difficulty of a new game. Only OK closes it: both
-// choices always hold a selection.
+// "TOLA select shift": the shift and the difficulty of a new game. OK starts the shift with
+// both choices, which always hold a selection; Cancel, Esc and the window's own close leave the
+// start screen as it was, nothing started.
 struct NewGameWindow {
     std::string Caption;
     Size Cells;
@@ -51,6 +52,7 @@ struct NewGameWindow {
     RadioGroup Levels;
     RadioGroup Shifts;
     TextPlace Ok;
+    TextPlace Cancel;
     int HelpTopic = 0;
 };
 // The window as it opens; F1 now opens its topic.
@@ -65,6 +67,9 @@ struct EndWindow {
     // right-aligned in their fields, line up in a fixed-pitch face.
     std::vector<TextPlace> Lines;
     TextPlace Ok;
+    // The shift explained: ReviewAndPlayAgain (frontend/window_commands.h); when it went back
+    // into the shift, the end window closes as with OK and the session runs again.
+    TextPlace Review;
     int HelpTopic = 0;
 };
 EndWindow EndWindowOf(const std::string& rating, const std::string& pointScore,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/bell_window.h"
+#include "framework/window_places.h"
 #include "frontend/help_topics.h"
 #include "frontend/screen_fit.h"
 #include "game_state.h"
@@ -51,9 +52,9 @@ int FontBarValue(const FontBar& bar, const OptionValues& values) {
     return std::clamp(values.*bar.Field, bar.Smallest, bar.Largest);
 }
 
-BellListWindow OpenBellList(GameState& g, int suggested) {
+BellListWindow OpenBellList(GameState& g, int box, int suggested) {
     BellListWindow w;
-    w.Caption = "Select bell code to send";
+    w.Caption = BellListCaption(g, box);
     w.Heading = "Bell Code      Meaning";
     for (int code = 0; code <= BellCodeLast; ++code) w.Lines.push_back(BellListLine(code));
     w.Chosen = std::clamp(suggested, 0, static_cast<int>(BellCodeLast));
@@ -82,6 +83,21 @@ InfoWindowShape InfoWindowShapeOf(const std::string& name) {
 
 int InfoWindowFontSize(const GameState& g, const std::string& name) {
     return name == "messages" ? g.FontSize : g.InfoFontSize;
+}
+
+Rect InfoWindowPlace(GameState& g, const std::string& name, Rect screen, Rect mainFrame,
+                     int panelTop, Size frame) {
+    // The panel's rows down to the block instruments' foot stay in sight where it can be.
+    constexpr int InstrumentRows = 22;
+    const ScreenBox area{screen.Left, screen.Top, screen.Width, screen.Height};
+    if (auto place = RememberedWindowPlace(g, name, area, frame.Width, frame.Height)) {
+        return {place->Left, place->Top, frame.Width, frame.Height};
+    }
+    const ScreenBox main{mainFrame.Left, mainFrame.Top, mainFrame.Width, mainFrame.Height};
+    const ScreenBox box =
+        PlaceInfoWindow(area, main, frame.Width, frame.Height, InfoWindowOrder(name),
+                        panelTop + InstrumentRows * g.CellHeight);
+    return {box.Left, box.Top, box.Width, box.Height};
 }
 
 }  // namespace kv41

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/options.h"
+#include "frontend/screen_fit.h"
 
 namespace kv41 {
 
@@ -45,8 +46,8 @@ void SetRulesIndex(OptionValues& values, int index);
 // A font bar's value as the window shows it: within the bar's range.
 int FontBarValue(const FontBar& bar, const OptionValues& values);
 
-// "Select bell code to send": every bell code, one a line, in the panel font at its size.
-// Columns and rows are cells of that font; a front end adds its own frames and margins.
+// "Select bell code to send to" the box: every bell code, one a line, in the panel font at its
+// size. Columns and rows are cells of that font; a front end adds its own frames and margins.
 struct BellListWindow {
     std::string Caption;
     std::string Heading;  // bold, over the list
@@ -59,12 +60,13 @@ struct BellListWindow {
     int ButtonColumns = 0;     // a button's width
     int ButtonGapColumns = 0;  // from the centre to each button
     int ButtonRows = 0;
-    std::string Ok, Cancel;  // OK answers Enter; the window's own close does nothing
+    std::string Ok, Cancel;  // OK answers Enter; the window's own close is Cancel
     int FontSize = 0;
     int HelpTopic = 0;
 };
-// The list as it opens, with the suggested code selected; F1 now opens the list's topic.
-BellListWindow OpenBellList(GameState& g, int suggested);
+// The list for a code to the box as it opens, with the suggested code selected; F1 now opens
+// the list's topic.
+BellListWindow OpenBellList(GameState& g, int box, int suggested);
 
 // The shape of an information window: its memos in order, each with the headings above it,
 // the lines it shows and whether it is a one-line box.
@@ -83,5 +85,12 @@ struct InfoWindowShape {
 InfoWindowShape InfoWindowShapeOf(const std::string& name);
 // The messages window follows the panel's font size, the others their own.
 int InfoWindowFontSize(const GameState& g, const std::string& name);
+// Where an information window's frame goes as it opens: where the player last left it, else
+// where it hides least of the panel (framework/window_places.h), the status bar and the
+// instruments staying in sight. In screen pixels: the screen's work area, the main window's
+// frame, the screen row of the panel's top (below the status bar) and the window's frame size.
+// Where the player leaves one is kept with RememberWindowPlace.
+Rect InfoWindowPlace(GameState& g, const std::string& name, Rect screen, Rect mainFrame,
+                     int panelTop, Size frame);
 
 }  // namespace kv41

@@ -1,5 +1,6 @@
 #include "frontend/menus.h"
 
+#include "debrief/debrief_text.h"
 #include "game_state.h"
 
 namespace kv41 {
@@ -68,6 +69,7 @@ std::vector<MenuBarEntry> MainMenu(const GameState& g, const MenuSwitches& on) {
         CheckItem(WindowCommand::AutoSignalman, "A&utomatic signalman", on.AutoSignalman,
                   g.AutoSignalman),
         Item(WindowCommand::Hint, "&Hint", on.Hint),
+        Item(WindowCommand::Review, ReviewWindow::MenuItem, g.SessionRunning),
         Separator(),
         Item(WindowCommand::Quit, "Quit", on.Quit),
     };

@@ -21,6 +21,7 @@ enum class WindowCommand {
     Restart,
     AutoSignalman,
     Hint,
+    Review,  // the shift so far explained, with the way back to any minute of it
     Quit,
     // The options item on the menu bar itself.
     Options,

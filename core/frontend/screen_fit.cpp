@@ -32,6 +32,15 @@ int LargestFittingFontSize(Size area, Margins chrome, const MeasureCell& measure
     return fitted;
 }
 
+int FontForResizedWindow(const WindowSizing& sizedFor, Size window, bool enlarged, Size clientArea,
+                         const MeasureCell& measure) {
+    if (!enlarged && window.Width == sizedFor.Window.Width &&
+        window.Height == sizedFor.Window.Height) {
+        return sizedFor.FontSize;
+    }
+    return LargestFittingFontSize(clientArea, {}, measure);
+}
+
 Rect CentredOnScreen(Rect screen, Size frame) {
     Rect placed{0, 0, frame.Width, frame.Height};
     placed.Left = screen.Left + (screen.Width - frame.Width) / 2;

@@ -28,9 +28,9 @@ struct Margins {
 };
 
 // The panel font's sizes run from this to that; at the smallest the panel is used even where it
-// does not fit.
+// does not fit. The largest leaves room for a window maximised on a large screen.
 constexpr int SmallestFontSize = 6;
-constexpr int LargestFontSize = 26;
+constexpr int LargestFontSize = 96;
 
 // The cell of the panel font at a point size: the width of "W" and the height of a line.
 struct CellSize {
@@ -46,6 +46,19 @@ Size PanelSizeFor(CellSize cell);
 // The largest font size whose panel fits the area, once the window's chrome (its frame and
 // menu bar) is taken from it; the smallest when none does.
 int LargestFittingFontSize(Size area, Margins chrome, const MeasureCell& measure);
+
+// The main window as it was last sized to fit the panel: its size and the font it was sized for.
+struct WindowSizing {
+    Size Window;
+    int FontSize = 0;
+};
+
+// The panel font of a main window the player resized, maximised or made full screen (enlarged):
+// back at the size it was given for a font (restored from maximised, or the window manager
+// answering that sizing late), that font; at any other size the largest whose panel fits the
+// client area, the panel then standing in its middle.
+int FontForResizedWindow(const WindowSizing& sizedFor, Size window, bool enlarged, Size clientArea,
+                         const MeasureCell& measure);
 
 // The main window on the screen: centred by its frame, and wholly on the screen where it fits
 // (else its top left corner on the screen's). Gives where the frame's top left corner goes.

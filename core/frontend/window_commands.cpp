@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "debrief/review_model.h"
+#include "debrief/rewind.h"
+#include "framework/settings.h"
 #include "framework/sounds.h"
 #include "frontend/dialogs.h"
 #include "frontend/help_topics.h"
@@ -29,8 +32,13 @@ void OpenOptions(GameState& g, FrontEndWindows& windows) {
     g.InputBlocked = true;
     const int helpBefore = g.HelpContext;
     g.HelpContext = HelpTopic::Options;
+    // Before a session the options are those of the settings file, and go back into it, where
+    // the session will find them: the sound can be switched off before any bell rings.
+    const bool beforeSession = !g.SessionRunning && !g.SessionOver;
+    if (beforeSession) LoadSettings(g);
     if (const std::optional<OptionValues> chosen = windows.ChooseOptions()) {
         TakeChosenOptions(g, *chosen, windows);
+        if (beforeSession) StoreSettings(g);
     }
     g.HelpContext = helpBefore;
     g.InputBlocked = false;
@@ -60,6 +68,29 @@ void Deliver(GameState& g, InputKind kind, bool on = false) {
 
 }  // namespace
 
+bool ReviewAndPlayAgain(GameState& g, FrontEndWindows& windows) {
+    // Another modal step is under way: the window would nest inside it.
+    if (g.InputBlocked || (!g.SessionRunning && !g.SessionOver)) {
+        PlayNotifySound(g);
+        return false;
+    }
+    const ReviewModel model = ReviewOfSession(g);
+    if (!model.Valid) {
+        g.Host->ShowBox("The shift's record cannot be played again", BoxType::Error, 0);
+        return false;
+    }
+    g.InputBlocked = true;
+    const std::optional<int> minute = windows.ReviewShift(model);
+    g.InputBlocked = false;
+    if (!minute) return false;
+    const RewindResult result = RewindSession(g, *minute);
+    if (!result.Done) {
+        g.Host->ShowBox("Unable to play again from there: " + result.Refusal, BoxType::Error, 0);
+        return false;
+    }
+    return true;
+}
+
 void RunWindowCommand(GameState& g, const Command& command, FrontEndWindows& windows) {
     switch (command.Kind) {
     case WindowCommand::None: break;
@@ -75,6 +106,7 @@ void RunWindowCommand(GameState& g, const Command& command, FrontEndWindows& win
     case WindowCommand::Hint:
         if (g.SessionRunning) ShowSignalmanHint(g);
         break;
+    case WindowCommand::Review: ReviewAndPlayAgain(g, windows); break;
     case WindowCommand::Quit:
         // On the start screen the program ends; in a session the loop asks its question.
         if (g.StartScreen) {

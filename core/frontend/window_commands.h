@@ -16,6 +16,7 @@ namespace kv41 {
 
 struct GameState;
 class ReplayRecorder;
+struct ReviewModel;
 
 struct Command {
     WindowCommand Kind = WindowCommand::None;
@@ -38,7 +39,15 @@ public:
     // The replay being recorded of the session, that "Save Replay As..." copies; none: the
     // item does nothing.
     virtual ReplayRecorder* SessionReplay() { return nullptr; }
+    // The review window (debrief/review_model.h) shown to the player: the minute chosen with
+    // "Play again from here", or none when it was closed.
+    virtual std::optional<int> ReviewShift(const ReviewModel& /*model*/) { return std::nullopt; }
 };
+
+// "Shift review" from the Game menu or "Review" at the end of the session: the review window,
+// and the game taken back to the minute the player chose to play again from. True when it went
+// back (after the session's end: the session runs again once the end window is closed).
+bool ReviewAndPlayAgain(GameState& g, FrontEndWindows& windows);
 
 // Carries out a command now.
 void RunWindowCommand(GameState& g, const Command& command, FrontEndWindows& windows);

@@ -31,12 +31,6 @@ constexpr std::array<int, 12> NearSectionSignal[BoxCount + 1] = {
 constexpr std::array<int, 8> PastSectionSignal[BoxCount + 1] = {
     {}, {15, 16}, {12, 22, 23, 24, 25, 26, 27}, {35, 36, 37, 38, 39}, {35, 36, 37, 40, 41, 42}};
 
-// Where a train from each box still is until it has passed our home signal: train out of
-// section waits for it even where the sections the block rules look at are clear (a light
-// engine on the approach to the Hollowmer home occupies none of them).
-constexpr std::array<int, 4> BeforeHomeSignal[BoxCount + 1] = {
-    {}, {29, 30, 31}, {27, 26, 25}, {1, 43, 2}, {4, 5}};
-
 std::string BoxWords(const GameState& g, int box) {
     std::string name = g.BoxName[box];
     while (!name.empty() && name.back() == ' ') name.pop_back();

@@ -135,6 +135,27 @@ bool LineAheadForAnother(const GameState& g, const TrainsInHand& trains, int tra
            NextTrainFor(g, trains, box) != train;
 }
 
+// Brought up to the next signal while that one cannot be cleared yet, the train would stand in
+// sections another box's train must have cleared before train out of section goes to that box:
+// were that train out of them first, its train out of section would wait for this one to move
+// on, for as long as the yard is busy, say (a light engine for the sidings brought up behind a
+// freight off the loop). It waits at this signal until train out of section is sent.
+bool StandsInTheWayOfTrainOut(const GameState& g, int train, const Route& route, int j) {
+    const Leg& leg = *route.Legs[static_cast<std::size_t>(j)];
+    if (j + 1 >= route.Count) return false;
+    const Leg& next = *route.Legs[static_cast<std::size_t>(j + 1)];
+    bool stands = next.Signal == 43 && !g.YardClear;
+    for (int s : next.Clear) stands = stands || (s != 0 && HeldByOther(g, s, train));
+    if (!stands) return false;
+    for (int box = 1; box <= BoxCount; ++box) {
+        int other = OutOfSectionStillDue(g, box);
+        if (other == 0 || other == train) continue;
+        for (int s : leg.Clear)
+            if (s != 0 && ListHolds(OutOfSectionSections[box], s)) return true;
+    }
+    return false;
+}
+
 // What the train's route holds: every leg cleared for it that it has still to pass, and the
 // points of the next leg, which may stand half set while its signal waits for the line ahead.
 void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& held) {
@@ -162,12 +183,18 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
                          (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train))) ||
                         (leg.Signal == 49 && WaitsForDownTrain(g, trains, train)) ||
                         (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains)) ||
-                        (leg.Signal == 30 && LineAheadForAnother(g, trains, train));
+                        (leg.Signal == 30 && LineAheadForAnother(g, trains, train)) ||
+                        StandsInTheWayOfTrainOut(g, train, route, i);
         if (!cleared && (waiting || keepsOut)) break;
         for (int p : leg.Points)
             if (p != 0) hold(cleared ? held.Cleared : held.Waiting, p, rank);
         if (!cleared) break;
-        if (!passed) hold(held.Cleared, leg.Signal, rank);
+        // The exchange sidings home stays off until the train is at the entry to the sidings:
+        // put back sooner, it lets the yard put a departure out on the yard road just before
+        // the train makes the yard busy, and the departure must then be away before the yard
+        // is done or be taken back.
+        bool notYetIn = leg.Signal == 43 && head == 9;
+        if (!passed || notYetIn) hold(held.Cleared, leg.Signal, rank);
         for (int n : leg.Normal)
             if (n != 0) hold(held.KeptNormal, n, rank);
     }
@@ -282,6 +309,14 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     int train = trains.Train[static_cast<std::size_t>(rank)];
     for (int s : leg.Clear)
         if (s != 0 && HeldByOther(g, s, train)) return false;
+    // A departure on the yard road while the yard is busy is worked first (it would be taken
+    // back): no other train's leg keeps normal a point its road wants, even while that road
+    // still waits for the line to be blocked back.
+    int first = trains.Train[0];
+    if (rank > 0 && !g.YardClear && g.SectTrain[18] == first && g.TrainFrom[first] == YardLine) {
+        for (int n : leg.Normal)
+            if (n != 0 && held.Waiting[static_cast<std::size_t>(n)] == 0) return false;
+    }
     // A train for the sidings is not brought on while the road it will run into is taken; and
     // nothing else crosses the entry to the sidings while a departure waits on the yard road
     // (a train there makes the yard busy, and a departure still waiting when the yard is done
@@ -410,6 +445,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
             if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
             if (leg.Signal == 2 && WaitsOffTheJunction(g, trains, t)) break;
+            if (StandsInTheWayOfTrainOut(g, t, route, j)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one
         }

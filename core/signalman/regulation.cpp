@@ -343,7 +343,10 @@ bool DrawsOutLater(const GameState& g, const TrainsInHand& trains) {
     for (int i = 0; i < trains.Count && departure == 0; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
         int head = HeadSection(g, t);
-        if (g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1 && IsDownSiding(head)) departure = t;
+        // (On the yard road only while the yard shows clear: nothing makes it busy but a train
+        // at the entry to the sidings, and none is let there while the departure waits.)
+        bool mayWait = IsDownSiding(head) || (head == 18 && g.YardClear);
+        if (g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1 && mayWait) departure = t;
     }
     constexpr int LongestHold = 15;
     if (departure == 0 || g.ClockNow - DuePlusLate(g, departure) > LongestHold) return false;

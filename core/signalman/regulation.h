@@ -29,12 +29,13 @@ bool BacksOutLater(const GameState& g, const TrainsInHand& trains, int train);
 // lose time waiting for it to be through, or while the loop is kept for a departure due.
 bool WaitsOffTheJunction(const GameState& g, const TrainsInHand& trains, int train);
 
-// A departure from a down siding for Pellingford draws out onto the LMS loop across the up
+// A departure from the sidings for Pellingford draws out onto the LMS loop across the up
 // main's road to the starter and comes back along the down main: it is not started, nor the line
 // from Radlow Rd Jn blocked back for it, while an up passenger, or a train from Pellingford that
 // can still earn its clear road, would want the starter before the departure is clear of it, or
 // a down train would lose time behind it (up to a quarter of an hour past the departure's time).
-// One on the yard road is not held: waiting there, it may be taken back into the yard.
+// One on the yard road is held only while the yard shows clear: waiting there when the yard is
+// done with something, it would be taken back.
 bool DrawsOutLater(const GameState& g, const TrainsInHand& trains);
 
 // A signal cleared for a train still far off on its approach, which stops the signalman

@@ -143,7 +143,8 @@ Route FromPellingford(const GameState& g, int train, int head) {
     case 5: return Of({&UpHome, &UpStarterLoop});
     default: break;
     }
-    bool backing = (head == 41 || head == 40 || head == 37 || head == 36 || head == 8) &&
+    bool backing = (head == 41 || head == 40 || head == 37 || head == 36 || head == 8 ||
+                    head == 9 || head == 17) &&
                    !HeadsFor(g, head, {{36, 37}, {37, 40}, {40, 41}, {41, 42}});
     if (backing) return Of({&LoopBacking, &BackIntoYard});
     return Of({&UpHome, &UpIntoLoop});

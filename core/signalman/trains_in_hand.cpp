@@ -6,10 +6,12 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "model/bell_codes.h"
+#include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
+#include "signalman/running_times.h"
 
 namespace kv41 {
 
@@ -54,6 +56,14 @@ TrainsInHand FindTrainsInHand(const GameState& g) {
     auto first = in.Train.begin();
     std::stable_sort(first, first + inArea, byTime(RegTesReceived));
     std::stable_sort(first + inArea, first + in.Count, byTime(RegLineClearGiven));
+    // A departure standing on the yard road while the yard shows busy goes first of all: when
+    // the yard is done it takes back a departure that has not started away, and puts nothing
+    // out again until its next arrival.
+    int onYardRoad = g.SectTrain[18];
+    auto departure = std::find(first, first + inArea, onYardRoad);
+    if (!g.YardClear && onYardRoad != 0 && g.TrainFrom[onYardRoad] == YardLine &&
+        departure != first + inArea)
+        std::rotate(first, departure, departure + 1);
     return in;
 }
 
@@ -89,6 +99,22 @@ bool RivalAtJunction(const GameState& g, const TrainsInHand& trains, int train) 
     return false;
 }
 
+// A departure standing on the yard road, with the yard clear and time in hand, lets a passenger
+// for the same box go first: sent ahead, it would hold the line the passenger, with little or
+// no allowance, then waits for at the starter.
+bool LetsPassengerFirst(const GameState& g, const TrainsInHand& trains, int t, int box) {
+    constexpr int InHand = 15;
+    if (!g.YardClear || g.SectTrain[18] != t || g.TrainFrom[t] != YardLine ||
+        g.ClockNow + InHand > DuePlusLate(g, t) + DelayAllowance(g, t))
+        return false;
+    for (int i = 0; i < trains.Count; ++i) {
+        int u = trains.Train[static_cast<std::size_t>(i)];
+        if (u != t && BoxAhead(g, u) == box && g.TrainClass[u] <= 2 && g.TrainFrom[u] != YardLine)
+            return true;
+    }
+    return false;
+}
+
 int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
     // Once the box has accepted, its line clear is for the train that answers its code.
     int accepted = OutgoingBlock(g, box) != LineBlocked ? g.BoxAcceptedCode[box] : 0;
@@ -102,10 +128,14 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
             // train from the other is also on its way to the box: the other may reach the
             // junction first.
             if (pass == 1 && HeadSection(g, t) == 0 && RivalAtJunction(g, trains, t)) continue;
+            if (pass == 1 && LetsPassengerFirst(g, trains, t, box)) continue;
             if (pass == 0 &&
                 (accepted == 0 || LineClearCode(g.TrainClass[t], g.TrainTo[t]) != accepted))
                 continue;
-            int legs = LegsToGo(g, t);
+            // (A departure on the yard road while the yard is busy before all: the yard takes
+            // it back unless it has started away when the yard is done.)
+            bool urgent = !g.YardClear && g.SectTrain[18] == t && g.TrainFrom[t] == YardLine;
+            int legs = urgent ? -1 : LegsToGo(g, t);
             if (best == 0 || legs < bestLegs) {
                 best = t;
                 bestLegs = legs;
@@ -113,6 +143,15 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box) {
         }
     }
     return best;
+}
+
+int OutOfSectionStillDue(const GameState& g, int box) {
+    int t = g.BoxOfferedTrain[box];
+    if (!IsTrain(g, t) || g.TrainState[t] < TrainRunning || g.TrainTimes[t][RegToosSent] != NoTime)
+        return 0;
+    int head = HeadSection(g, t);
+    bool beforeHome = InTheArea(g, t) && ListHolds(BeforeHomeSignal[box], head);
+    return beforeHome || (head == 0 && g.TrainState[t] != TrainGone) ? 0 : t;
 }
 
 bool ReceptionRoadFree(const GameState& g, int train) {

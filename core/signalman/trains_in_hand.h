@@ -51,6 +51,22 @@ bool RadlowDepartureDue(const GameState& g, int ahead = 0);
 // yard, a down siding for trains that end there.
 bool ReceptionRoadFree(const GameState& g, int train);
 
+// Train out of section to a box goes only once these sections, which the block rules look at,
+// are clear (box 2's 33 counts unless a passenger stands there at the platform), and once the
+// box's train is past our home signal: still before it, it may occupy none of them (a light
+// engine on the approach to the Hollowmer home).
+constexpr std::array<int, 8> OutOfSectionSections[BoxCount + 1] = {{},
+                                                                   {29, 30, 31, 10, 32, 33},
+                                                                   {27, 26, 25, 24, 28, 13, 32, 33},
+                                                                   {1, 2, 3, 7, 8, 9},
+                                                                   {4, 5, 6, 38, 7, 8, 9}};
+constexpr std::array<int, 4> BeforeHomeSignal[BoxCount + 1] = {
+    {}, {29, 30, 31}, {27, 26, 25}, {1, 43, 2}, {4, 5}};
+
+// The box's train past our home signal whose train out of section is still to be sent; 0 if
+// none.
+int OutOfSectionStillDue(const GameState& g, int box);
+
 // A section (other than the train's own) holds a train.
 inline bool HeldByOther(const GameState& g, int section, int train) {
     int other = g.SectTrain[section];

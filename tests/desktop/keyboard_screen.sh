@@ -12,10 +12,6 @@ set -euo pipefail
 program=$1
 mode=${2:-keys}
 here=$(cd "$(dirname "$0")" && pwd)
-if [ "$mode" = reader ] && [ -z "${KV41_READER_BUS:-}" ]; then
-    export KV41_READER_BUS=1
-    exec dbus-run-session -- bash "$0" "$@" 2>&1 | grep -v "^dbus-daemon\|SpiRegistry"
-fi
 source "$here/x_display.sh"
 fail() {
     echo "FAIL: $*"
@@ -36,6 +32,7 @@ seen() {  # until file $1 holds $3 lines matching $2, else fail with $4
 reader() { /usr/bin/python3 "$here/screen_reader.py" "$@"; }
 
 StartDisplay
+[ "$mode" = reader ] && StartSessionBus
 CopyProgram "$program"
 cd "$work/bin"
 replay="$work/bin/KV41 replay.kv41"
@@ -88,7 +85,9 @@ if [ "$mode" = reader ]; then
     for _ in $(seq 50); do reader find "Lever 21" >"$work/found" && break; sleep 0.2; done
     grep -q "^Lever 21, North Crossover | Normal, free" "$work/found" ||
         fail "the reader did not find lever 21 normal: $(cat "$work/found")"
-    reader listen 120 >"$work/events" &
+    # Started as itself, not through the function: the process ended on exit must be the
+    # listener, not a subshell that would leave it holding our output for its whole time.
+    /usr/bin/python3 "$here/screen_reader.py" listen 120 >"$work/events" &
     pids+=($!)
     seen "$work/events" "^listening" 1 "the reader did not listen"
     sleep 1

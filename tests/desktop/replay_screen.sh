@@ -34,16 +34,6 @@ seen() {  # until file $1 has $3 lines matching $2; else fails saying $4
     for _ in $(seq 100); do [ "$(count "$1" "$2")" -ge "$3" ] && return; sleep 0.2; done
     fail "$4"
 }
-visible() {  # the first visible window named $1, waited for
-    local found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$found" ] && break
-        sleep 0.2
-    done
-    [ -n "$found" ] || fail "no window named $1"
-    echo "$found"
-}
 other_window() {  # until a window other than the game's has the keyboard: a dialog came
     for _ in $(seq 100); do
         [ "$(xdotool getactivewindow 2>/dev/null || true)" != "$window" ] && return

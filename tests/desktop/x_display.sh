@@ -1,12 +1,13 @@
 # Sourced by the desktop scripts: a scratch directory in $work, the processes in $pids ended on
-# exit, and a real X server of our own with a window manager on $DISPLAY. Xvfb picks a free
+# exit (an entry "-N" ends the whole process group N), and a real X server of our own with a
+# window manager on $DISPLAY. Xvfb picks a free
 # display number itself, since other X servers may be running on the machine. The sourcing
 # script defines fail() before it calls StartDisplay [WIDTHxHEIGHTxDEPTH] (1280x1024x24 unless
 # told).
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do kill -- "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$work"
 }
@@ -43,4 +44,32 @@ CopyProgram() {
     cp "$1" "$from/TOLA.TTF" "$from"/*.wav "$work/bin/"
     cp "$from"/*.qch "$work/bin/" 2>/dev/null || true
     printf '[KV41]\r\nSound=0\r\n' >"$work/bin/TOLA.INI"
+}
+
+visible() {  # the first visible window named $1, waited for
+    local found=""
+    for _ in $(seq 150); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$found" ] && break
+        sleep 0.2
+    done
+    [ -n "$found" ] || fail "no window named $1"
+    echo "$found"
+}
+
+# A private session bus for the accessibility tests, so that nothing reaches or starts the
+# machine's own. The bus daemon leads a process group of its own, which the services it starts
+# (the accessibility bus launcher, its bus and the registry) join; the group is ended on exit,
+# since those services would otherwise outlive the bus. Their output goes nowhere: a process
+# left holding the caller's output would keep a test runner waiting for the end of it.
+StartSessionBus() {
+    mkdir -m 700 -p "$work/runtime"
+    export XDG_RUNTIME_DIR="$work/runtime"
+    setsid dbus-daemon --session --nofork --nopidfile --print-address=3 --print-pid=4 \
+        3>"$work/bus" 4>"$work/bus.pid" </dev/null >/dev/null 2>&1 &
+    for _ in $(seq 100); do [ -s "$work/bus" ] && [ -s "$work/bus.pid" ] && break; sleep 0.1; done
+    [ -s "$work/bus" ] || fail "the session bus did not start"
+    pids+=("-$(head -1 "$work/bus.pid")")
+    DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
+    export DBUS_SESSION_BUS_ADDRESS
 }

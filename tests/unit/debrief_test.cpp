@@ -14,7 +14,9 @@
 #include "console.h"
 #include "debrief/debrief.h"
 #include "debrief/delay_causes.h"
+#include "debrief/interrupted_shift.h"
 #include "debrief/replay_run.h"
+#include "debrief/review_model.h"
 #include "debrief/rewind.h"
 #include "replay/end_state.h"
 #include "replay/replay_recorder.h"
@@ -104,6 +106,27 @@ TEST(Debrief, EventsAddUpToThePointsShownInEveryShiftAndRuleBook) {
     const std::string out = whole.Run("new 4 2\nauto on\n");
     ASSERT_TRUE(whole.Game().SessionOver);
     ExpectExplained(whole, out, "a whole Learning shift");
+
+    // The review window's model: both curves on one scale, rows sorted by a column.
+    const ReviewModel review = ReviewOfSession(whole.Game());
+    ASSERT_TRUE(review.Valid);
+    const ReviewChart& chart = review.Chart;
+    EXPECT_EQ(chart.Yours.back().Points, whole.Game().Points);
+    ASSERT_FALSE(chart.Signalmans.empty());
+    for (const auto* curve : {&chart.Yours, &chart.Signalmans}) {
+        for (const CurvePoint& p : *curve) {
+            EXPECT_TRUE(p.Points >= chart.Low && p.Points <= chart.High);
+            EXPECT_TRUE(p.Time >= chart.Start && p.Time <= chart.End + 1);
+        }
+    }
+    EXPECT_TRUE(chart.Low <= 0 && chart.High >= chart.Target);
+    const std::vector<ReviewRow>& events = review.Tables.Events;
+    ASSERT_GT(events.size(), 1U);
+    const std::vector<std::size_t> byPoints = SortedRows(events, 1, false);
+    for (std::size_t i = 1; i < byPoints.size(); ++i) {
+        EXPECT_GE(events[byPoints[i - 1]].SortKeys[1], events[byPoints[i]].SortKeys[1]);
+    }
+    EXPECT_EQ(review.Tables.DelayColumns.back(), "The signalman");
 }
 
 // A resumed session starts with its position's points; a restart takes on another's.
@@ -310,6 +333,46 @@ TEST(Debrief, RewindReachesTheStateOfThatMinuteAndPlayOnReplays) {
     EXPECT_FALSE(g.SessionOver);
     EXPECT_EQ(g.ClockNow, 460);
     ExpectRecordReplays(ended);
+}
+
+// A shift whose program was killed: its running replay has no end. The next start asks; yes
+// brings the game to where the record stops, field for field, and play from there is recorded
+// and replays; no keeps the record as a replay of its own that verifies. A finished record is
+// no interrupted shift.
+TEST(Debrief, AnInterruptedShiftContinuesFromItsRecordOrIsKept) {
+    Played original(5, "killed");
+    original.Run("new 2 1\nauto on 90\nbell 1 17\nstep 7\n");
+    const std::string record = SessionRecorder(original.Game())->Text();
+    const auto crashed = [&record](Played& p) {
+        std::ofstream(p.dir / "crashed.kv41", std::ios::binary) << record;
+    };
+
+    Played resumed(8, "resumed");
+    crashed(resumed);
+    const std::string out = resumed.Run("answer yes\nrecover crashed.kv41\n");
+    ASSERT_NE(out.find("interrupted at 7.30"), std::string::npos) << out;
+    ASSERT_NE(out.find("recover: the shift goes on from 7.30"), std::string::npos) << out;
+    EXPECT_EQ(testing::FirstDifference(original.Game(), resumed.Game()), "");
+    EXPECT_EQ(EndStateLines(original.Game()), EndStateLines(resumed.Game()));
+
+    Played playedOn(8, "played-on");
+    crashed(playedOn);
+    playedOn.Run("answer yes\nrecover crashed.kv41\nauto on 15\n");
+    EXPECT_EQ(playedOn.Game().ClockNow, original.Game().ClockNow + 15);
+    ExpectRecordReplays(playedOn);
+
+    Played declined(8, "declined");
+    crashed(declined);
+    const std::string no = declined.Run("answer no\nrecover crashed.kv41\nrecover crashed.kv41\n");
+    EXPECT_FALSE(std::filesystem::exists(declined.dir / "crashed.kv41"));
+    const std::filesystem::path kept = declined.dir / "KV41 replay interrupted at 7.30.kv41";
+    ASSERT_TRUE(std::filesystem::exists(kept)) << no;
+    EXPECT_FALSE(declined.Game().SessionRunning);
+    EXPECT_NE(no.find("? no interrupted shift in crashed.kv41"), std::string::npos) << no;
+    std::ostringstream verifyOut;
+    Console verify(verifyOut, 1, declined.dir.string());
+    EXPECT_EQ(verify.Verify(kept.string()), 0) << verifyOut.str();
+    EXPECT_FALSE(HoldsInterruptedShift(kept.string()));
 }
 
 }  // namespace kv41

@@ -1,6 +1,7 @@
 // The front-end model: what every front end shows and how the window's commands reach the game.
 #include <gtest/gtest.h>
 
+#include "controls/bell_window.h"
 #include "frontend/dialogs.h"
 #include "frontend/game_windows.h"
 #include "frontend/help_topics.h"
@@ -48,15 +49,15 @@ TEST_F(FrontEnd, TheMenusFollowTheGamesState) {
     std::vector<std::string> texts;
     for (const MenuItem& item : menu[0].Items) texts.push_back(item.Text);
     EXPECT_EQ(texts, (std::vector<std::string>{"&Save", "Save &As", "&Pause", "Save Replay As...",
-                                               "Restart", "", "A&utomatic signalman", "&Hint", "",
-                                               "Quit"}));
+                                               "Restart", "", "A&utomatic signalman", "&Hint",
+                                               "Shift re&view", "", "Quit"}));
     EXPECT_EQ(menu[2].Items[3].Text, "&Keys");
     EXPECT_EQ(menu[1].Command, WindowCommand::Options);
     EXPECT_EQ(menu[2].Items.back().Command, WindowCommand::About);
     // The start screen: only what needs no session.
-    for (WindowCommand off :
-         {WindowCommand::Save, WindowCommand::SaveAs, WindowCommand::Restart,
-          WindowCommand::SaveReplayAs, WindowCommand::AutoSignalman, WindowCommand::Hint}) {
+    for (WindowCommand off : {WindowCommand::Save, WindowCommand::SaveAs, WindowCommand::Restart,
+                              WindowCommand::SaveReplayAs, WindowCommand::AutoSignalman,
+                              WindowCommand::Hint, WindowCommand::Review}) {
         EXPECT_FALSE(Item(off).Enabled);
     }
     EXPECT_TRUE(Item(WindowCommand::Quit).Enabled);
@@ -75,6 +76,7 @@ TEST_F(FrontEnd, TheMenusFollowTheGamesState) {
     g.AutoSignalman = true;
     EXPECT_TRUE(Item(WindowCommand::Save).Enabled);
     EXPECT_TRUE(Item(WindowCommand::SaveReplayAs).Enabled);
+    EXPECT_TRUE(Item(WindowCommand::Review).Enabled);
     EXPECT_TRUE(OptionsEnabled());
     EXPECT_TRUE(Item(WindowCommand::Pause).Checked);
     EXPECT_TRUE(Item(WindowCommand::AutoSignalman).Checked);
@@ -142,8 +144,9 @@ TEST_F(FrontEnd, HelpTopicsGoFromTheWindowToTheBoxToTheGame) {
     EXPECT_EQ(HelpTopicInForce(g, 0, 0), 410);
     OpenNewGameWindow(g);
     EXPECT_EQ(g.HelpContext, HelpTopic::NewGame);
-    const BellListWindow list = OpenBellList(g, 99);
+    const BellListWindow list = OpenBellList(g, 1, 99);
     EXPECT_EQ(g.HelpContext, HelpTopic::BellList);
+    EXPECT_EQ(list.Caption, BellListCaption(g, 1));
     EXPECT_EQ(list.Lines.size(), 27u);
     EXPECT_EQ(list.Chosen, 26);
 }
@@ -162,6 +165,16 @@ TEST_F(FrontEnd, TheLargestFontThatFitsTheAreaAndItsChrome) {
     EXPECT_EQ(LargestFittingFontSize({1200, 4000}, chrome, Linear), 11);  // the width decides
     EXPECT_EQ(LargestFittingFontSize({200, 200}, chrome, Linear), SmallestFontSize);
     EXPECT_EQ(LargestFittingFontSize({100000, 100000}, chrome, Linear), LargestFontSize);
+}
+
+TEST_F(FrontEnd, AResizedWindowTakesTheLargestFontThatFitsUnlessBackAtItsOwnSize) {
+    const WindowSizing sized{{900, 650}, 9};
+    EXPECT_EQ(FontForResizedWindow(sized, {900, 650}, false, {900, 600}, Linear), 9);
+    // Maximised at the very size it had: the area decides, as at any other size.
+    EXPECT_EQ(FontForResizedWindow(sized, {900, 650}, true, {1920, 1000}, Linear),
+              LargestFittingFontSize({1920, 1000}, {}, Linear));
+    EXPECT_EQ(FontForResizedWindow(sized, {700, 500}, false, {700, 450}, Linear),
+              LargestFittingFontSize({700, 450}, {}, Linear));
 }
 
 TEST_F(FrontEnd, WindowsArePlacedOnTheScreen) {
@@ -189,13 +202,15 @@ TEST_F(FrontEnd, DialogsHoldTheirChoicesWithinTheirCells) {
     EXPECT_EQ(newGame.Shifts.Items.size(), 5u);
     EXPECT_EQ(newGame.Levels.Items.size(), 5u);
     EXPECT_EQ(newGame.Shifts.Chosen, 3);  // the learning shift
-    for (const CellRect& r :
-         {newGame.Levels.Place, newGame.Shifts.Place, newGame.Ok.Place, PicturePlace}) {
+    for (const CellRect& r : {newGame.Levels.Place, newGame.Shifts.Place, newGame.Ok.Place,
+                              newGame.Cancel.Place, PicturePlace}) {
         EXPECT_TRUE(Within(r, newGame.Cells));
     }
+    EXPECT_EQ(newGame.Cancel.Text, "Cancel");
     const EndWindow end = EndWindowOf("Your rating is fair.", "a", "b");
     EXPECT_EQ(end.Lines.front().Text, "Your rating is fair.");
-    for (const CellRect& r : {end.Name.Place, end.Ok.Place, end.Lines.back().Place}) {
+    for (const CellRect& r :
+         {end.Name.Place, end.Ok.Place, end.Review.Place, end.Lines.back().Place}) {
         EXPECT_TRUE(Within(r, end.Cells));
     }
 

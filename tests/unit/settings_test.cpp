@@ -6,6 +6,7 @@
 #include "framework/options.h"
 #include "framework/settings.h"
 #include "framework/window_places.h"
+#include "frontend/game_windows.h"
 #include "position_fixture.h"
 
 namespace kv41 {
@@ -146,6 +147,11 @@ TEST(WindowPlaces, BesideThePanelElseBelowTheInstrumentsAndWhereLeft) {
     EXPECT_EQ(place->Left, 40);
     EXPECT_EQ(place->Top, 50);
     EXPECT_FALSE(RememberedWindowPlace(game.g, "held", {0, 0, 500, 300}, 501, 300));
+    // As a front end asks: the place left, else below the instruments on a full screen.
+    const Rect screen{0, 0, 1366, 768};
+    EXPECT_EQ(InfoWindowPlace(game.g, "held", screen, screen, 60, {500, 300}).Left, 40);
+    EXPECT_GE(InfoWindowPlace(game.g, "wtt", screen, screen, 60, {500, 300}).Top,
+              60 + 22 * game.g.CellHeight);
     EXPECT_NE(ReadFileText(game.Ini()).find("Font="), std::string::npos);
 }
 

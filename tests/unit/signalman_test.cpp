@@ -139,6 +139,37 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
     }
 }
 
+// Days on which he once lost points a careful signalman would not have lost, each played to just
+// past the loss: Marathon, seed 343, a light engine for the sidings brought up to the exchange
+// sidings home behind a freight off the loop, standing there while the yard was busy, so that
+// train out of section for the freight could not go to Radlow Rd Jn in time; Marathon, seed 19,
+// the exchange sidings home put back as soon as a train backing into the down sidings had passed
+// it, so that the yard put the 8p52 out just before that train made it busy, and took it back
+// when it was done (70 points); Marathon, seed 100, a down freight given the line clear to
+// Pellingford the 8p52 had been offered under, while the 8p52 stood on the yard road with the
+// yard busy (67 points); Marathon, seed 18, the 3p50 drawn out onto the loop from the yard road,
+// with the yard clear, just ahead of a down passenger for the branch, which waited for it; Late,
+// seed 23, the 3p12 light engine sent from the yard road to Hollowmer Jn just ahead of the 3p24
+// passenger, which then waited at the up starter for the line.
+TEST(Signalman, LosesNoPointWhereHeOnceDid) {
+    struct Day {
+        uint32_t Seed;
+        int Shift;
+        const char* Rules;
+        int Minutes;
+    };
+    for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
+                    Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}}) {
+        Session run(day.Seed);
+        std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
+                                   "\nauto on " + std::to_string(day.Minutes) + "\n");
+        EXPECT_TRUE(LinesStarting(out, "error: You lose").empty())
+            << "seed " << day.Seed << "\n"
+            << out.substr(out.size() > 20000 ? out.size() - 20000 : 0);
+        EXPECT_EQ(out.find("held in Yard"), std::string::npos) << "seed " << day.Seed;
+    }
+}
+
 // The console command of an "auto: " line (what follows it is the reason).
 std::string CommandOf(const std::string& line) {
     std::string command = line.substr(line.find(": ") + 2);
@@ -162,7 +193,9 @@ TEST(Signalman, HintsNameEachKindOfMoveAndChangeNothing) {
         } else if (line.rfind("show", 0) != 0 && line.find('=') == std::string::npos) {
             if (line.rfind("auto: ", 0) == 0) all += line + "\n";
             if (!hint.empty() && line.rfind("auto: ", 0) == 0) {
-                if (CommandOf(hint) != "step") EXPECT_EQ(CommandOf(line), CommandOf(hint));
+                if (CommandOf(hint) != "step") {
+                    EXPECT_EQ(CommandOf(line), CommandOf(hint));
+                }
                 EXPECT_EQ(before, after) << "the hint changed the game";
                 hint.clear();
             }
