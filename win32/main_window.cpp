@@ -395,14 +395,14 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
             RECT work, main;
             SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
             GetWindowRect(window_, &main);
-            // The instruments end above the lever frame's top row.
-            POINT clear{0, game_->StatusHeight + 22 * game_->CellHeight};
-            ClientToScreen(window_, &clear);
-            const kv41::ScreenBox box = kv41::InfoWindowPlace(
+            // The panel starts below the status bar.
+            POINT panelTop{0, game_->StatusHeight};
+            ClientToScreen(window_, &panelTop);
+            const kv41::Rect box = kv41::InfoWindowPlace(
                 *game_, name, {work.left, work.top, work.right - work.left, work.bottom - work.top},
-                {main.left, main.top, main.right - main.left, main.bottom - main.top}, frame.cx,
-                frame.cy, clear.y);
-            return RECT{box.Left, box.Top, box.Right(), box.Bottom()};
+                {main.left, main.top, main.right - main.left, main.bottom - main.top}, panelTop.y,
+                {frame.cx, frame.cy});
+            return RECT{box.Left, box.Top, box.Left + box.Width, box.Top + box.Height};
         };
         window->LeftAt = [this](const std::string& name, int left, int top) {
             kv41::RememberWindowPlace(*game_, name, left, top);

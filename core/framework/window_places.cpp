@@ -72,10 +72,4 @@ void RememberWindowPlace(GameState& g, const std::string& name, int left, int to
                          std::to_string(left) + "," + std::to_string(top));
 }
 
-ScreenBox InfoWindowPlace(GameState& g, const std::string& name, const ScreenBox& screen,
-                          const ScreenBox& main, int width, int height, int keepClearBottom) {
-    if (auto place = RememberedWindowPlace(g, name, screen, width, height)) return *place;
-    return PlaceInfoWindow(screen, main, width, height, InfoWindowOrder(name), keepClearBottom);
-}
-
 }  // namespace kv41

@@ -33,8 +33,4 @@ std::optional<ScreenBox> RememberedWindowPlace(GameState& g, const std::string& 
                                                const ScreenBox& screen, int width, int height);
 void RememberWindowPlace(GameState& g, const std::string& name, int left, int top);
 
-// Both rules at once, as a front end asks them when it first shows a window of this size.
-ScreenBox InfoWindowPlace(GameState& g, const std::string& name, const ScreenBox& screen,
-                          const ScreenBox& main, int width, int height, int keepClearBottom);
-
 }  // namespace kv41
