@@ -5,7 +5,6 @@
 #include "framework/file_replace.h"
 #include "framework/ini_file.h"
 #include "game_state.h"
-#include "session/window_input.h"
 
 namespace kv41 {
 
@@ -14,55 +13,11 @@ HeadlessPlatform::HeadlessPlatform(GameState& game)
     game_.Host = this;
 }
 
-void HeadlessPlatform::QueueClick(int column, int row, int afterMs) {
-    int due = events_.empty() ? VirtualMs : std::max(VirtualMs, events_.back().DueMs);
-    events_.push_back({EventKind::Click, column, row, 0, due + afterMs});
-}
-
-void HeadlessPlatform::QueueKey(char key) {
-    int due = events_.empty() ? VirtualMs : std::max(VirtualMs, events_.back().DueMs);
-    events_.push_back({EventKind::Key, 0, 0, key, due});
-}
-
-void HeadlessPlatform::QueueTick() {
-    int due = events_.empty() ? VirtualMs : std::max(VirtualMs, events_.back().DueMs);
-    events_.push_back({EventKind::Tick, 0, 0, 0, due});
-}
-
-void HeadlessPlatform::Deliver(const Event& event) {
-    switch (event.Kind) {
-    case EventKind::Click: {
-        ClickCell(game_, event.Column, event.Row, VirtualMs);
-        break;
-    }
-    case EventKind::Key: OnKeyPress(game_, event.Key); break;
-    case EventKind::Tick: OnTimer(game_); break;
-    }
-}
-
-// Clicks and keys that have come due are delivered while the game pauses; timer ticks only
-// end a wait, so that each tick the console asks for is exactly one step.
-void HeadlessPlatform::ProcessEvents() {
-    while (!events_.empty() && events_.front().Kind != EventKind::Tick &&
-           events_.front().DueMs <= VirtualMs) {
-        Event event = events_.front();
-        events_.pop_front();
-        Deliver(event);
-    }
-}
-
 void HeadlessPlatform::WaitForEvents(int /*maxMs*/) {
-    if (events_.empty()) {
-        // Scripted input is the game's to take, in the wait that called. A command read here
-        // may have changed what the wait waits for (a wish to end, say): the wait looks again.
-        if (game_.Inputs.Pending()) return;
-        if (!OnIdle || !OnIdle()) throw ProgramEnd{0};
-        return;
-    }
-    Event event = events_.front();
-    events_.pop_front();
-    if (event.DueMs > VirtualMs) VirtualMs = event.DueMs;
-    Deliver(event);
+    // Scripted input is the game's to take, in the wait that called. A command read here may
+    // have changed what the wait waits for (a wish to end, say): the wait looks again.
+    if (game_.Inputs.Pending()) return;
+    if (!OnIdle || !OnIdle()) throw ProgramEnd{0};
 }
 
 void HeadlessPlatform::Sleep(int ms) {
@@ -88,13 +43,8 @@ void HeadlessPlatform::ShowBox(const std::string& text, BoxType, int) {
 }
 
 bool HeadlessPlatform::AskYesNo(const std::string& text, int) {
-    bool answer = true;
-    if (!Answers.empty()) {
-        answer = Answers.front();
-        Answers.pop_front();
-    }
-    Report(Output::Ask, text + (answer ? " -> yes" : " -> no"));
-    return answer;
+    Report(Output::Ask, text + " -> yes");
+    return true;
 }
 
 void HeadlessPlatform::Report(Output kind, const std::string& text) {
@@ -131,20 +81,6 @@ void HeadlessPlatform::FillRect(int x1, int y1, int x2, int y2, Rgb) {
             Screen[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = ' ';
         }
     }
-}
-
-std::optional<std::string> HeadlessPlatform::ChooseFile(const FileChoice&) {
-    if (FileChoices.empty()) return std::nullopt;
-    std::string name = FileChoices.front();
-    FileChoices.pop_front();
-    return name;
-}
-
-std::optional<int> HeadlessPlatform::ChooseBellCode(int, int) {
-    if (BellChoices.empty()) return std::nullopt;
-    int code = BellChoices.front();
-    BellChoices.pop_front();
-    return code;
 }
 
 // Settings live in real INI files in the program directory, so that the console keeps them

@@ -1,7 +1,7 @@
 #pragma once
-// The platform with no window: no real waiting, scripted input and answers, recorded output.
-// Serves the text console and the tests.
-#include <deque>
+// The platform with no window: no real waiting, recorded output. Its input is the game's
+// scripted input (GameState::Inputs), which the game's own waits take; when they find none, the
+// platform asks OnIdle for more. Serves the text console and the tests.
 #include <functional>
 #include <map>
 #include <optional>
@@ -22,29 +22,12 @@ public:
 
     explicit HeadlessPlatform(GameState& game);
 
-    // --- Scripted input ---------------------------------------------------------------------
-    enum class EventKind { Click, Key, Tick };
-    struct Event {
-        EventKind Kind = EventKind::Tick;
-        int Column = 0, Row = 0;  // a click, as a panel cell
-        char Key = 0;
-        int DueMs = 0;  // virtual time of day at which the event happens
-    };
-    void QueueClick(int column, int row, int afterMs = 0);
-    void QueueKey(char key);
-    void QueueTick();
-    bool HasPendingEvents() const { return !events_.empty(); }
-    // Asked for more input when a wait finds nothing queued; returns false when there is no
+    // --- Input ------------------------------------------------------------------------------
+    // Asked for more input when a wait finds none queued; returns false when there is no
     // more input at all, which ends the program (ProgramEnd).
     std::function<bool()> OnIdle;
     // Receives every transcript line (the console prints them with their prefixes).
     std::function<void(Output, const std::string&)> OnReport;
-
-    // Answers to questions and dialogs, taken in order; unqueued questions answer yes,
-    // unqueued file choices and bell lists are cancelled.
-    std::deque<bool> Answers;
-    std::deque<std::string> FileChoices;
-    std::deque<int> BellChoices;
 
     // --- What was shown ---------------------------------------------------------------------
     std::vector<std::string> Screen;  // rows 1..32 of the panel as text (index 0: status bar)
@@ -61,7 +44,8 @@ public:
     std::string Directory = ".";
 
     // --- Platform ---------------------------------------------------------------------------
-    void ProcessEvents() override;
+    // There is no window whose events could come in while the game pauses.
+    void ProcessEvents() override {}
     void WaitForEvents(int maxMs) override;
     void Sleep(int ms) override;
     int TimeOfDayMs() override { return VirtualMs; }
@@ -89,8 +73,10 @@ public:
     void SetStatus(const StatusTexts& status) override { Status = status; }
     void SetMenuEnabled(const std::string& item, bool enabled) override { Menu[item] = enabled; }
     void ShowInfoWindow(const InfoWindow& window) override { Windows.push_back(window); }
-    std::optional<std::string> ChooseFile(const FileChoice& choice) override;
-    std::optional<int> ChooseBellCode(int box, int suggested) override;
+    // What the game does not answer from its scripted input (GameState::Inputs) is answered
+    // here: a question yes, a file dialog and the bell code list cancelled.
+    std::optional<std::string> ChooseFile(const FileChoice&) override { return std::nullopt; }
+    std::optional<int> ChooseBellCode(int, int) override { return std::nullopt; }
     std::string ReadSetting(const std::string& file, const std::string& section,
                             const std::string& key, const std::string& fallback) override;
     bool WriteSetting(const std::string& file, const std::string& section, const std::string& key,
@@ -100,9 +86,7 @@ public:
     const std::string& Row(int row) const { return Screen.at(static_cast<std::size_t>(row)); }
 
 private:
-    void Deliver(const Event& event);
     GameState& game_;
-    std::deque<Event> events_;
 };
 
 }  // namespace kv41

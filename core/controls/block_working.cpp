@@ -152,12 +152,12 @@ void TrainEnteringSection(const Bell& b) {
 
 void TrainOutOfSection(const Bell& b) {
     GameState& g = b.g;
-    if (!g.RulesLMR && b.ShownUnanswered(BellTrainOut)) {
+    if (g.Rules != RuleBook::LMR && b.ShownUnanswered(BellTrainOut)) {
         b.AnswerShown();
         b.Discard();
         return;
     }
-    if (!g.RulesWR && b.CallAttentionMissing()) return;
+    if (g.Rules != RuleBook::WR && b.CallAttentionMissing()) return;
     if (IncomingBlock(g, b.Box) == LineBlocked) return b.Refuse(1, "no train leaving section");
     if (ToosSectionsOccupied(g, b.Box))
         return b.Refuse(1, "sending TOOS before section is cleared");
@@ -262,7 +262,7 @@ bool AcknowledgementOutstanding(const Bell& b) {
         b.Discard();
         return true;
     }
-    int answer = g.RulesLMR ? BellCallAttention : BellTrainOut;
+    int answer = g.Rules == RuleBook::LMR ? BellCallAttention : BellTrainOut;
     if (b.ShownUnanswered(BellTrainOut) && b.Code != answer) {
         ShowError(g, "First please acknowledge Train Out Of Section");
         b.Discard();
@@ -281,7 +281,7 @@ void Judge(const Bell& b) {
     switch (b.Code) {
     case BellCallAttention:
         // Under LMR rules one beat acknowledges the box's train out of section.
-        if (g.RulesLMR && b.ShownUnanswered(BellTrainOut)) {
+        if (g.Rules == RuleBook::LMR && b.ShownUnanswered(BellTrainOut)) {
             b.AnswerShown();
             b.Discard();
         }

@@ -9,6 +9,10 @@ constexpr int MessageSlots = 16;
 constexpr int GridRows = 32;
 constexpr int GridColumns = 100;
 
+// The rule book the bells are worked by, as the options window lists them. A position file keeps
+// it as two flags (WR, LMR), of which at most one is set.
+enum class RuleBook : uint8_t { BR, WR, LMR };
+
 struct FrameworkState {
     // Recent messages.
     Table<int32_t, MessageSlots> MessageTime{};
@@ -27,8 +31,7 @@ struct FrameworkState {
     bool AutoSave = false;
     bool RequireCallAttention = false;
     bool AutoBlockInstruments = false;
-    bool RulesWR = false;
-    bool RulesLMR = false;
+    RuleBook Rules = RuleBook::BR;
     int32_t SavedSpeed = 0;     // settings key Speed
     int32_t SavedFontSize = 0;  // settings key Font
     int32_t InfoFontSize = 10;

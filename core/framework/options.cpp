@@ -21,8 +21,7 @@ OptionValues CurrentOptions(const GameState& g) {
     values.AutoSave = g.AutoSave;
     values.AutoBlockInstruments = g.AutoBlockInstruments;
     values.RequireCallAttention = g.RequireCallAttention;
-    values.RulesWR = g.RulesWR;
-    values.RulesLMR = g.RulesLMR;
+    values.Rules = g.Rules;
     values.MainFontSize = g.FontSize;
     values.InfoFontSize = g.InfoFontSize;
     return values;
@@ -49,9 +48,7 @@ void ApplyOptions(GameState& g, const OptionValues& chosen) {
     }
     g.AutoBlockInstruments = chosen.AutoBlockInstruments;
     g.RequireCallAttention = chosen.RequireCallAttention;
-    // The radio buttons allow one rule book only; LMR wins as it does on the window's show.
-    g.RulesLMR = chosen.RulesLMR;
-    g.RulesWR = chosen.RulesWR && !chosen.RulesLMR;
+    g.Rules = chosen.Rules;
     if (g.Recorder) g.Recorder->OptionsChanged(before, CurrentOptions(g));
 }
 
@@ -78,11 +75,22 @@ bool SetOption(GameState& g, const std::string& name, bool on) {
 
 bool SetBellRules(GameState& g, const std::string& rules) {
     OptionValues values = CurrentOptions(g);
-    if (rules != "BR" && rules != "WR" && rules != "LMR") return false;
-    values.RulesWR = rules == "WR";
-    values.RulesLMR = rules == "LMR";
-    ApplyOptions(g, values);
-    return true;
+    for (RuleBook book : {RuleBook::BR, RuleBook::WR, RuleBook::LMR}) {
+        if (rules != RuleBookName(book)) continue;
+        values.Rules = book;
+        ApplyOptions(g, values);
+        return true;
+    }
+    return false;
+}
+
+std::string_view RuleBookName(RuleBook rules) {
+    switch (rules) {
+    case RuleBook::WR: return "WR";
+    case RuleBook::LMR: return "LMR";
+    case RuleBook::BR: break;
+    }
+    return "BR";
 }
 
 }  // namespace kv41

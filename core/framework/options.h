@@ -1,6 +1,9 @@
 #pragma once
 // The options window's choices and what OK does with them.
 #include <string>
+#include <string_view>
+
+#include "framework/framework_state.h"
 
 namespace kv41 {
 
@@ -14,8 +17,7 @@ struct OptionValues {
     bool AutoSave = false;  // shown only: the window cannot change it
     bool AutoBlockInstruments = false;
     bool RequireCallAttention = false;
-    bool RulesWR = false;
-    bool RulesLMR = false;
+    RuleBook Rules = RuleBook::BR;
     int MainFontSize = 10;
     int InfoFontSize = 10;
 };
@@ -30,5 +32,7 @@ void ApplyOptions(GameState& g, const OptionValues& chosen);
 bool SetOption(GameState& g, const std::string& name, bool on);
 // Bell rules: "BR", "WR" or "LMR". Returns false for an unknown name.
 bool SetBellRules(GameState& g, const std::string& rules);
+// The short name above of a rule book.
+std::string_view RuleBookName(RuleBook rules);
 
 }  // namespace kv41

@@ -40,12 +40,11 @@ OptionsWindow OptionsWindowOf(const GameState& g) {
 }
 
 int RulesIndex(const OptionValues& values) {
-    return values.RulesLMR ? 2 : values.RulesWR ? 1 : 0;
+    return static_cast<int>(values.Rules);
 }
 
 void SetRulesIndex(OptionValues& values, int index) {
-    values.RulesWR = index == 1;
-    values.RulesLMR = index == 2;
+    values.Rules = index == 1 ? RuleBook::WR : index == 2 ? RuleBook::LMR : RuleBook::BR;
 }
 
 int FontBarValue(const FontBar& bar, const OptionValues& values) {

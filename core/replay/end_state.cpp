@@ -1,8 +1,11 @@
 #include "replay/end_state.h"
 
 #include <sstream>
+#include <string_view>
 
+#include "framework/options.h"
 #include "game_state.h"
+#include "session/position_fields.h"
 
 namespace kv41 {
 
@@ -10,58 +13,119 @@ namespace {
 
 constexpr std::string_view Prefix = "# end ";
 
-std::string Flag(bool on) {
-    return on ? "1" : "0";
+// A value on an end line: the text before it, then a field by its name in the game's own
+// description of its fields, every element of it (between commas) when it has a second index.
+// No field: the rule book by its short name, which that description keeps as two flags.
+struct EndItem {
+    std::string_view Before;
+    std::string_view Field;
+};
+
+// The values of the game (no rows), one line per row of a table with the row's number after
+// the head, or every row of a table on the one line.
+enum class Rows { Game, LinePerRow, OneLine };
+
+struct EndLine {
+    std::string_view Head;
+    Rows Kind;
+    Span Table;
+    std::vector<EndItem> Items;
+};
+
+// Replays already written end with these lines, word for word: a line changed here no longer
+// matches them.
+const std::vector<EndLine>& EndLayout() {
+    static const std::vector<EndLine> layout = {
+        {"game",
+         Rows::Game,
+         Span::None,
+         {{" clock=", "ClockNow"},
+          {".", "MinuteTick"},
+          {" points=", "Points"},
+          {" area=", "TrainsInArea"},
+          {" speed=", "TickSeconds"},
+          {" fast=", "FastMode"},
+          {" quiet=", "QuietTicks"},
+          {" learning=", "LearningMode"},
+          {" paused=", "Paused"},
+          {" ended=", "SessionOver"},
+          {" rules=", ""},
+          {" autoblock=", "AutoBlockInstruments"},
+          {" callattention=", "RequireCallAttention"},
+          {" yard=", "YardTimer"},
+          {",", "YardTrain"},
+          {",", "YardClear"},
+          {" messages=", "MessageIndex"}}},
+        {"levers ", Rows::OneLine, Span::Lever, {{"", "LeverNormal"}}},
+        {"box ",
+         Rows::LinePerRow,
+         Span::Box,
+         {{" instruments=", "BoxBlock"},
+          {" shown=", "BoxBellShown"},
+          {" sent=", "BoxBellSent"},
+          {" answered=", "BoxBellAnswered"},
+          {" pending=", "BoxRingPending"},
+          {" offered=", "BoxOfferedTrain"},
+          {" train=", "BoxTrain"},
+          {" gone=", "BoxTrainGone"}}},
+        {"sections",
+         Rows::OneLine,
+         Span::Section,
+         {{" ", "SectTrain"}, {">", "SectNext"}, {"/", "SectLimit"}}},
+        {"train ",
+         Rows::LinePerRow,
+         Span::Train,
+         {{" state=", "TrainState"},
+          {" sect=", "TrainSect"},
+          {" speed=", "TrainSpeed"},
+          {" togo=", "TrainToGo"},
+          {" late=", "TrainLate"},
+          {" wait=", "TrainWait"},
+          {" times=", "TrainTimes"}}},
+    };
+    return layout;
+}
+
+void WriteItems(std::ostringstream& text, const GameState& g, const EndLine& line, int row) {
+    for (const EndItem& item : line.Items) {
+        text << item.Before;
+        if (item.Field.empty()) {
+            text << RuleBookName(g.Rules);
+            continue;
+        }
+        const GameField& field = *FindField(item.Field);
+        if (!field.HasSecondIndex()) {
+            text << FieldValue(g, field, row, 0);
+            continue;
+        }
+        for (int j = field.First2; j <= field.Last2; ++j) {
+            text << (j > field.First2 ? "," : "") << FieldValue(g, field, row, j);
+        }
+    }
 }
 
 }  // namespace
 
 std::vector<std::string> EndStateLines(const GameState& g) {
     std::vector<std::string> lines;
-    auto add = [&](const std::ostringstream& text) {
-        lines.push_back(std::string(Prefix) + text.str());
-    };
-    std::ostringstream game;
-    game << "game clock=" << g.ClockNow << '.' << g.MinuteTick << " points=" << g.Points
-         << " area=" << g.TrainsInArea << " speed=" << g.TickSeconds << " fast=" << Flag(g.FastMode)
-         << " quiet=" << g.QuietTicks << " learning=" << Flag(g.LearningMode)
-         << " paused=" << Flag(g.Paused) << " ended=" << Flag(g.SessionOver) << " rules="
-         << (g.RulesLMR  ? "LMR"
-             : g.RulesWR ? "WR"
-                         : "BR")
-         << " autoblock=" << Flag(g.AutoBlockInstruments)
-         << " callattention=" << Flag(g.RequireCallAttention) << " yard=" << g.YardTimer << ','
-         << g.YardTrain << ',' << Flag(g.YardClear) << " messages=" << g.MessageIndex;
-    add(game);
-    std::ostringstream levers;
-    levers << "levers ";
-    for (int lever = 1; lever <= LeverCount; ++lever) levers << int{g.LeverNormal[lever]};
-    add(levers);
-    for (int box = 1; box <= BoxCount; ++box) {
-        const auto b = static_cast<std::size_t>(box);
+    for (const EndLine& line : EndLayout()) {
+        const int rows = SpanCount(g, line.Table);
+        if (line.Kind == Rows::LinePerRow) {
+            for (int row = 1; row <= rows; ++row) {
+                std::ostringstream text;
+                text << Prefix << line.Head << row;
+                WriteItems(text, g, line, row);
+                lines.push_back(text.str());
+            }
+            continue;
+        }
         std::ostringstream text;
-        text << "box " << box << " instruments=" << int{g.BoxBlock[b][0]} << ','
-             << int{g.BoxBlock[b][1]} << " shown=" << int{g.BoxBellShown[b]}
-             << " sent=" << int{g.BoxBellSent[b]} << " answered=" << int{g.BoxBellAnswered[b]}
-             << " pending=" << int{g.BoxRingPending[b]} << " offered=" << g.BoxOfferedTrain[b]
-             << " train=" << g.BoxTrain[b] << " gone=" << int{g.BoxTrainGone[b]};
-        add(text);
-    }
-    std::ostringstream sections;
-    sections << "sections";
-    for (int s = 1; s <= g.SectCount; ++s) {
-        const auto i = static_cast<std::size_t>(s);
-        sections << ' ' << g.SectTrain[i] << '>' << g.SectNext[i] << '/' << g.SectLimit[i];
-    }
-    add(sections);
-    for (int t = 1; t <= g.TrainCount; ++t) {
-        const auto i = static_cast<std::size_t>(t);
-        std::ostringstream train;
-        train << "train " << t << " state=" << int{g.TrainState[i]} << " sect=" << g.TrainSect[i]
-              << " speed=" << g.TrainSpeed[i] << " togo=" << g.TrainToGo[i]
-              << " late=" << g.TrainLate[i] << " wait=" << g.TrainWait[i] << " times=";
-        for (int r = 1; r <= 6; ++r) train << (r > 1 ? "," : "") << g.TrainTimes[i][r];
-        add(train);
+        text << Prefix << line.Head;
+        if (line.Kind == Rows::Game) WriteItems(text, g, line, 0);
+        for (int row = 1; line.Kind == Rows::OneLine && row <= rows; ++row) {
+            WriteItems(text, g, line, row);
+        }
+        lines.push_back(text.str());
     }
     return lines;
 }

@@ -48,10 +48,6 @@ int GapMs(int from, int to) {
     return std::min(gap, LongestGapMs);
 }
 
-std::string RulesName(bool wr, bool lmr) {
-    return lmr ? "LMR" : wr ? "WR" : "BR";
-}
-
 std::string Today() {
     std::time_t now = std::time(nullptr);
     char text[32] = "";
@@ -175,7 +171,7 @@ void ReplayRecorder::SessionStarted(const GameState& g) {
     Write("# recorded: " + Today());
     Write("# shift: " + g.ShiftName.str() + ", level: " + g.DifficultyName.str() +
           (resumed ? ", resumed from " + startFile_ : ", new game"));
-    Write("# rules: " + RulesName(g.RulesWR, g.RulesLMR) + ", options: autoblock " +
+    Write("# rules: " + std::string(RuleBookName(g.Rules)) + ", options: autoblock " +
           OnOff(g.AutoBlockInstruments) + ", callattention " + OnOff(g.RequireCallAttention) +
           ", log " + OnOff(g.ScoreLogging) + ", wait " + OnOff(g.WaitOnError) + ", sound " +
           OnOff(g.SoundOn) + ", autosave " + OnOff(g.AutoSave) + ", speed " +
@@ -352,9 +348,7 @@ void ReplayRecorder::OptionsChanged(const OptionValues& before, const OptionValu
     option("wait", before.WaitOnError, after.WaitOnError);
     option("sound", before.SoundOn, after.SoundOn);
     option("autosave", before.AutoSave, after.AutoSave);
-    std::string rulesBefore = RulesName(before.RulesWR, before.RulesLMR);
-    std::string rulesAfter = RulesName(after.RulesWR, after.RulesLMR);
-    if (rulesBefore != rulesAfter) Write("rules " + rulesAfter);
+    if (before.Rules != after.Rules) Write("rules " + std::string(RuleBookName(after.Rules)));
 }
 
 void ReplayRecorder::PauseToggled(bool paused) {

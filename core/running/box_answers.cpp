@@ -40,13 +40,13 @@ bool AnswerCode(GameState& g, int box, int b) {
     }
     switch (b) {
     case BellTrainEntering:
-        if (!g.RulesLMR) RingBell(g, box, b);
+        if (g.Rules != RuleBook::LMR) RingBell(g, box, b);
         Outgoing(g, box) = TrainOnLine;
         return true;
     case BellTrainOut:
-        if (g.RulesLMR) {
+        if (g.Rules == RuleBook::LMR) {
             RingBell(g, box, BellCallAttention);
-        } else if (!g.RulesWR) {
+        } else if (g.Rules != RuleBook::WR) {
             RingBell(g, box, b);
         }
         return true;
@@ -87,7 +87,7 @@ void ShowBells(GameState& g) {
     for (int box = 1; box <= BoxCount; ++box) {
         // Under the LMR book the signalman acknowledges train entering section by turning his
         // instrument to Train On Line.
-        if (g.RulesLMR && g.BoxBellShown[box] == BellTrainEntering &&
+        if (g.Rules == RuleBook::LMR && g.BoxBellShown[box] == BellTrainEntering &&
             Incoming(g, box) == TrainOnLine) {
             g.BoxBellAnswered[box] = 1;
         }

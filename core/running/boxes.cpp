@@ -67,11 +67,11 @@ void EnterFromBox(GameState& g, int box, int t) {
 void SendTrainOut(GameState& g, int box) {
     const bool attnAnswered = g.BoxAttnAnswered[box] != 0 && g.BoxHeldCode[box] == BellTrainOut;
     // The WR book sends train out of section without call attention and wants no answer.
-    if (attnAnswered || g.RulesWR || !g.RequireCallAttention) {
+    if (attnAnswered || g.Rules == RuleBook::WR || !g.RequireCallAttention) {
         g.BoxAttnAnswered[box] = 0;
         g.BoxHeldCode[box] = BellNone;
         RingBell(g, box, BellTrainOut);
-        if (g.RulesWR) {
+        if (g.Rules == RuleBook::WR) {
             g.BoxBellAnswered[box] = 1;
             g.BoxRingPending[box] = BellNone;
         } else {

@@ -57,8 +57,7 @@ void PrepareStartScreen(GameState& g) {
     g.PaintEnabled = false;
     g.ClickPending = false;
     g.RequireCallAttention = false;
-    g.RulesLMR = false;
-    g.RulesWR = false;
+    g.Rules = RuleBook::BR;
     StartFramework(g, "KV41");
     g.LastDirectory = g.DocumentsDirectory;
     g.GameTitle = Title;

@@ -39,6 +39,13 @@ FieldSlot SlotOf(BoundedText<C>& field) {
                     [&field](std::string_view text) { field = text; }};
 }
 
+// The rule book as a position keeps it: one flag per book besides the standard one.
+GameField RulesFlag(std::string_view name, RuleBook book) {
+    return {name, Span::None, 0, -1, 0, Flag, [book](GameState& g, int, int) {
+                return FieldSlot(RuleFlag{&g.Rules, book});
+            }};
+}
+
 // A single value of the game, e.g. ClockNow.
 template <typename C, typename T>
 GameField Scalar(std::string_view name, T C::*member, ValueRange values) {
@@ -128,6 +135,9 @@ const std::vector<GameField>& GameFields() {
         Scalar("ShiftEnd", &GameState::ShiftEnd, Time),
         Scalar("ShiftTarget", &GameState::ShiftTarget, Amount),
         Scalar("EndRequested", &GameState::EndRequested, Flag),
+        // Not in a position, but in what a replay's end is checked against.
+        Scalar("Paused", &GameState::Paused, Flag),
+        Scalar("SessionOver", &GameState::SessionOver, Flag),
         // The date a saved position names its program by (a replay gives the recorder's).
         Scalar("ProgramDate", &GameState::ProgramDate, Text),
         // Running, the yard, messages, the log and the options.
@@ -144,8 +154,8 @@ const std::vector<GameField>& GameFields() {
         Scalar("AutoSave", &GameState::AutoSave, Flag),
         Scalar("AutoBlockInstruments", &GameState::AutoBlockInstruments, Flag),
         Scalar("RequireCallAttention", &GameState::RequireCallAttention, Flag),
-        Scalar("RulesWR", &GameState::RulesWR, Flag),
-        Scalar("RulesLMR", &GameState::RulesLMR, Flag),
+        RulesFlag("RulesWR", RuleBook::WR),
+        RulesFlag("RulesLMR", RuleBook::LMR),
         Column("MessageTime", &GameState::MessageTime, Span::Message, Time),
         Column("MessageText", &GameState::MessageText, Span::Message, Text),
         // Sections, levers, lines.
@@ -283,6 +293,7 @@ long long FieldValue(const GameState& g, const GameField& field, int index, int 
     if (auto* number = std::get_if<int32_t*>(&slot)) return **number;
     if (auto* byte = std::get_if<uint8_t*>(&slot)) return **byte;
     if (auto* flag = std::get_if<bool*>(&slot)) return **flag ? 1 : 0;
+    if (auto* rules = std::get_if<RuleFlag>(&slot)) return *rules->Rules == rules->Book ? 1 : 0;
     return 0;
 }
 
@@ -291,6 +302,13 @@ void SetFieldValue(GameState& g, const GameField& field, int index, int index2, 
     if (auto* number = std::get_if<int32_t*>(&slot)) **number = static_cast<int32_t>(value);
     if (auto* byte = std::get_if<uint8_t*>(&slot)) **byte = static_cast<uint8_t>(value);
     if (auto* flag = std::get_if<bool*>(&slot)) **flag = value != 0;
+    if (auto* rules = std::get_if<RuleFlag>(&slot)) {
+        if (value != 0) {
+            *rules->Rules = rules->Book;
+        } else if (*rules->Rules == rules->Book) {
+            *rules->Rules = RuleBook::BR;
+        }
+    }
 }
 
 std::string_view FieldText(const GameState& g, const GameField& field, int index) {

@@ -14,6 +14,7 @@
 namespace kv41 {
 
 struct GameState;
+enum class RuleBook : uint8_t;
 
 // What the indices and reference values count.
 enum class Span { None, Section, Lever, Line, Box, Train, Engine, Message };
@@ -38,7 +39,13 @@ struct TextSlot {
     std::function<std::string_view()> Get;
     std::function<void(std::string_view)> Assign;
 };
-using FieldSlot = std::variant<int32_t*, uint8_t*, bool*, TextSlot>;
+// One of the two flags a position keeps the rule book by: it reads 1 while the game works by
+// Book; set to 1 it chooses Book, set to 0 it takes Book back to the standard rules.
+struct RuleFlag {
+    RuleBook* Rules = nullptr;
+    RuleBook Book{};
+};
+using FieldSlot = std::variant<int32_t*, uint8_t*, bool*, RuleFlag, TextSlot>;
 
 struct GameField {
     std::string_view Name;
@@ -54,7 +61,7 @@ struct GameField {
 };
 
 // Every field the console may set: all that a position carries, and the other run-time values
-// that a replay's start or a scenario sets up.
+// that a replay's start or a scenario sets up or its end is checked against.
 const std::vector<GameField>& GameFields();
 const GameField* FindField(std::string_view name);
 

@@ -73,9 +73,17 @@ private:
     std::size_t column_ = 0;
 };
 
+// A value the game keeps through another (a rule book flag), as the file gave it.
+struct KeptThrough {
+    const GameField* Field;
+    int Index, Index2;
+    long long Value;
+};
+
 // One line of the layout per row, each value in its field's range, a line without a text ending
 // after its last number.
-bool ReadLine(LineReader& in, GameState& s, const PositionLine& line, int index) {
+bool ReadLine(LineReader& in, GameState& s, const PositionLine& line, int index,
+              std::vector<KeptThrough>& keptThrough) {
     if (!in.Next()) return false;
     bool text = false;
     for (const PositionItem& item : line.Items) {
@@ -90,18 +98,22 @@ bool ReadLine(LineReader& in, GameState& s, const PositionLine& line, int index)
             return false;
         }
         SetFieldValue(s, field, index, item.Index2, value);
+        if (std::holds_alternative<RuleFlag>(field.Slot(s, index, item.Index2))) {
+            keptThrough.push_back({&field, index, item.Index2, value});
+        }
     }
     return text || in.AtEnd();
 }
 
 bool ReadLayout(LineReader& in, GameState& s) {
+    std::vector<KeptThrough> keptThrough;
     for (const PositionLine& line : PositionLayout()) {
         if (line.Rows == Span::None) {
-            if (!ReadLine(in, s, line, 0)) return false;
+            if (!ReadLine(in, s, line, 0, keptThrough)) return false;
             continue;
         }
         for (int row = 1; row <= SpanCount(s, line.Rows); ++row) {
-            if (!ReadLine(in, s, line, row)) return false;
+            if (!ReadLine(in, s, line, row, keptThrough)) return false;
         }
     }
     // Penalties follow the difficulty, which the file keeps only by name. A name that is none
@@ -119,8 +131,12 @@ bool ReadLayout(LineReader& in, GameState& s) {
             s.BoxInstrumentDrawn[k][i] = s.BoxBlock[k][i] == LineClear ? 2 : 1;
         }
     }
-    // One rule book at a time.
-    return !(s.RulesLMR && s.RulesWR);
+    // One rule book at a time: a flag that no longer reads as the file set it was undone by a
+    // second book's.
+    for (const KeptThrough& kept : keptThrough) {
+        if (FieldValue(s, *kept.Field, kept.Index, kept.Index2) != kept.Value) return false;
+    }
+    return true;
 }
 
 // What each box was in the middle of (a call attention rung or answered, the code it awaits)

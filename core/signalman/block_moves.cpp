@@ -51,7 +51,7 @@ bool ShownUnanswered(const GameState& g, int box) {
 // A code that needs the box's attention goes after call attention, when the rules ask for it.
 SignalmanMove Ring(const GameState& g, int box, int code, const std::string& why) {
     bool needsAttention =
-        BellCodeOf(code).NeedsCallAttention && !(code == BellTrainOut && g.RulesWR);
+        BellCodeOf(code).NeedsCallAttention && !(code == BellTrainOut && g.Rules == RuleBook::WR);
     if (needsAttention && g.RequireCallAttention && g.BoxAttending[box] == 0)
         return Bell(g, box, BellCallAttention, "first, to " + why);
     return Bell(g, box, code, why);
@@ -92,8 +92,8 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
         return true;
     }
     if (shown == BellTrainOut) {
-        if (g.RulesWR) return false;
-        int answer = g.RulesLMR ? BellCallAttention : BellTrainOut;
+        if (g.Rules == RuleBook::WR) return false;
+        int answer = g.Rules == RuleBook::LMR ? BellCallAttention : BellTrainOut;
         move = Bell(g, box, answer, "acknowledge train out of section");
         return true;
     }

@@ -165,7 +165,7 @@ TEST_F(BlockWorking, TheRuleBooksAnswerTrainOutOfSectionDifferently) {
     EXPECT_EQ(g.BoxBellSent[1], 0);
     EXPECT_EQ(g.BoxRingPending[1], 0);
     // LMR: answered with one beat; the repeat is refused.
-    g.RulesLMR = true;
+    g.Rules = RuleBook::LMR;
     Ring(1, BellTrainOut);
     ExpectRefused(1, BellTrainOut, "First please acknowledge Train Out Of Section", 0);
     Send(1, BellCallAttention);
@@ -186,7 +186,7 @@ struct TrainOutOfSection : BlockWorking {
 
 TEST_F(TrainOutOfSection, CallAttentionIsNeededExceptUnderWesternRules) {
     ExpectRefused(1, BellTrainOut, "You lose 1 point for Call Attention is required", 1);
-    g.RulesWR = true;
+    g.Rules = RuleBook::WR;
     Send(1, BellTrainOut);
     EXPECT_TRUE(Kept(1, BellTrainOut));
     EXPECT_EQ(g.TrainTimes[35][RegToosSent], 600);

@@ -152,20 +152,19 @@ TEST(BoxOffers, AnOfferMadeWithoutItsCallAttentionIsNotMadeAgain) {
     EXPECT_EQ(g.TrainState[t], TrainRunning);
 }
 
-struct RuleBook {
-    bool Wr, Lmr;
+struct BookAnswers {
+    RuleBook Rules;
     const char* TrainOutAnswer;  // ring for the player's 2-1, "" none
     const char* TrainEnteringAnswer;
 };
 
 TEST(BoxAnswers, TrainEnteringAndTrainOutOfSectionByRuleBook) {
-    const RuleBook books[] = {
-        {false, false, "1 2-1", "1 2"}, {true, false, "", "1 2"}, {false, true, "1 1", ""}};
-    for (const RuleBook& book : books) {
+    const BookAnswers books[] = {
+        {RuleBook::BR, "1 2-1", "1 2"}, {RuleBook::WR, "", "1 2"}, {RuleBook::LMR, "1 1", ""}};
+    for (const BookAnswers& book : books) {
         BoxesGame game;
         GameState& g = game.g;
-        g.RulesWR = book.Wr;
-        g.RulesLMR = book.Lmr;
+        g.Rules = book.Rules;
         g.BoxBlock[1][0] = LineClear;
 
         g.BoxBellSent[1] = 16;
@@ -268,7 +267,7 @@ TEST(BoxTrainOut, BoxSendsTrainOutOfSectionWithCallAttentionExceptUnderWr) {
         BoxesGame game;
         GameState& g = game.g;
         g.RequireCallAttention = true;
-        g.RulesWR = wr;
+        g.Rules = wr ? RuleBook::WR : RuleBook::BR;
         g.BoxTrainGone[1] = 1;
         g.BoxBlock[1][0] = TrainOnLine;
         g.BoxAcceptedCode[1] = 2;

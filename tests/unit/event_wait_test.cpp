@@ -18,7 +18,12 @@ struct EventWait : ::testing::Test, testing::FreshGame {
         g.SoundOn = false;
     }
 
-    void Click(PanelCell cell, int afterMs = 0) { host.QueueClick(cell.Column, cell.Row, afterMs); }
+    // A click now, or so many ms after the last click.
+    void Click(PanelCell cell, int afterMs = -1) {
+        g.Inputs.Events.push_back(PlayerInput::Click(cell.Column, cell.Row, afterMs));
+    }
+    void Type(char key) { g.Inputs.Events.push_back(PlayerInput::Typed(key)); }
+    void Tick() { g.Inputs.Events.emplace_back(); }
 
     long Reported(Output kind, const std::string& text) const {
         return std::ranges::count(Said(kind), text);
@@ -27,26 +32,26 @@ struct EventWait : ::testing::Test, testing::FreshGame {
 
 TEST_F(EventWait, AClickEndsTheWaitWithoutAStepAndATickWithOne) {
     const int before = host.VirtualMs;
-    host.QueueClick(99, 5);
+    Click({99, 5});
     WaitForAction(g);
     EXPECT_FALSE(g.AwaitingAction);
     EXPECT_FALSE(g.ClickPending);
     EXPECT_EQ(host.VirtualMs, before);  // taken at once: no pause after the press
-    host.QueueTick();
+    Tick();
     WaitForAction(g);
     EXPECT_TRUE(g.AwaitingAction);
     EXPECT_FALSE(g.TimerDue);
 }
 
 TEST_F(EventWait, AKeyEndsTheWaitAsAClickDoesAndBothAreTaken) {
-    host.QueueKey('l');
+    Type('l');
     WaitForAction(g);
     EXPECT_FALSE(g.AwaitingAction);  // no step for a key
     EXPECT_TRUE(g.LearningMode);
     EXPECT_FALSE(g.KeyActionPending);
     // A key typed just before a click is not lost to it.
-    host.QueueKey('W');
-    host.QueueClick(20, 29);  // "R Register"
+    Type('W');
+    Click({20, 29});  // "R Register"
     WaitForAction(g);
     WaitForAction(g);
     ASSERT_EQ(host.Windows.size(), 2u);
@@ -65,25 +70,25 @@ TEST_F(EventWait, AClickReplacesAKeyTypedInTheSameWait) {
 
 TEST_F(EventWait, AnEndRequestEndsTheWaitAsADueStep) {
     g.EndRequested = true;
-    host.QueueClick(99, 5);
+    Click({99, 5});
     WaitForAction(g);
     EXPECT_TRUE(g.AwaitingAction);
-    EXPECT_TRUE(host.HasPendingEvents());  // the click was not waited for
+    EXPECT_TRUE(g.Inputs.Pending());  // the click was not waited for
 }
 
 TEST_F(EventWait, ASpeedChangeEndsTheWaitWithoutAStep) {
-    host.QueueKey('+');
+    Type('+');
     WaitForAction(g);
     EXPECT_FALSE(g.AwaitingAction);
     EXPECT_EQ(g.TickSeconds, 5);
 }
 
 TEST_F(EventWait, MenuIsEnabledForTheWaitAndDisabledForTheAction) {
-    host.QueueClick(99, 5);
+    Click({99, 5});
     WaitForAction(g);
     EXPECT_FALSE(host.Menu["&Save"]);
     EXPECT_FALSE(host.Menu["Quit"]);
-    host.QueueTick();
+    Tick();
     WaitForAction(g);
     EXPECT_TRUE(host.Menu["&Save"]);
     EXPECT_TRUE(host.Menu["&Pause"]);
@@ -91,21 +96,21 @@ TEST_F(EventWait, MenuIsEnabledForTheWaitAndDisabledForTheAction) {
 
 TEST_F(EventWait, FastRunningShowsItsNoticeOnceAndStopsWhenABoxRings) {
     g.FastMode = true;
-    host.QueueTick();
+    Tick();
     WaitForAction(g);
     EXPECT_EQ(host.TimerMs, 100);
-    host.QueueTick();
+    Tick();
     WaitForAction(g);
     EXPECT_EQ(Reported(Output::Line, " Speeded up until next need for action"), 1);
     g.BoxBellShown[3] = 3;  // Hollowmer's offer stands on its bell indicator
-    host.QueueTick();
+    Tick();
     WaitForAction(g);
     EXPECT_FALSE(g.FastMode);
     EXPECT_FALSE(g.SpeedUpNoticeShown);
     EXPECT_EQ(host.TimerMs, g.TickSeconds * 1000);
     // Asked for while the bell waits for its answer: refused, and the player is told why.
     FastClick(g);
-    host.QueueTick();
+    Tick();
     WaitForAction(g);
     EXPECT_FALSE(g.FastMode);
     EXPECT_EQ(Reported(Output::Line, " Not speeded up: Hollowmer Jn's bell waits for an answer"),
@@ -165,7 +170,7 @@ TEST_F(EventWait, TappedCodeIsJudgedByTheClickThatEndsIt) {
     Click(plunger);
     Click(plunger, 400);
     Click(plunger, 400);  // "3"
-    host.QueueClick(100, 1, 100);
+    Click({100, 1}, 100);
     for (int i = 0; i < 4; ++i) {
         WaitForAction(g);
         EXPECT_FALSE(g.AwaitingAction);
@@ -182,7 +187,7 @@ TEST_F(EventWait, EachCodeIsTimedFromItsOwnFirstBeat) {
     Click(TapperCell(1));
     Click(TapperCell(3), 400);   // ends "1" to box 1 and starts a code to box 3
     Click(TapperCell(3), 1950);  // its second beat, within the pause allowed
-    host.QueueClick(100, 1, 100);
+    Click({100, 1}, 100);
     for (int i = 0; i < 4; ++i) WaitForAction(g);
     // 2-1 to box 2, its first beat ending a one-beat code to box 4.
     g.BoxBlock[2][1] = LineClear;
@@ -190,7 +195,7 @@ TEST_F(EventWait, EachCodeIsTimedFromItsOwnFirstBeat) {
     Click(TapperCell(2), 500);
     Click(TapperCell(2), 200);
     Click(TapperCell(2), 900);
-    host.QueueClick(100, 1, 100);
+    Click({100, 1}, 100);
     for (int i = 0; i < 5; ++i) WaitForAction(g);
     auto codes = Said(Output::Ask);
     for (std::string& code : codes) code = code.substr(0, code.find("  "));
@@ -210,12 +215,15 @@ TEST_F(EventWait, ALateTapEndsTheCodeAndDoesNotStartAnother) {
     EXPECT_EQ(Said(Output::Ask)[0].substr(0, 11), "Tap code 2 ");
 }
 
+// The window's timer goes on while a code is tapped; its expiry ends no wait. (A scripted tick
+// stands for the pause that ends the code instead: ATappedCodeEndsByItselfBeforeTheNextTick.)
 TEST_F(EventWait, TicksAreIgnoredWhileTapping) {
     PanelCell plunger = TapperCell(4);
     Click(plunger);
     WaitForAction(g);
     EXPECT_TRUE(g.BellTapping);
-    host.QueueTick();
+    OnTimer(g);
+    EXPECT_FALSE(g.TimerDue);
     Click(plunger, 300);
     WaitForAction(g);
     EXPECT_FALSE(g.AwaitingAction);  // the tap ended the wait, not the tick
@@ -223,7 +231,7 @@ TEST_F(EventWait, TicksAreIgnoredWhileTapping) {
 }
 
 TEST_F(EventWait, ChosenBellIsPlayedAndTheNextStepComesAtOnce) {
-    host.BellChoices = {16};
+    g.Inputs.BellCodes = {16};
     Click(BoxNameCell(1));
     WaitForAction(g);
     EXPECT_EQ(g.PendingBellBox, 1);
@@ -236,7 +244,7 @@ TEST_F(EventWait, ChosenBellIsPlayedAndTheNextStepComesAtOnce) {
 }
 
 TEST_F(EventWait, TappedCodeIsJudgedBeforeTheListReplacesIt) {
-    host.BellChoices = {1};
+    g.Inputs.BellCodes = {1};
     Click(TapperCell(3));
     Click(TapperCell(3), 300);   // 2: train entering section, with no line clear from box 3
     Click(BoxNameCell(1), 100);  // ends the tapping and opens box 1's list

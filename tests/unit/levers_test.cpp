@@ -2,6 +2,7 @@
 
 #include "block_fixture.h"
 #include "controls/levers.h"
+#include "input/player_input.h"
 #include "session/lever_click.h"
 
 namespace kv41 {
@@ -14,7 +15,7 @@ struct Levers : ::testing::Test, testing::JunctionGame {
 
     // A click on the lever, confirmed by a click in column `column` (row `row`).
     void Operate(int lever, int column, int row = FrameRow) {
-        host.QueueClick(column, row, 300);
+        g.Inputs.Events.push_back(PlayerInput::Click(column, row));
         OperateLever(g, lever);
     }
 };

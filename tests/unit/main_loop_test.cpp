@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "input/player_input.h"
 #include "session/main_loop.h"
 #include "session/window_input.h"
 #include "test_support.h"
@@ -29,8 +30,8 @@ struct MainLoop : ::testing::Test, testing::FreshGame {
 };
 
 TEST_F(MainLoop, QuitAnsweredNoGoesOnPlaying) {
-    host.QueueClick(90, 29);
-    host.Answers = {false};
+    g.Inputs.Events.push_back(PlayerInput::Click(90, 29));
+    g.Inputs.Answers = {false};
     EXPECT_FALSE(Run());
     EXPECT_EQ(Said(Output::Ask), std::vector<std::string>{"Do you really want to quit? -> no"});
     EXPECT_FALSE(g.EndRequested);
@@ -39,8 +40,8 @@ TEST_F(MainLoop, QuitAnsweredNoGoesOnPlaying) {
 }
 
 TEST_F(MainLoop, ConfirmedQuitEndsTheSessionWithTheRating) {
-    host.QueueKey('q');
-    host.QueueTick();
+    g.Inputs.Events.push_back(PlayerInput::Typed('q'));
+    g.Inputs.Events.emplace_back();
     EXPECT_TRUE(Run());
     EXPECT_TRUE(g.QuitConfirmed);
     EXPECT_TRUE(g.SessionOver);
@@ -54,7 +55,7 @@ TEST_F(MainLoop, ConfirmedQuitEndsTheSessionWithTheRating) {
 
 TEST_F(MainLoop, QuitAtTheShiftsLastMinuteNeedsNoQuestion) {
     g.ClockNow = g.ShiftEnd;
-    host.QueueClick(90, 29);
+    g.Inputs.Events.push_back(PlayerInput::Click(90, 29));
     EXPECT_TRUE(Run());
     EXPECT_TRUE(Said(Output::Ask).empty());
     EXPECT_EQ(Said(Output::Rating).size(), 3u);
@@ -86,10 +87,11 @@ TEST_F(MainLoop, ClosingWhilePausedAsksAtOnce) {
         if (closed) return false;
         closed = true;
         EXPECT_FALSE(MayCloseWindow(g));
-        host.QueueTick();  // the wait ends on something; a paused timer does not count
+        g.Inputs.Events
+            .emplace_back();  // the wait ends on something; a paused timer does not count
         return true;
     };
-    host.Answers = {true};
+    g.Inputs.Answers = {true};
     EXPECT_TRUE(Run());
     EXPECT_EQ(Said(Output::Ask), std::vector<std::string>{"Do you really want to quit? -> yes"});
     EXPECT_TRUE(g.QuitConfirmed);

@@ -8,8 +8,8 @@
 namespace kv41 {
 namespace {
 
-// Scripted input is taken by the game's own waits: the platform is never asked to wait (its
-// queue is empty and it has no idle hook, so waiting on it would end the program).
+// Scripted input is taken by the game's own waits: the platform is never asked to wait (it has
+// no idle hook, so waiting on it would end the program).
 struct ScriptedInput : ::testing::Test, testing::JunctionGame {
     ScriptedInput() { g.SoundOn = false; }
 
@@ -75,7 +75,7 @@ TEST_F(ScriptedInput, MenuCommandsActOnlyWhereTheWindowWouldLetThem) {
     EXPECT_FALSE(g.ClickPending);
     EXPECT_FALSE(RunMenuCommand(g, PlayerInput::Menu(InputKind::Option, "nosuch", true)));
     EXPECT_TRUE(RunMenuCommand(g, PlayerInput::Menu(InputKind::Rules, "WR")));
-    EXPECT_TRUE(g.RulesWR);
+    EXPECT_EQ(g.Rules, RuleBook::WR);
 }
 
 }  // namespace

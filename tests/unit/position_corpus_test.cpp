@@ -27,7 +27,7 @@ TEST(PositionCorpus, EverySavedPositionLoadsAndWritesBackByteForByte) {
         ASSERT_EQ(ReadPosition(program.g, text), LoadOutcome::Loaded);
         EXPECT_EQ(PositionText(program.g), text);
         GameState& g = program.g;
-        shiftsAndRules.insert({g.ShiftNumber, g.RulesLMR ? 2 : g.RulesWR ? 1 : 0});
+        shiftsAndRules.insert({g.ShiftNumber, static_cast<int>(g.Rules)});
         EXPECT_GE(g.TrainsInArea, 1);
         if (g.SectTrain[18] != 0 || g.SectTrain[19] != 0 || g.SectTrain[20] != 0) ++busy;
         // And the game goes on from it.

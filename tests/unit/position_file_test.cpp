@@ -42,11 +42,11 @@ TEST(PositionFile, SavedGameLoadsIntoAFreshProgramUnchanged) {
     PlayedGame played;
     ASSERT_NE(played.Moving, 0);
     ASSERT_TRUE(CheckInvariants(played.g).empty());
-    played.host.FileChoices.push_back(dir.File("game.sav"));
+    played.g.Inputs.Files.push_back(dir.File("game.sav"));
     SaveGameAs(played.g);
 
     StartedProgram fresh(99);  // other engine numbers drawn
-    fresh.host.FileChoices.push_back(dir.File("game.sav"));
+    fresh.g.Inputs.Files.push_back(dir.File("game.sav"));
     ASSERT_TRUE(LoadPositionDialog(fresh.g));
     ExpectSameRunningState(played.g, fresh.g);
     EXPECT_EQ(fresh.g.Difficulty, 15);  // Moderate, from its name
@@ -128,7 +128,7 @@ TEST(PositionFile, SaveAsAsksThenSaveWritesTheSameFileWithoutAsking) {
     ScratchDirectory dir;
     PlayedGame played;
     GameState& g = played.g;
-    played.host.FileChoices.push_back(dir.File("first.sav"));
+    played.host.Picked = dir.File("first.sav");
     int before = played.host.VirtualMs;
     SaveGame(g);  // no file yet: as Save As
     ASSERT_EQ(played.host.Asked.size(), 1u);
@@ -270,7 +270,7 @@ TEST(PositionFile, RefusedFilesLeaveTheGameAsItWasWithTheirMessages) {
         WriteFileText(dir.File(refused.Name), refused.Text);
         target.host.Transcript.clear();
         target.host.BoxTexts.clear();
-        target.host.FileChoices.push_back(dir.File(refused.Name));
+        target.g.Inputs.Files.push_back(dir.File(refused.Name));
         EXPECT_FALSE(LoadPositionDialog(target.g));
         EXPECT_EQ(target.Said(Output::Error), refused.Errors);
         ASSERT_EQ(target.host.BoxTexts.size(), 1u);
@@ -280,7 +280,7 @@ TEST(PositionFile, RefusedFilesLeaveTheGameAsItWasWithTheirMessages) {
         EXPECT_TRUE(SnapshotBesideMessages(target.g, kept) == before);
     }
     target.host.Transcript.clear();
-    target.host.FileChoices.push_back(dir.File("missing.sav"));
+    target.g.Inputs.Files.push_back(dir.File("missing.sav"));
     EXPECT_FALSE(LoadPositionDialog(target.g));
     EXPECT_EQ(target.Said(Output::Error), std::vector<std::string>{"Saved file not found"});
     EXPECT_TRUE(SnapshotBesideMessages(target.g, kept) == before);
@@ -404,7 +404,7 @@ TEST(PositionFile, RestartLoadsIntoTheRunningGameAndSetsTheCaption) {
     PlayedGame early(1, 0);
     GameState& g = early.g;
     g.GameTitle = "Tarrock Junction Signal Box Summer 1954";
-    early.host.FileChoices.push_back(dir.File("night.sav"));
+    early.g.Inputs.Files.push_back(dir.File("night.sav"));
     RestartGame(g);
     EXPECT_EQ(g.ShiftName.str(), "Night");
     EXPECT_EQ(g.Difficulty, 20);

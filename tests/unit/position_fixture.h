@@ -7,8 +7,10 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/messages.h"
@@ -28,10 +30,11 @@ public:
     using HeadlessPlatform::HeadlessPlatform;
     std::vector<FileChoice> Asked;
     std::vector<std::string> BoxTexts;
+    std::optional<std::string> Picked;  // what the player picks in the window's next dialog
 
     std::optional<std::string> ChooseFile(const FileChoice& choice) override {
         Asked.push_back(choice);
-        return HeadlessPlatform::ChooseFile(choice);
+        return std::exchange(Picked, std::nullopt);
     }
     void ShowBox(const std::string& text, BoxType type, int helpContext) override {
         BoxTexts.push_back(text);
@@ -109,7 +112,7 @@ struct PlayedGame : StartedProgram {
         g.YardTimer = 17;
         g.YardClear = false;
         g.AutoBlockInstruments = false;
-        g.RulesWR = true;
+        g.Rules = RuleBook::WR;
         PutTrainOnTheMove();
         host.Transcript.clear();
     }

@@ -183,15 +183,13 @@ TEST(Options, OneRuleBookAtATime) {
     StartedProgram game;
     GameState& g = game.g;
     EXPECT_TRUE(SetBellRules(g, "LMR"));
-    EXPECT_TRUE(g.RulesLMR);
-    EXPECT_FALSE(g.RulesWR);
+    EXPECT_EQ(g.Rules, RuleBook::LMR);
     EXPECT_TRUE(SetBellRules(g, "WR"));
-    EXPECT_TRUE(g.RulesWR);
-    EXPECT_FALSE(g.RulesLMR);
+    EXPECT_EQ(g.Rules, RuleBook::WR);
     EXPECT_TRUE(SetBellRules(g, "BR"));
-    EXPECT_FALSE(g.RulesWR || g.RulesLMR);
+    EXPECT_EQ(g.Rules, RuleBook::BR);
     EXPECT_FALSE(SetBellRules(g, "GWR"));
-    EXPECT_FALSE(g.RulesWR || g.RulesLMR);
+    EXPECT_EQ(g.Rules, RuleBook::BR);
 }
 
 TEST(Options, FontSizesOutsideTheBarsAreNotTaken) {

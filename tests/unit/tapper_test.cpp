@@ -161,7 +161,7 @@ TEST_F(Tapper, StartingAgainWhileTappingChangesNothing) {
 
 TEST_F(Tapper, LearningModeConfirmsEveryCode) {
     g.LearningMode = true;
-    host.Answers = {false, true, true};
+    g.Inputs.Answers = {false, true, true};
     EXPECT_EQ(Tap(1, {S, S}), -1);
     EXPECT_EQ(Tap(1, {S, S, L}), 3);
     EXPECT_EQ(Tap(1, {S, S, S, S, S, S}), 0);  // unrecognised, sent as nothing on yes
@@ -174,7 +174,7 @@ TEST_F(Tapper, LearningModeConfirmsEveryCode) {
 
 TEST_F(Tapper, TwoBeatsWhenTrainOutOfSectionIsExpectedAreQuestioned) {
     g.BoxRingPending[4] = 17;
-    host.Answers = {false, true};
+    g.Inputs.Answers = {false, true};
     EXPECT_EQ(Tap(4, {S}), -1);
     EXPECT_EQ(Tap(4, {S}), 16);
     std::vector<std::string> asked = Questions();

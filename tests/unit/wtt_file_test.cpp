@@ -81,7 +81,7 @@ TEST(WttFile, OfferAsksWritesAndConfirmsOnTheMessageLine) {
     EXPECT_TRUE(program.host.Transcript.empty());
 
     std::string file = dir.File("early.txt");
-    program.host.FileChoices.push_back(file);
+    program.g.Inputs.Files.push_back(file);
     int before = program.host.VirtualMs;
     OfferWttFile(g);
     EXPECT_EQ(ReadFileText(file), WttFileText(g, file));
