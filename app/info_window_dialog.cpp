@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -42,12 +43,31 @@ InfoWindowDialog::InfoWindowDialog(QWidget* parent) : QDialog(parent) {
     settled_->setSingleShot(true);
     settled_->setInterval(500);
     connect(settled_, &QTimer::timeout, this, [this] {
-        if (LeftAt && isVisible())
+        // Only where the player put it: the game's own place is worked out afresh next time,
+        // for the screen it then finds.
+        if (LeftAt && isVisible() && pos() != placedAt_)
             LeftAt(QString::fromStdString(shown_.Name), frameGeometry().topLeft());
     });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    scroll_ = new QScrollArea;
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->addWidget(scroll_);
+}
+
+void InfoWindowDialog::FitContents() {
+    const QSize inner = content_->sizeHint();
+    content_->resize(inner);
+    if (shortenedBy_ <= 0) {
+        scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll_->setFixedSize(inner);
+        return;
+    }
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int bar = scroll_->verticalScrollBar()->sizeHint().width();
+    scroll_->setFixedSize(inner.width() + bar, std::max(1, inner.height() - shortenedBy_));
 }
 
 void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
@@ -62,7 +82,7 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
     const int cell = metrics.horizontalAdvance('W');
     const int line = metrics.height() + shape.ExtraLineHeight;
 
-    delete content_;
+    const int scrolledTo = scroll_->verticalScrollBar()->value();
     content_ = new QWidget;
     auto* column = new QVBoxLayout(content_);
     column->setContentsMargins(10, 5, 10, 10);
@@ -106,11 +126,25 @@ void InfoWindowDialog::ShowSnapshot(const kv41::InfoWindow& window,
                            std::max(1, pane.Rows) * metrics.lineSpacing() + margins);
         column->addWidget(memo);
     }
-    layout()->addWidget(content_);
+    scroll_->setWidget(content_);  // the contents shown before go with it
     setWindowTitle(QString::fromStdString(window.Caption));
     if (!isVisible()) {
+        shortenedBy_ = 0;
+        FitContents();
         adjustSize();
-        if (PlaceFor) move(PlaceFor(QString::fromStdString(window.Name), frameGeometry().size()));
+        if (PlaceFor) {
+            const QSize frame = frameGeometry().size();
+            const QRect place = PlaceFor(QString::fromStdString(window.Name), frame);
+            shortenedBy_ = frame.height() - place.height();
+            FitContents();
+            adjustSize();
+            // The scroll bar widens it leftwards, so that it stays on the screen.
+            move(place.left() - (frameGeometry().width() - frame.width()), place.top());
+            placedAt_ = pos();
+        }
+    } else {
+        FitContents();
+        scroll_->verticalScrollBar()->setValue(scrolledTo);
     }
     show();
     raise();

@@ -3,6 +3,7 @@
 // headings, column headings and memos in a typewriter face. Modeless; closing hides it, and
 // asking for it again refreshes it.
 #include <QDialog>
+#include <QScrollArea>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -18,9 +19,9 @@ public:
                       int pointSize);
     // Shows the same snapshot again in another font size, if the window is open.
     void Restyle(int pointSize);
-    // Where the window's frame goes when it opens (given its frame's size), and what is told
-    // where the player leaves it.
-    std::function<QPoint(const QString& name, QSize frame)> PlaceFor;
+    // Where the window's frame goes when it opens (given its frame's size; a shorter height
+    // than asked makes its contents scroll), and what is told where the player leaves it.
+    std::function<QRect(const QString& name, QSize frame)> PlaceFor;
     std::function<void(const QString& name, QPoint frame)> LeftAt;
 
 protected:
@@ -29,7 +30,13 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    // Sizes the scroll area to the contents, less the height the window was shortened by.
+    void FitContents();
+
+    QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;
+    int shortenedBy_ = 0;
+    QPoint placedAt_;  // where the game put it as it opened
     kv41::InfoWindow shown_;
     std::vector<int> shownSizes_;
     QTimer* settled_ = nullptr;  // the window has stood still a moment where it was moved

@@ -46,6 +46,8 @@ namespace {
 // A frame not yet known is taken as this caption and border.
 constexpr int EstimatedCaption = 30;
 constexpr int EstimatedBorder = 4;
+// How long after the game sized the window a resize is taken as the window manager's late news.
+constexpr qint64 StaleResizeMs = 1000;
 // The start screen's buttons.
 constexpr int ButtonSpacing = 40;
 constexpr int ButtonFontGrowth = 3;
@@ -238,7 +240,8 @@ void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     dialog->ShowSnapshot(info, info.Panes, kv41::InfoWindowFontSize(*game_, info.Name));
 }
 
-QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
+QRect MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
+    const QSize asked = frame;
     const QMargins margins = FrameMargins();
     frame = frame.grownBy(
         QMargins(0, 0, margins.left() + margins.right(), margins.top() + margins.bottom()));
@@ -248,7 +251,8 @@ QPoint MainWindow::InfoWindowPlace(const QString& name, QSize frame) {
     const kv41::Rect place = kv41::InfoWindowPlace(
         *game_, name.toStdString(), ToCore(area), ToCore(frameGeometry()),
         panel_->mapToGlobal(QPoint(0, 0)).y(), {frame.width(), frame.height()});
-    return {place.Left, place.Top};
+    // Shortened by as much as the core took off the whole frame.
+    return {place.Left, place.Top, asked.width(), asked.height() - (frame.height() - place.Height)};
 }
 
 std::optional<int> MainWindow::ReviewShift(const kv41::ReviewModel& model) {
@@ -341,6 +345,7 @@ void MainWindow::LayOut(bool sizeWindow) {
         PlaceOnScreen();
         laying_ = false;
         sizedFor_ = {{size().width(), size().height()}, g.FontSize};
+        sizedAt_.start();
     }
     TraceLayout();
 }
@@ -352,6 +357,19 @@ bool MainWindow::Enlarged() const {
 void MainWindow::FitPanelToWindow() {
     auto& g = *game_;
     if (laying_ || g.FirstActivation) {
+        TraceLayout();
+        return;
+    }
+    // The window manager may still report the size the window had before the game sized it
+    // (it was shown at the screen's font before the player's was read): that is not the
+    // player resizing it, and must not take the player's font away.
+    if (!Enlarged() && sizedAt_.isValid() && sizedAt_.elapsed() < StaleResizeMs) {
+        const QSize ours(sizedFor_.Window.Width, sizedFor_.Window.Height);
+        if (size() != ours) {
+            laying_ = true;
+            resize(ours);
+            laying_ = false;
+        }
         TraceLayout();
         return;
     }

@@ -3,6 +3,7 @@
 // the game opens. It draws the core's models and turns the player's events into the game's
 // input; the game's loop, rules and texts live in the core.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
 #include <QPushButton>
@@ -93,7 +94,7 @@ private:
     // the core gives for it, centred in it.
     void FitPanelToWindow();
     bool Enlarged() const;
-    QPoint InfoWindowPlace(const QString& name, QSize frame);
+    QRect InfoWindowPlace(const QString& name, QSize frame);
     QMargins FrameMargins() const;
     void TraceLayout();
     void ResumeClick();
@@ -114,6 +115,7 @@ private:
     bool laying_ = false;       // the window is being sized to the panel
     bool fitDue_ = false;       // resized while the game was at work: fitted at its next wait
     kv41::WindowSizing sizedFor_;
+    QElapsedTimer sizedAt_;  // when the game last sized the window to its panel
     QMap<kv41::WindowCommand, QAction*> actions_;
     QMap<QString, InfoWindowDialog*> infoWindows_;
     std::string caption_;

@@ -1,11 +1,14 @@
 #include "dialog_window.h"
 
+#include <algorithm>
+
 #include "wide_text.h"
 
 namespace {
 
 constexpr const wchar_t* ClassName = L"KV41Dialog";
 constexpr const wchar_t* HelpProperty = L"KV41HelpTopic";
+constexpr UINT_PTR MovedTimer = 1;
 // No WS_CLIPCHILDREN: a group box paints no ground of its own, the window paints it.
 constexpr DWORD FixedFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
@@ -78,7 +81,39 @@ SIZE DialogWindow::FrameSize() const {
 }
 
 void DialogWindow::MoveTo(int left, int top) {
+    placing_ = true;
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placing_ = false;
+}
+
+void DialogWindow::ShortenTo(int frameHeight) {
+    RECT client;
+    GetClientRect(window_, &client);
+    contentHeight_ = client.bottom;
+    SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_VSCROLL);
+    const SIZE size = FrameSize();
+    SetWindowPos(window_, nullptr, 0, 0, size.cx + GetSystemMetrics(SM_CXVSCROLL), frameHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    GetClientRect(window_, &client);
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    0,
+                    contentHeight_ - 1,
+                    static_cast<UINT>(client.bottom),
+                    0,
+                    0};
+    SetScrollInfo(window_, SB_VERT, &info, TRUE);
+}
+
+void DialogWindow::ScrollTo(int position) {
+    RECT client;
+    GetClientRect(window_, &client);
+    position = std::max(0, std::min(position, contentHeight_ - static_cast<int>(client.bottom)));
+    if (position == scrolled_) return;
+    ScrollWindowEx(window_, 0, scrolled_ - position, nullptr, nullptr, nullptr, nullptr,
+                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+    scrolled_ = position;
+    SetScrollPos(window_, SB_VERT, position, TRUE);
 }
 
 void DialogWindow::CentreOn(HWND other) {
@@ -155,6 +190,44 @@ LRESULT CALLBACK DialogWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
+    case WM_VSCROLL: {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        GetScrollInfo(window, SB_VERT, &info);
+        const int line = 20;
+        int to = dialog->scrolled_;
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP: to -= line; break;
+        case SB_LINEDOWN: to += line; break;
+        case SB_PAGEUP: to -= static_cast<int>(info.nPage); break;
+        case SB_PAGEDOWN: to += static_cast<int>(info.nPage); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: to = info.nTrackPos; break;
+        default: break;
+        }
+        dialog->ScrollTo(to);
+        return 0;
+    }
+    case WM_MOUSEWHEEL:
+        if (dialog->contentHeight_ == 0) return DefWindowProcW(window, message, wParam, lParam);
+        dialog->ScrollTo(dialog->scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) / 2);
+        return 0;
+    // A move settles half a second after the last one (a drag moves it many times; under Wine
+    // the window manager moves it with no size-move loop); the game's own moves do not count.
+    case WM_MOVE:
+        if (!dialog->placing_ && dialog->OnMoved && IsWindowVisible(window))
+            SetTimer(window, MovedTimer, 500, nullptr);
+        return 0;
+    case WM_TIMER:
+        if (wParam != MovedTimer) return DefWindowProcW(window, message, wParam, lParam);
+        KillTimer(window, MovedTimer);
+        if (dialog->OnMoved) {
+            RECT frame;
+            GetWindowRect(window, &frame);
+            dialog->OnMoved(frame.left, frame.top);
+        }
+        return 0;
     case WM_CLOSE:
         if (dialog->closable_ && dialog->OnCommand) dialog->OnCommand(IDCANCEL, BN_CLICKED);
         return 0;

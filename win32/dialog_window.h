@@ -24,11 +24,15 @@ public:
     HWND Button(const std::string& text, RECT place, HFONT font, int id, bool isDefault);
     // Called for a button or list notification: id and notification code.
     std::function<void(int, int)> OnCommand;
+    // Called when the player has moved the window: its frame's new top left corner.
+    std::function<void(int, int)> OnMoved;
     // The F1 topic while this window has the keyboard.
     void SetHelpTopic(int topic);
     // Where the frame's top left corner goes; the frame's size for a client area this size.
     void MoveTo(int left, int top);
     SIZE FrameSize() const;
+    // The frame to this height, shorter than its content: the window then scrolls it.
+    void ShortenTo(int frameHeight);
     void CentreOn(HWND other);
     // Shows it modal and waits until End is called; gives End's value.
     int RunModal(HWND focus);
@@ -43,6 +47,10 @@ private:
     HWND window_ = nullptr;
     bool closable_ = true;
     bool done_ = false;
+    bool placing_ = false;   // moved by the game, not the player
+    int contentHeight_ = 0;  // the client area's height as made, when the window is shorter
+    int scrolled_ = 0;
+    void ScrollTo(int position);
     int result_ = IDCANCEL;
     HWND focus_ = nullptr;  // the control that has the keyboard while the window is active
     std::vector<std::pair<HWND, COLORREF>> colours_;

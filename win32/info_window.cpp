@@ -4,7 +4,6 @@
 #include <string>
 
 #include "frontend/game_windows.h"
-#include "frontend/screen_fit.h"
 #include "ui_fonts.h"
 #include "wide_text.h"
 
@@ -84,6 +83,22 @@ void InfoWindow::Show(const kv41::InfoWindow& snapshot, int pointSize) {
     window_->OnCommand = [self](int id, int) {
         if (id == IDCANCEL) ShowWindow(self->Handle(), SW_HIDE);
     };
+    const std::string name = snapshot.Name;
+    window_->OnMoved = [this, name](int left, int top) {
+        if (LeftAt) LeftAt(name, left, top);
+    };
+    // Where it goes, and perhaps shorter than its content: then the window scrolls.
+    RECT place{};
+    const SIZE frame = window_->FrameSize();
+    if (wasShown) {
+        place = RECT{before.left, before.top, before.left + frame.cx, before.top + frame.cy};
+    } else if (PlaceFor) {
+        place = PlaceFor(name, frame);
+    } else {
+        place = RECT{0, 0, frame.cx, frame.cy};
+    }
+    const int shortBy = std::max(0, static_cast<int>(frame.cy - (place.bottom - place.top)));
+
     const HFONT bold = TypewriterFont(pointSize, true);
     const HFONT title = TypewriterFont(pointSize + 2, true);
     std::size_t head = 0, next = 0;
@@ -105,26 +120,22 @@ void InfoWindow::Show(const kv41::InfoWindow& snapshot, int pointSize) {
             p < snapshot.Panes.size() ? static_cast<std::size_t>(snapshot.Panes[p]) : 0;
         const int rows = pane.OneLine ? 1 : std::max(1, pane.Rows);
         const int memoHeight = rows * line + 8;
-        const DWORD style = WS_BORDER | ES_READONLY |
-                            (pane.OneLine ? ES_AUTOHSCROLL
-                                          : ES_MULTILINE | ES_AUTOHSCROLL |
-                                                (static_cast<int>(count) > rows ? WS_VSCROLL : 0));
+        const bool scrolls = static_cast<int>(count) > rows;
+        const DWORD style =
+            WS_BORDER | ES_READONLY |
+            (pane.OneLine ? ES_AUTOHSCROLL
+                          : ES_MULTILINE | ES_AUTOHSCROLL | (scrolls ? WS_VSCROLL : 0));
         memos_.push_back(
             window_->Add(L"EDIT", Joined(snapshot.Lines, next, count, pane.OneLine ? " " : "\n"),
                          style, RECT{margin, top, margin + memoWidth, top + memoHeight}, plain));
         next += count;
         top += memoHeight + line / 4;
     }
-    if (wasShown) {
-        window_->MoveTo(before.left, before.top);
-    } else {
-        RECT work;
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        const SIZE frame = window_->FrameSize();
-        const kv41::Rect place = kv41::BesideThePanel(
-            {work.left, work.top, work.right - work.left, work.bottom - work.top},
-            {frame.cx, frame.cy}, line);
-        window_->MoveTo(place.Left, place.Top);
+    if (shortBy > 0) {
+        // The scroll bar widens it: it grows to the left, the side away from the screen's edge.
+        window_->ShortenTo(frame.cy - shortBy);
+        place.left -= window_->FrameSize().cx - frame.cx;
     }
+    window_->MoveTo(place.left, place.top);
     window_->ShowModeless();
 }

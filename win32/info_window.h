@@ -5,7 +5,9 @@
 // snapshot the game gives it.
 #include "windows_api.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "dialog_window.h"
@@ -18,6 +20,10 @@ public:
     // The same snapshot again in another font size, if the window is open.
     void Restyle(int pointSize);
     bool IsWindow(HWND window) const;
+    // Where a window of this frame size first goes (its frame's rectangle, perhaps shorter),
+    // and where the player has left it.
+    std::function<RECT(const std::string& name, SIZE frame)> PlaceFor;
+    std::function<void(const std::string& name, int left, int top)> LeftAt;
 
 private:
     HWND owner_;

@@ -8,6 +8,7 @@
 #include "framework/file_replace.h"
 #include "framework/program_files.h"
 #include "framework/text_grid.h"
+#include "framework/window_places.h"
 #include "frontend/dialogs.h"
 #include "frontend/game_windows.h"
 #include "frontend/help_topics.h"
@@ -388,7 +389,25 @@ void MainWindow::SetStatusTexts(const kv41::StatusTexts& status) {
 
 void MainWindow::ShowInfo(const kv41::InfoWindow& info) {
     std::unique_ptr<InfoWindow>& window = infoWindows_[info.Name];
-    if (!window) window = std::make_unique<InfoWindow>(window_);
+    if (!window) {
+        window = std::make_unique<InfoWindow>(window_);
+        window->PlaceFor = [this](const std::string& name, SIZE frame) {
+            RECT work, main;
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+            GetWindowRect(window_, &main);
+            // The panel starts below the status bar.
+            POINT panelTop{0, game_->StatusHeight};
+            ClientToScreen(window_, &panelTop);
+            const kv41::Rect box = kv41::InfoWindowPlace(
+                *game_, name, {work.left, work.top, work.right - work.left, work.bottom - work.top},
+                {main.left, main.top, main.right - main.left, main.bottom - main.top}, panelTop.y,
+                {frame.cx, frame.cy});
+            return RECT{box.Left, box.Top, box.Left + box.Width, box.Top + box.Height};
+        };
+        window->LeftAt = [this](const std::string& name, int left, int top) {
+            kv41::RememberWindowPlace(*game_, name, left, top);
+        };
+    }
     window->Show(info, kv41::InfoWindowFontSize(*game_, info.Name));
 }
 

@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* PlacesSection = "Windows";
 constexpr int Stagger = 32;  // about a caption's height
+constexpr int ShortestStacked = 160;
 
 ScreenBox OnScreen(ScreenBox box, const ScreenBox& screen) {
     box.Left = std::max(screen.Left, std::min(box.Left, screen.Right() - box.Width));
@@ -41,8 +42,12 @@ ScreenBox PlaceInfoWindow(const ScreenBox& screen, const ScreenBox& main, int wi
     } else if (main.Left - screen.Left >= width) {
         box.Left = main.Left - width - step / 2;
     } else {
+        // Over the lower right of the panel, the key text and the legend's end, which matter
+        // least; shortened (the window scrolls) rather than lifted over the instruments, down
+        // to a height that still shows a few lines.
         box.Left = screen.Right() - width - step;
         box.Top = keepClearBottom + step;
+        box.Height = std::min(height, std::max(ShortestStacked, screen.Bottom() - box.Top));
     }
     return OnScreen(box, screen);
 }

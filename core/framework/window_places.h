@@ -21,8 +21,9 @@ int InfoWindowOrder(const std::string& name);
 
 // A window opened for the first time: to the right of the main window, else to its left, where
 // the screen has room for it; else over the panel below `keepClearBottom` (the status bar and
-// the instruments above it stay in sight), at the screen's right edge. Staggered by its order,
-// and wholly on the screen where it fits.
+// the instruments above it stay in sight), at the screen's right edge, and then perhaps shorter
+// than asked: the front end gives it the height returned and lets its contents scroll.
+// Staggered by its order, and wholly on the screen where it fits.
 ScreenBox PlaceInfoWindow(const ScreenBox& screen, const ScreenBox& main, int width, int height,
                           int order, int keepClearBottom);
 

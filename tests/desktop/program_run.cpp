@@ -114,9 +114,12 @@ void Game::ClickCell(int column, int row) const {
     x->Click(px, py);
 }
 
-bool Game::PanelReady() const {
+bool Game::PanelReady() {
     const bool ready = WaitFor(
                            [this] {
+                               // The game may lay the panel out again in the player's font
+                               // once it has read the settings.
+                               Locate();
                                const Screen s = x->Grab();
                                return s.Lit(Row(LeverFrameRow)) > 0 && s.Lit(Row(MessageRow)) == 0;
                            },

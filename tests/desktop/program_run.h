@@ -64,7 +64,7 @@ public:
     void Focus() const;
     void ClickCell(int column, int row) const;
     // Waits until the session has drawn its lever frame and the message line is clear.
-    bool PanelReady() const;
+    bool PanelReady();
 
 private:
     bool Locate();

@@ -132,8 +132,11 @@ TEST(WindowPlaces, BesideThePanelElseBelowTheInstrumentsAndWhereLeft) {
     const ScreenBox full{0, 0, 1366, 768};
     const ScreenBox over = PlaceInfoWindow(full, {0, 0, 1366, 768}, 500, 300, 2, 450);
     EXPECT_EQ(over.Right(), 1366 - 64);
-    EXPECT_EQ(over.Bottom(), 768);  // pushed up to stay on the screen
-    EXPECT_GE(over.Top, 400);
+    EXPECT_EQ(over.Top, 450 + 64);  // shortened, not lifted over the instruments
+    EXPECT_EQ(over.Bottom(), 768);
+    const ScreenBox low = PlaceInfoWindow(full, {0, 0, 1366, 768}, 500, 300, 4, 700);
+    EXPECT_EQ(low.Height, 160);  // a few lines at least, lifted as far as that needs
+    EXPECT_EQ(low.Bottom(), 768);
     EXPECT_EQ(InfoWindowOrder("messages"), 4);
 
     SettingsGame game;
