@@ -11,6 +11,7 @@
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
+#include "signalman/running_times.h"
 #include "signalman/signalman_moves.h"
 
 namespace kv41 {
@@ -78,6 +79,13 @@ bool DepartureForPellingfordWaiting(const GameState& g) {
     return false;
 }
 
+// A train of ours for the branch is still in the area.
+bool BranchTrainInTheArea(const GameState& g) {
+    for (int t = 1; t <= g.TrainCount; ++t)
+        if (g.TrainTo[t] == 2 && g.TrainFrom[t] != 2 && InTheArea(g, t)) return true;
+    return false;
+}
+
 // The answer to what the box shows on its bell indicator.
 bool Answer(const GameState& g, int box, SignalmanMove& move) {
     // An answer already sent waits for the box's turn.
@@ -98,8 +106,14 @@ bool Answer(const GameState& g, int box, SignalmanMove& move) {
         return true;
     }
     // The branch is a single line: nothing is accepted off it while our train for it has
-    // line clear or is on its way.
-    if (box == 2 && IsLineClearCode(shown) && OutgoingBlock(g, 2) != LineBlocked) return false;
+    // line clear or is on its way through our area. Once ours is out on the line, Brenley holds
+    // its own train until ours is in, and sends train out of section for ours only when its
+    // offer is answered: left unanswered, the offer would lock the branch for the rest of the
+    // day, and hold the up home and the down starter with it.
+    if (box == 2 && IsLineClearCode(shown) &&
+        (OutgoingBlock(g, 2) == LineClear ||
+         (OutgoingBlock(g, 2) == TrainOnLine && BranchTrainInTheArea(g))))
+        return false;
     if (IsLineClearCode(shown) && AcceptanceAllowed(g, box)) {
         int t = g.BoxOfferedTrain[box];
         // A train off the loop for the sidings whose road is taken by a departure for
@@ -133,11 +147,12 @@ bool ShuntForwardNeeded(const GameState& g, const TrainsInHand& trains) {
         if (g.TrainFrom[t] != 1 || g.TrainTo[t] != YardLine) continue;
         int head = HeadSection(g, t);
         if (ListHolds(std::array<int, 6>{35, 36, 37, 40, 41}, head)) return true;
-        // Not into the loop while a departure for Radlow Rd is due: it needs the loop too.
-        if (ListHolds(std::array<int, 10>{Coming, 29, 30, 31, 10, 32, 33, 34},
-                      head == 0 ? Coming : head) &&
-            !RadlowDepartureDue(g))
-            return true;
+        // Not into the loop while a departure for Radlow Rd is due: it needs the loop too. But
+        // once the up starter to the loop is off for the train, it goes in: withdrawn then, the
+        // shunt would let the departure have the line and run into the loop behind it.
+        bool before = ListHolds(std::array<int, 10>{Coming, 29, 30, 31, 10, 32, 33, 34},
+                                head == 0 ? Coming : head);
+        if (before && (!RadlowDepartureDue(g) || IsReversed(g, 6))) return true;
     }
     return false;
 }
@@ -226,9 +241,12 @@ bool TrainEntering(const GameState& g, const TrainsInHand& trains, int box, Sign
     int ahead = NextTrainFor(g, trains, box);
     if (ahead == 0) return false;
     int head = HeadSection(g, ahead);
+    // (The exchange sidings starter starts only a train on the sidings' side of it: off for a
+    // departure drawing out onto the loop, it says nothing of a train at the up starter.)
+    bool fromSidings = head == 17 || head == 9 || head == 8;
     bool starting = ListHolds(PastSectionSignal[box], head) ||
                     (ListHolds(NearSectionSignal[box], head) &&
-                     (IsReversed(g, SectionSignal[box]) || IsReversed(g, 30)));
+                     (IsReversed(g, SectionSignal[box]) || (fromSidings && IsReversed(g, 30))));
     if (!starting || !TrainEnteringSectionTowards(g, box)) return false;
     move = Ring(g, box, BellTrainEntering, TrainName(g, ahead) + " is starting into the section");
     return true;

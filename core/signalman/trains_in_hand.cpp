@@ -167,6 +167,29 @@ bool YardDepartureDue(const GameState& g) {
     return next > 1 && next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon;
 }
 
+namespace {
+
+// The yard puts its next departure out at the turn of the minute once it is due, unless it shows
+// busy, the yard road is taken, a departure taken back waits there, the sidings home is off or a
+// train in a down siding is due first. One due by the last turn and not put out, with none of
+// those in the way, waits for its engine, which comes only with an arrival, after which the yard
+// is busy for some minutes: it cannot come out meanwhile. He sees it just after the turn (the
+// yard's sign then is as the yard found it); once he has taken the loop for a train into the
+// sidings on the strength of it, it holds for as long as nothing else changes.
+bool EngineAwaited(const GameState& g, int departure) {
+    constexpr int JustAfterTheTurn = 10;
+    if (DuePlusLate(g, departure) > g.ClockNow - 1) return false;
+    if (!g.YardClear || g.SectTrain[YardRoadSect] != 0 || g.YardTrain != 0 || !IsNormal(g, 43))
+        return false;
+    for (int s : {DownSidingTwoSect, DownSidingOneSect}) {
+        int t = g.SectTrain[s];
+        if (t != 0 && DuePlusLate(g, t) <= g.ClockNow) return false;
+    }
+    return g.MinuteTick == JustAfterTheTurn || g.BoxShuntForward[4] != 0;
+}
+
+}  // namespace
+
 bool RadlowDepartureDue(const GameState& g, int ahead) {
     constexpr int Soon = 20;
     for (int s : {18, 19, 20}) {
@@ -178,7 +201,8 @@ bool RadlowDepartureDue(const GameState& g, int ahead) {
     int next = g.LineTrains[YardLine][0];
     int now = g.ClockNow + ahead;
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
-           DuePlusLate(g, next) <= now + Soon && DuePlusLate(g, next) >= now - 10;
+           DuePlusLate(g, next) <= now + Soon && DuePlusLate(g, next) >= now - 10 &&
+           !EngineAwaited(g, next);
 }
 
 }  // namespace kv41

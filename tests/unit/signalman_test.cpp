@@ -111,8 +111,14 @@ TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
 // kept out while a departure it stood in front of waited on the yard road; a down train let up
 // to the inner home across the road of a departure still waiting for its line; a departure from a
 // down siding with its points half set across the up starter, waiting for the line to Hollowmer
-// Jn whose line clear stood for the passenger at that starter. Each now runs to its end with
-// every train that came in moving on within the hour.
+// Jn whose line clear stood for the passenger at that starter; Brenley's offer left unanswered
+// while our train for the branch was out on the single line, so that Brenley never sent train
+// out of section for it (Marathon, seed 43); the shunt into the LMS loop withdrawn for a
+// departure for Radlow Rd Jn while the up starter to the loop was off for a train for the
+// sidings, the departure then drawing into the loop behind it (Marathon, seed 97); train
+// entering section sent to Hollowmer Jn for a train at the up starter because the exchange
+// sidings starter was off for a departure drawing out onto the loop (Marathon, seed 38). Each
+// now runs to its end with every train that came in moving on within the hour.
 TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
     struct Day {
         uint32_t Seed;
@@ -120,7 +126,8 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
         const char* Rules;
     };
     for (Day day : {Day{18, 2, 1, "BR"}, Day{15, 3, 5, "BR"}, Day{17, 3, 5, "BR"},
-                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}, Day{44, 5, 5, "WR"}}) {
+                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}, Day{44, 5, 5, "WR"},
+                    Day{43, 5, 5, "WR"}, Day{97, 5, 1, "WR"}, Day{38, 5, 5, "BR"}}) {
         Session run(day.Seed);
         std::string out =
             run.Play("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +
@@ -150,7 +157,10 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // yard busy (67 points); Marathon, seed 18, the 3p50 drawn out onto the loop from the yard road,
 // with the yard clear, just ahead of a down passenger for the branch, which waited for it; Late,
 // seed 23, the 3p12 light engine sent from the yard road to Hollowmer Jn just ahead of the 3p24
-// passenger, which then waited at the up starter for the line.
+// passenger, which then waited at the up starter for the line; Marathon, seed 97, the 9.33 for
+// the sidings kept at the up starter, off the LMS loop, for a departure for Radlow Rd Jn that
+// was overdue and not put out, its engine being on the 9.33 itself, while the 10.20 off the
+// branch waited for the junction the 9.33 stood across.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
@@ -159,7 +169,7 @@ TEST(Signalman, LosesNoPointWhereHeOnceDid) {
         int Minutes;
     };
     for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
-                    Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}}) {
+                    Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}, Day{97, 5, "BR", 640}}) {
         Session run(day.Seed);
         std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
                                    "\nauto on " + std::to_string(day.Minutes) + "\n");
