@@ -93,8 +93,7 @@ std::string SignalmanMoveInWords(const GameState& g, const std::string& move) {
     int number = 0, code = 0;
     words >> kind >> number >> code;
     if (kind == "lever" && number >= 1 && number <= LeverCount)
-        return "Signalman moves lever " + std::to_string(number) + ", " +
-               g.LeverName[number].str();
+        return "Signalman moves lever " + std::to_string(number) + ", " + g.LeverName[number].str();
     if (number < 1 || number > BoxCount) return "Signalman: " + move;
     const std::string box = Trimmed(g.BoxName[static_cast<std::size_t>(number)].str());
     if (kind == "bell" && code >= 1 && code <= BellCodeLast)
