@@ -1,5 +1,6 @@
 #include "accessibility/panel_description.h"
 
+#include <sstream>
 #include <string_view>
 
 #include "framework/text_grid.h"
@@ -84,6 +85,23 @@ std::string StatusState(const GameState& g) {
     return state;
 }
 
+// The signalman's move as the console writes it ("lever 42", "bell 3 16", "instrument 2"),
+// said as a listener would want it: what he worked and, for a bell, the code and its meaning.
+std::string SignalmanMoveInWords(const GameState& g, const std::string& move) {
+    std::istringstream words(move);
+    std::string kind;
+    int number = 0, code = 0;
+    words >> kind >> number >> code;
+    if (kind == "lever" && number >= 1 && number <= LeverCount)
+        return "Signalman moves lever " + std::to_string(number) + ", " + g.LeverName[number].str();
+    if (number < 1 || number > BoxCount) return "Signalman: " + move;
+    const std::string box = Trimmed(g.BoxName[static_cast<std::size_t>(number)].str());
+    if (kind == "bell" && code >= 1 && code <= BellCodeLast)
+        return "Signalman sends " + BellText(code) + " to " + box;
+    if (kind == "instrument") return "Signalman turns the block instrument to " + box;
+    return "Signalman: " + move;
+}
+
 }  // namespace
 
 std::string LeverState(const GameState& g, int lever) {
@@ -146,7 +164,7 @@ std::string Announcement(const GameState& g, Output kind, const std::string& tex
     }
     case Output::Sound:
     case Output::Ask: return "";
-    case Output::Signalman: return "Signalman: " + text.substr(0, text.find(" - "));
+    case Output::Signalman: return SignalmanMoveInWords(g, text.substr(0, text.find(" - ")));
     default: return Trimmed(text);
     }
 }

@@ -94,12 +94,12 @@ file_dialog() {  # the file dialog that Game menu item $1 opens, answered with f
     xdotool windowactivate --sync "$window"
 }
 
-# Options: the block instruments are the signalman's to work (the box's sixth stop is the
+# Options: the block instruments are the signalman's to work (the seventh stop is the
 # automatic instruments' box).
 xdotool key --window "$window" alt+o
 other_window "no options window"
 sleep 0.5
-for _ in $(seq 6); do xdotool key Tab; sleep 0.1; done
+for _ in $(seq 7); do xdotool key Tab; sleep 0.1; done
 xdotool key space
 sleep 0.2
 xdotool key Return

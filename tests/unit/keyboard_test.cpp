@@ -91,6 +91,11 @@ TEST(Keyboard, TheReaderHearsLeversBoxesAndRings) {
     EXPECT_EQ(Announcement(g, Output::Ring, "3 1-3"),
               "Hollowmer Jn rings 1-3 (" + std::string(BellCodeOf(4).Meaning) + ")");
     EXPECT_EQ(Announcement(g, Output::Sound, "sndLever.wav"), "");
+    // The signalman's moves are said in words, not in the console's commands.
+    EXPECT_EQ(Announcement(g, Output::Signalman, "lever 21 - set the road"),
+              "Signalman moves lever 21, " + g.LeverName[21].str());
+    EXPECT_EQ(Announcement(g, Output::Signalman, "bell 3 4 - offer"),
+              "Signalman sends 1-3 (" + std::string(BellCodeOf(4).Meaning) + ") to Hollowmer Jn");
 }
 
 }  // namespace kv41
