@@ -177,8 +177,13 @@ void MarkHeld(const GameState& g, const TrainsInHand& trains, int rank, Holds& h
         bool passed = !SignalStillNeeded(leg, head);
         bool cleared = passed || ClearedFor(g, leg, train);
         // (And one in the LMS loop that cannot back out past a down train held at its starter:
-        // the up main's points to the loop go back meanwhile for the up trains behind it.)
+        // the up main's points to the loop go back meanwhile for the up trains behind it. And
+        // one waiting at the up starter for leave to shunt into the loop while the line from
+        // Radlow Rd Jn is blocked back for a departure drawing out onto it: no leave comes
+        // until that departure is back off the loop, and the loop points it would hold are
+        // the ones the departure's road needs.)
         bool keepsOut = (letsOtherThrough && (leg.Signal == 2 || leg.Signal == 3)) ||
+                        (leg.Precondition == NeedsShuntForward && g.BoxBlockedBack[4] != 0) ||
                         (leg.Signal == 45 &&
                          (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train))) ||
                         (leg.Signal == 49 && WaitsForDownTrain(g, trains, train)) ||
@@ -335,6 +340,7 @@ bool SetLeg(const GameState& g, const TrainsInHand& trains, int rank, const Leg&
     if (leg.Signal == 45 && (DownTrainHeldAtStarter(g, train) || BacksOutLater(g, trains, train)))
         return false;
     if (leg.Precondition == NeedsBlockedBack && DrawsOutLater(g, trains)) return false;
+    if (leg.Precondition == NeedsShuntForward && g.BoxBlockedBack[4] != 0) return false;
     if (!SidingsHomeCanFollow(g, train, leg)) return false;
     if (DepartureBeforeIt(g, trains, rank, leg)) return false;
     if (!PreconditionMet(g, leg) || !LineClearGiven(g, leg) ||

@@ -117,17 +117,21 @@ TEST(Signalman, DownSidingWorkingLeavesAgainWithItsNextWorking) {
 // departure for Radlow Rd Jn while the up starter to the loop was off for a train for the
 // sidings, the departure then drawing into the loop behind it (Marathon, seed 97); train
 // entering section sent to Hollowmer Jn for a train at the up starter because the exchange
-// sidings starter was off for a departure drawing out onto the loop (Marathon, seed 38). Each
-// now runs to its end with every train that came in moving on within the hour.
+// sidings starter was off for a departure drawing out onto the loop (Marathon, seed 38); a
+// train for the sidings at the up starter holding the loop's points for a shunt into the loop
+// that could not come, the line from Radlow Rd Jn being blocked back for the departure whose
+// road those points crossed (Marathon, seed 61). Each now runs to its end with every train that
+// came in moving on within the hour.
 TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
     struct Day {
         uint32_t Seed;
         int Shift, Level;
         const char* Rules;
     };
-    for (Day day : {Day{18, 2, 1, "BR"}, Day{15, 3, 5, "BR"}, Day{17, 3, 5, "BR"},
-                    Day{3, 3, 5, "BR"}, Day{11, 5, 5, "LMR"}, Day{44, 5, 5, "WR"},
-                    Day{43, 5, 5, "WR"}, Day{97, 5, 1, "WR"}, Day{38, 5, 5, "BR"}}) {
+    for (Day day :
+         {Day{18, 2, 1, "BR"}, Day{15, 3, 5, "BR"}, Day{17, 3, 5, "BR"}, Day{3, 3, 5, "BR"},
+          Day{11, 5, 5, "LMR"}, Day{44, 5, 5, "WR"}, Day{43, 5, 5, "WR"}, Day{97, 5, 1, "WR"},
+          Day{38, 5, 5, "BR"}, Day{61, 5, 5, "BR"}}) {
         Session run(day.Seed);
         std::string out =
             run.Play("new " + std::to_string(day.Shift) + " " + std::to_string(day.Level) +
