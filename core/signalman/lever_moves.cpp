@@ -280,9 +280,12 @@ bool DepartureBeforeIt(const GameState& g, const TrainsInHand& trains, int rank,
         int t = trains.Train[static_cast<std::size_t>(i)];
         int head = HeadSection(g, t);
         int box = BoxAhead(g, t);
+        // (The line to Radlow Rd Jn on only for the shunt into the LMS loop: the departure goes
+        // once the train in the loop has backed out, which waits for the down train itself.)
+        bool shuntOnly = box == 4 && g.BoxShuntForward[4] != 0;
         if ((g.TrainFrom[t] == YardLine || PutAside(g, t)) &&
             (head == 18 || head == 19 || head == 20) && (box == 3 || box == 4) &&
-            OutgoingBlock(g, box) == TrainOnLine)
+            OutgoingBlock(g, box) == TrainOnLine && !shuntOnly)
             return true;
     }
     return false;

@@ -164,7 +164,9 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // passenger, which then waited at the up starter for the line; Marathon, seed 97, the 9.33 for
 // the sidings kept at the up starter, off the LMS loop, for a departure for Radlow Rd Jn that
 // was overdue and not put out, its engine being on the 9.33 itself, while the 10.20 off the
-// branch waited for the junction the 9.33 stood across.
+// branch waited for the junction the 9.33 stood across; Marathon, seed 38, the 9p58 passenger for
+// the branch held at the down home behind a departure for Radlow Rd Jn whose line was on only for
+// the 8p55 shunted into the LMS loop, while the 8p55 waited in the loop for the 9p58.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
@@ -173,7 +175,8 @@ TEST(Signalman, LosesNoPointWhereHeOnceDid) {
         int Minutes;
     };
     for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
-                    Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}, Day{97, 5, "BR", 640}}) {
+                    Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}, Day{97, 5, "BR", 640},
+                    Day{38, 5, "BR", 1336}}) {
         Session run(day.Seed);
         std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
                                    "\nauto on " + std::to_string(day.Minutes) + "\n");
