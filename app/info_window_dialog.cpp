@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "framework/window_places.h"
 #include "frontend/game_windows.h"
 #include "panel_font.h"
 
@@ -41,7 +42,7 @@ InfoWindowDialog::InfoWindowDialog(QWidget* parent) : QDialog(parent) {
     // A place is kept once the window has stood there a moment, not at every step of a drag.
     settled_ = new QTimer(this);
     settled_->setSingleShot(true);
-    settled_->setInterval(500);
+    settled_->setInterval(kv41::WindowSettleMs);
     connect(settled_, &QTimer::timeout, this, [this] {
         // Only where the player put it: the game's own place is worked out afresh next time,
         // for the screen it then finds.

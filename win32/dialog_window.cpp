@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/window_places.h"
 #include "wide_text.h"
 
 namespace {
@@ -213,11 +214,11 @@ LRESULT CALLBACK DialogWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
         if (dialog->contentHeight_ == 0) return DefWindowProcW(window, message, wParam, lParam);
         dialog->ScrollTo(dialog->scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) / 2);
         return 0;
-    // A move settles half a second after the last one (a drag moves it many times; under Wine
-    // the window manager moves it with no size-move loop); the game's own moves do not count.
+    // A move settles a moment after the last one (under Wine the window manager moves it with
+    // no size-move loop); the game's own moves do not count.
     case WM_MOVE:
         if (!dialog->placing_ && dialog->OnMoved && IsWindowVisible(window))
-            SetTimer(window, MovedTimer, 500, nullptr);
+            SetTimer(window, MovedTimer, kv41::WindowSettleMs, nullptr);
         return 0;
     case WM_TIMER:
         if (wParam != MovedTimer) return DefWindowProcW(window, message, wParam, lParam);

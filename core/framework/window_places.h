@@ -27,6 +27,10 @@ int InfoWindowOrder(const std::string& name);
 ScreenBox PlaceInfoWindow(const ScreenBox& screen, const ScreenBox& main, int width, int height,
                           int order, int keepClearBottom);
 
+// A window the player moves is taken as left where it stands once it has stood still this long:
+// a drag moves it many times, and only where it comes to rest is kept.
+constexpr int WindowSettleMs = 500;
+
 // Where the player last left the window (the settings file's [Windows] section), if that is
 // still on this screen; and keeping a new place there.
 std::optional<ScreenBox> RememberedWindowPlace(GameState& g, const std::string& name,
