@@ -55,7 +55,9 @@ review=$(visible "Shift review")
 sleep 1.5
 shot "$review" review_window
 before=$(grep -c "^time:" "$work/trace" || true)
-# The first gain or loss, and back to its minute.
+# The first gain or loss, and back to its minute; the review has the keyboard first (on a busy
+# machine the keys could reach it before the window manager had given it the focus).
+xdotool windowactivate --sync "$review"
 xdotool key --window "$review" Down
 sleep 0.5
 shot "$review" review_row_chosen
