@@ -6,7 +6,9 @@
 #include "controls/track_queries.h"
 #include "game_state.h"
 #include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "model/clock.h"
+#include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
@@ -66,6 +68,31 @@ bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
         if (BoxAhead(g, t) == box && !GivesWay(g, t) && !WaitsAtJunction(g, trains, t) &&
             LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
             return true;
+    }
+    return false;
+}
+
+// The train the box's line clear is for has come into the area (or is at our home signal).
+bool LineClearTrainIn(const GameState& g, const TrainsInHand& trains, int box) {
+    for (int i = 0; i < trains.Count; ++i) {
+        int t = trains.Train[static_cast<std::size_t>(i)];
+        if (BoxAhead(g, t) == box && HeadSection(g, t) != 0 &&
+            LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
+            return true;
+    }
+    return false;
+}
+
+// A departure the yard has still to put out is past its allowance (the held window shows the
+// next one's time and lateness, the others' booked times): every minute the yard road stays
+// taken costs points.
+bool YardQueueOverdue(const GameState& g) {
+    for (std::size_t e = 0; e <= 3; ++e) {
+        int t = g.LineTrains[YardLine][e];
+        if (!IsTrain(g, t) || t == 1 || !IsBookedOrReported(g, t) || FromDownSidings(g, t))
+            continue;
+        int due = e == 0 ? DuePlusLate(g, t) : g.TrainDue[t];
+        if (due + DelayAllowance(g, t) < g.ClockNow) return true;
     }
     return false;
 }
@@ -204,6 +231,21 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         LineClearCode(g.TrainClass[standing], g.TrainTo[standing]) != g.BoxAcceptedCode[box] &&
         standing != ahead) {
         move = Ring(g, box, BellCancel, TrainName(g, standing) + " is at the starter first");
+        return true;
+    }
+    // A departure on the yard road holds every departure behind it in the yard: with one of
+    // those past its allowance, a line clear asked for a train still on its way from the box in
+    // rear is cancelled, and the departure offered first.
+    int onYardRoad = g.SectTrain[YardRoadSect];
+    if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
+        !IsReversed(g, SectionSignal[box]) && !IsReversed(g, 30) && onYardRoad != 0 &&
+        g.TrainFrom[onYardRoad] == YardLine && BoxAhead(g, onYardRoad) == box &&
+        LineClearCode(g.TrainClass[onYardRoad], g.TrainTo[onYardRoad]) !=
+            g.BoxAcceptedCode[box] &&
+        YardQueueOverdue(g) && !LineClearTrainIn(g, trains, box)) {
+        move = Ring(g, box, BellCancel,
+                    TrainName(g, onYardRoad) + " holds the yard road, and departures behind it "
+                                               "are overdue");
         return true;
     }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;

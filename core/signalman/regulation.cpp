@@ -408,7 +408,7 @@ bool PellingfordDepartureDue(const GameState& g) {
     int next = g.LineTrains[YardLine][0];
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 1 &&
            DuePlusLate(g, next) <= g.ClockNow + Soon &&
-           DuePlusLate(g, next) >= g.ClockNow - LongOverdue;
+           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
 }
 
 }  // namespace kv41

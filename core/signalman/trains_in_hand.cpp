@@ -190,6 +190,21 @@ bool EngineAwaited(const GameState& g, int departure) {
 
 }  // namespace
 
+int YardFreeFor(const GameState& g, int departure) {
+    // The register shows when each departure was put out and when it started away: one put out
+    // after this one was due held the yard road, and the yard put nothing else out, until then.
+    const int due = DuePlusLate(g, departure);
+    int free = due;
+    for (int t = 2; t <= g.TrainCount; ++t) {
+        if (t == departure || g.TrainFrom[t] != YardLine || FromDownSidings(g, t)) continue;
+        int out = g.TrainTimes[t][RegLineClearGiven];
+        if (out == NoTime || out < due) continue;
+        int left = g.TrainTimes[t][RegTesSent];
+        free = std::max(free, left == NoTime ? g.ClockNow : left);
+    }
+    return free;
+}
+
 bool RadlowDepartureDue(const GameState& g, int ahead) {
     constexpr int Soon = 20;
     for (int s : {18, 19, 20}) {
@@ -197,11 +212,11 @@ bool RadlowDepartureDue(const GameState& g, int ahead) {
         if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 5) return true;
     }
     // (One long overdue that the yard has not put out is not counted on: its engine may not
-    // have come.)
+    // have come. Overdue only because the departure before it held the yard, it is still due.)
     int next = g.LineTrains[YardLine][0];
     int now = g.ClockNow + ahead;
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
-           DuePlusLate(g, next) <= now + Soon && DuePlusLate(g, next) >= now - 10 &&
+           DuePlusLate(g, next) <= now + Soon && YardFreeFor(g, next) >= now - 10 &&
            !EngineAwaited(g, next);
 }
 

@@ -41,6 +41,11 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
 // The held window shows the yard's next departure due (or expected) within ten minutes.
 bool YardDepartureDue(const GameState& g);
 
+// When the yard was first free to put the departure out: its time (booked, with its lateness),
+// or later, when a departure put out after that time started away from the yard road (now, while
+// one stands there).
+int YardFreeFor(const GameState& g, int departure);
+
 // A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
 // within twenty minutes (and not long overdue): an up train for the sidings must not go into the
 // LMS loop before it (it would stand in the departure's way, waiting for the yard road the
