@@ -240,12 +240,12 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
     if (outgoing == LineClear && g.BoxShuntForward[box] == 0 &&
         !IsReversed(g, SectionSignal[box]) && !IsReversed(g, 30) && onYardRoad != 0 &&
         g.TrainFrom[onYardRoad] == YardLine && BoxAhead(g, onYardRoad) == box &&
-        LineClearCode(g.TrainClass[onYardRoad], g.TrainTo[onYardRoad]) !=
-            g.BoxAcceptedCode[box] &&
+        LineClearCode(g.TrainClass[onYardRoad], g.TrainTo[onYardRoad]) != g.BoxAcceptedCode[box] &&
         YardQueueOverdue(g) && !LineClearTrainIn(g, trains, box)) {
         move = Ring(g, box, BellCancel,
-                    TrainName(g, onYardRoad) + " holds the yard road, and departures behind it "
-                                               "are overdue");
+                    TrainName(g, onYardRoad) +
+                        " holds the yard road, and departures behind it "
+                        "are overdue");
         return true;
     }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
