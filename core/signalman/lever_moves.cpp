@@ -10,6 +10,7 @@
 #include "game_state.h"
 #include "model/bell_codes.h"
 #include "model/box_rules.h"
+#include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/regulation.h"
@@ -266,6 +267,12 @@ bool LineClearIsFor(const GameState& g, const TrainsInHand& trains, int train, c
 bool SidingsHomeCanFollow(const GameState& g, int train, const Leg& leg) {
     if (g.TrainTo[train] != YardLine || (leg.Signal != 50 && leg.Signal != 49)) return true;
     if (IsReversed(g, 43) || !YardDepartureDue(g)) return true;
+    // A departure costing points goes first: the train for the sidings, with time in hand, waits
+    // at the home for it to be away.
+    constexpr int InHand = 15, DepartureWithin = 15;
+    if (DuePlusLate(g, train) + DelayAllowance(g, train) > g.ClockNow + InHand &&
+        YardDepartureCharged(g, DepartureWithin))
+        return false;
     return g.YardClear && !HeldByOther(g, 9, train) && !HeldByOther(g, 17, train);
 }
 

@@ -167,6 +167,14 @@ bool YardDepartureDue(const GameState& g) {
     return next > 1 && next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon;
 }
 
+bool YardDepartureCharged(const GameState& g, int within) {
+    int next = g.LineTrains[YardLine][0];
+    if (next <= 1 || next > g.TrainCount || FromDownSidings(g, next)) return false;
+    constexpr int LongOverdue = 10;
+    return DuePlusLate(g, next) + DelayAllowance(g, next) <= g.ClockNow + within &&
+           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
+}
+
 namespace {
 
 // The yard puts its next departure out at the turn of the minute once it is due, unless it shows

@@ -46,6 +46,11 @@ bool YardDepartureDue(const GameState& g);
 // one stands there).
 int YardFreeFor(const GameState& g, int departure);
 
+// The yard's next departure will be past its allowance within `within` minutes, every minute
+// more costing a point, and nothing but the yard itself has held it up lately (overdue for long
+// with the yard free, it waits for its engine).
+bool YardDepartureCharged(const GameState& g, int within);
+
 // A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
 // within twenty minutes (and not long overdue): an up train for the sidings must not go into the
 // LMS loop before it (it would stand in the departure's way, waiting for the yard road the
