@@ -405,7 +405,7 @@ bool PellingfordDepartureDue(const GameState& g) {
         int t = g.SectTrain[s];
         if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1) return true;
     }
-    int next = g.LineTrains[YardLine][0];
+    int next = NextYardDeparture(g);
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 1 &&
            DuePlusLate(g, next) <= g.ClockNow + Soon &&
            YardFreeFor(g, next) >= g.ClockNow - LongOverdue;

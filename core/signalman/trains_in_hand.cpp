@@ -6,6 +6,7 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "model/bell_codes.h"
+#include "model/box_rules.h"
 #include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
@@ -198,6 +199,20 @@ bool EngineAwaited(const GameState& g, int departure) {
 
 }  // namespace
 
+int NextYardDeparture(const GameState& g) {
+    int next = g.LineTrains[YardLine][0];
+    if (!IsTrain(g, next) || next == 1 || g.TrainState[next] < TrainRunning) return next;
+    // Out on the yard road already: the timetable's next, by its time as last reported.
+    int best = 0;
+    for (int t = 2; t <= g.TrainCount; ++t) {
+        if (t == next || g.TrainFrom[t] != YardLine || FromDownSidings(g, t) ||
+            !IsBookedOrReported(g, t))
+            continue;
+        if (best == 0 || DuePlusLate(g, t) < DuePlusLate(g, best)) best = t;
+    }
+    return best;
+}
+
 int YardFreeFor(const GameState& g, int departure) {
     // The register shows when each departure was put out and when it started away: one put out
     // after this one was due held the yard road, and the yard put nothing else out, until then.
@@ -221,7 +236,7 @@ bool RadlowDepartureDue(const GameState& g, int ahead) {
     }
     // (One long overdue that the yard has not put out is not counted on: its engine may not
     // have come. Overdue only because the departure before it held the yard, it is still due.)
-    int next = g.LineTrains[YardLine][0];
+    int next = NextYardDeparture(g);
     int now = g.ClockNow + ahead;
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
            DuePlusLate(g, next) <= now + Soon && YardFreeFor(g, next) >= now - 10 &&

@@ -41,6 +41,10 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
 // The held window shows the yard's next departure due (or expected) within ten minutes.
 bool YardDepartureDue(const GameState& g);
 
+// The yard's next departure still to come out: the line's next train or, once that stands on
+// the yard road, the one the working timetable books after it. 0 or 1 when none.
+int NextYardDeparture(const GameState& g);
+
 // When the yard was first free to put the departure out: its time (booked, with its lateness),
 // or later, when a departure put out after that time started away from the yard road (now, while
 // one stands there).
