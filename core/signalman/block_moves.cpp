@@ -72,21 +72,24 @@ bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
     return false;
 }
 
-// The train the box's line clear is for has come into the area (or is at our home signal).
-bool LineClearTrainIn(const GameState& g, const TrainsInHand& trains, int box) {
-    for (int i = 0; i < trains.Count; ++i) {
+// A departure on the yard road holds every departure behind it in the yard. It goes before the
+// train the box's line clear was asked for, while that one is still on the line from the box in
+// rear with time in hand, when a departure the yard has still to put out is past its allowance
+// (the held window shows the next one's time and lateness, the others' booked times) or, the
+// train's clear road being worth a point at most, the departure after it is due.
+bool YardRoadFirst(const GameState& g, const TrainsInHand& trains, int box) {
+    int waiting = 0;
+    for (int i = 0; i < trains.Count && waiting == 0; ++i) {
         int t = trains.Train[static_cast<std::size_t>(i)];
-        if (BoxAhead(g, t) == box && HeadSection(g, t) != 0 &&
+        if (BoxAhead(g, t) == box &&
             LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
-            return true;
+            waiting = t;
     }
-    return false;
-}
-
-// A departure the yard has still to put out is past its allowance (the held window shows the
-// next one's time and lateness, the others' booked times): every minute the yard road stays
-// taken costs points.
-bool YardQueueOverdue(const GameState& g) {
+    constexpr int InHand = 10, Soon = 10, LongOverdue = 10;
+    if (waiting != 0 &&
+        (HeadSection(g, waiting) != 0 ||
+         DuePlusLate(g, waiting) + DelayAllowance(g, waiting) <= g.ClockNow + InHand))
+        return false;
     for (std::size_t e = 0; e <= 3; ++e) {
         int t = g.LineTrains[YardLine][e];
         if (!IsTrain(g, t) || t == 1 || !IsBookedOrReported(g, t) || FromDownSidings(g, t))
@@ -94,7 +97,10 @@ bool YardQueueOverdue(const GameState& g) {
         int due = e == 0 ? DuePlusLate(g, t) : g.TrainDue[t];
         if (due + DelayAllowance(g, t) < g.ClockNow) return true;
     }
-    return false;
+    int next = NextYardDeparture(g);
+    return (waiting == 0 || ClearRoadPoints(g.TrainClass[waiting]) <= 1) && next > 1 &&
+           next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon &&
+           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
 }
 
 // A departure for Pellingford stands in the sidings.
@@ -241,11 +247,11 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         !IsReversed(g, SectionSignal[box]) && !IsReversed(g, 30) && onYardRoad != 0 &&
         g.TrainFrom[onYardRoad] == YardLine && BoxAhead(g, onYardRoad) == box &&
         LineClearCode(g.TrainClass[onYardRoad], g.TrainTo[onYardRoad]) != g.BoxAcceptedCode[box] &&
-        YardQueueOverdue(g) && !LineClearTrainIn(g, trains, box)) {
+        YardRoadFirst(g, trains, box)) {
         move = Ring(g, box, BellCancel,
                     TrainName(g, onYardRoad) +
-                        " holds the yard road, and departures behind it "
-                        "are overdue");
+                        " holds the yard road, and the departures behind it "
+                        "are due");
         return true;
     }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;

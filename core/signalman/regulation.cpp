@@ -13,6 +13,12 @@
 
 namespace kv41 {
 
+int ClearRoadPoints(int trainClass) {
+    if (trainClass == 1) return 3;
+    if (trainClass <= 4) return 2;
+    return trainClass >= 6 && trainClass <= 8 ? 1 : 0;
+}
+
 namespace {
 
 // His reckoning is in tenths of a minute, by line (1 Pellingford, 2 the branch) and train group.
@@ -71,12 +77,6 @@ struct Contender {
     bool Stops = false;  // a branch passenger calls at the platform
     bool HasLineClear = false;
 };
-
-int ClearRoadPoints(int trainClass) {
-    if (trainClass == 1) return 3;
-    if (trainClass <= 4) return 2;
-    return trainClass >= 6 && trainClass <= 8 ? 1 : 0;
-}
 
 // A train from Pellingford or off the branch for Hollowmer Jn or Radlow Rd Jn whose turn at the
 // junction is still open: accepted or offered, or in the area short of its home signal with

@@ -9,6 +9,9 @@
 
 namespace kv41 {
 
+// What a clear road earns a train of the class.
+int ClearRoadPoints(int trainClass);
+
 // Another train is to have the junction before this one: its home signal stays at danger, and
 // it is not offered on to the box ahead, until that one has its road.
 bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
