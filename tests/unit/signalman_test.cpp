@@ -166,23 +166,36 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // was overdue and not put out, its engine being on the 9.33 itself, while the 10.20 off the
 // branch waited for the junction the 9.33 stood across; Marathon, seed 38, the 9p58 passenger for
 // the branch held at the down home behind a departure for Radlow Rd Jn whose line was on only for
-// the 8p55 shunted into the LMS loop, while the 8p55 waited in the loop for the 9p58.
+// the 8p55 shunted into the LMS loop, while the 8p55 waited in the loop for the 9p58 (that
+// evening's 8p52, whose engine came in over an hour late, loses points no working can save);
+// Late, seed 97, the 8p52 taken to be waiting for its engine, and the loop given to a train for
+// the sidings, when it was overdue only because the departure before it had held the yard road;
+// Late, seed 89, a train for the yard brought in just as the yard was done, so that the 8p52,
+// already due, stayed in the yard until the train was in and the yard done again; Late, seed 9,
+// the loop given to the 8p55 while the 8p07 stood on the yard road with the 8p52 due behind it;
+// Marathon, seed 96, the 8p07 kept on the yard road, and the 8p52 in the yard behind it, for the
+// line to Hollowmer Jn taken for a goods not yet in the area.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
         int Shift;
         const char* Rules;
         int Minutes;
+        const char* Unavoidable = nullptr;
     };
     for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
                     Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}, Day{97, 5, "BR", 640},
-                    Day{38, 5, "BR", 1336}}) {
+                    Day{38, 5, "BR", 1336, "8p52"}, Day{97, 3, "BR", 480}, Day{89, 3, "BR", 480},
+                    Day{9, 3, "BR", 480}, Day{96, 5, "WR", 1300}}) {
         Session run(day.Seed);
         std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
                                    "\nauto on " + std::to_string(day.Minutes) + "\n");
-        EXPECT_TRUE(LinesStarting(out, "error: You lose").empty())
-            << "seed " << day.Seed << "\n"
-            << out.substr(out.size() > 20000 ? out.size() - 20000 : 0);
+        std::vector<std::string> losses = LinesStarting(out, "error: You lose");
+        std::erase_if(losses, [&day](const std::string& loss) {
+            return day.Unavoidable != nullptr && loss.find(day.Unavoidable) != std::string::npos;
+        });
+        EXPECT_TRUE(losses.empty()) << "seed " << day.Seed << "\n"
+                                    << out.substr(out.size() > 20000 ? out.size() - 20000 : 0);
         EXPECT_EQ(out.find("held in Yard"), std::string::npos) << "seed " << day.Seed;
     }
 }
