@@ -102,10 +102,14 @@ bool RivalAtJunction(const GameState& g, const TrainsInHand& trains, int train) 
 
 // A departure standing on the yard road, with the yard clear and time in hand, lets a passenger
 // for the same box go first: sent ahead, it would hold the line the passenger, with little or
-// no allowance, then waits for at the starter.
+// no allowance, then waits for at the starter. So does one in a down siding, while the yard's
+// next departure has time in hand too: the yard puts nothing out while it stands there due.
 bool LetsPassengerFirst(const GameState& g, const TrainsInHand& trains, int t, int box) {
-    constexpr int InHand = 15;
-    if (!g.YardClear || g.SectTrain[18] != t || g.TrainFrom[t] != YardLine ||
+    constexpr int InHand = 15, YardInHand = 15;
+    int head = HeadSection(g, t);
+    bool onYardRoad = g.YardClear && head == YardRoadSect;
+    bool inSiding = IsDownSiding(head) && !YardDepartureCharged(g, YardInHand);
+    if (!(onYardRoad || inSiding) || g.TrainFrom[t] != YardLine ||
         g.ClockNow + InHand > DuePlusLate(g, t) + DelayAllowance(g, t))
         return false;
     for (int i = 0; i < trains.Count; ++i) {
