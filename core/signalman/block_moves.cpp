@@ -75,7 +75,8 @@ bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
 // A departure on the yard road holds every departure behind it in the yard. It goes before the
 // train the box's line clear was asked for, while that one is still on the line from the box in
 // rear with time in hand, when a departure the yard has still to put out is past its allowance
-// (the held window shows the next one's time and lateness, the others' booked times) or, the
+// (the held window shows the next one's time and lateness, the others' booked times; one for
+// Radlow Rd Jn passes no platform, where trains are timed, and costs nothing itself) or, the
 // train's clear road being worth a point at most, the departure after it is due.
 bool YardRoadFirst(const GameState& g, const TrainsInHand& trains, int box) {
     int waiting = 0;
@@ -92,7 +93,8 @@ bool YardRoadFirst(const GameState& g, const TrainsInHand& trains, int box) {
         return false;
     for (std::size_t e = 0; e <= 3; ++e) {
         int t = g.LineTrains[YardLine][e];
-        if (!IsTrain(g, t) || t == 1 || !IsBookedOrReported(g, t) || FromDownSidings(g, t))
+        if (!IsTrain(g, t) || t == 1 || !IsBookedOrReported(g, t) || FromDownSidings(g, t) ||
+            g.TrainTo[t] == 5)
             continue;
         int due = e == 0 ? DuePlusLate(g, t) : g.TrainDue[t];
         if (due + DelayAllowance(g, t) < g.ClockNow) return true;

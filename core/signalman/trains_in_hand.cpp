@@ -174,7 +174,8 @@ bool YardDepartureDue(const GameState& g) {
 
 bool YardDepartureCharged(const GameState& g, int within) {
     int next = g.LineTrains[YardLine][0];
-    if (next <= 1 || next > g.TrainCount || FromDownSidings(g, next)) return false;
+    if (next <= 1 || next > g.TrainCount || FromDownSidings(g, next) || g.TrainTo[next] == 5)
+        return false;
     constexpr int LongOverdue = 10;
     return DuePlusLate(g, next) + DelayAllowance(g, next) <= g.ClockNow + within &&
            YardFreeFor(g, next) >= g.ClockNow - LongOverdue;

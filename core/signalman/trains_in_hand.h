@@ -51,8 +51,9 @@ int NextYardDeparture(const GameState& g);
 int YardFreeFor(const GameState& g, int departure);
 
 // The yard's next departure will be past its allowance within `within` minutes, every minute
-// more costing a point, and nothing but the yard itself has held it up lately (overdue for long
-// with the yard free, it waits for its engine).
+// more costing a point (one for Radlow Rd Jn is never timed: it passes no platform), and nothing
+// but the yard itself has held it up lately (overdue for long with the yard free, it waits for
+// its engine).
 bool YardDepartureCharged(const GameState& g, int within);
 
 // A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
