@@ -15,6 +15,7 @@
 #include "signalman/route_legs.h"
 #include "signalman/running_times.h"
 #include "signalman/signalman_moves.h"
+#include "signalman/yard_departures.h"
 
 namespace kv41 {
 
@@ -70,39 +71,6 @@ bool AnyTrainAnswers(const GameState& g, const TrainsInHand& trains, int box) {
             return true;
     }
     return false;
-}
-
-// A departure on the yard road holds every departure behind it in the yard. It goes before the
-// train the box's line clear was asked for, while that one is still on the line from the box in
-// rear with time in hand, when a departure the yard has still to put out is past its allowance
-// (the held window shows the next one's time and lateness, the others' booked times; one for
-// Radlow Rd Jn passes no platform, where trains are timed, and costs nothing itself) or, the
-// train's clear road being worth a point at most, the departure after it is due.
-bool YardRoadFirst(const GameState& g, const TrainsInHand& trains, int box) {
-    int waiting = 0;
-    for (int i = 0; i < trains.Count && waiting == 0; ++i) {
-        int t = trains.Train[static_cast<std::size_t>(i)];
-        if (BoxAhead(g, t) == box &&
-            LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
-            waiting = t;
-    }
-    constexpr int InHand = 10, Soon = 10, LongOverdue = 10;
-    if (waiting != 0 &&
-        (HeadSection(g, waiting) != 0 ||
-         DuePlusLate(g, waiting) + DelayAllowance(g, waiting) <= g.ClockNow + InHand))
-        return false;
-    for (std::size_t e = 0; e <= 3; ++e) {
-        int t = g.LineTrains[YardLine][e];
-        if (!IsTrain(g, t) || t == 1 || !IsBookedOrReported(g, t) || FromDownSidings(g, t) ||
-            g.TrainTo[t] == 5)
-            continue;
-        int due = e == 0 ? DuePlusLate(g, t) : g.TrainDue[t];
-        if (due + DelayAllowance(g, t) < g.ClockNow) return true;
-    }
-    int next = NextYardDeparture(g);
-    return (waiting == 0 || ClearRoadPoints(g.TrainClass[waiting]) <= 1) && next > 1 &&
-           next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon &&
-           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
 }
 
 // A departure for Pellingford stands in the sidings.

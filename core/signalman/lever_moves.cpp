@@ -17,6 +17,7 @@
 #include "signalman/route_legs.h"
 #include "signalman/signalman_moves.h"
 #include "signalman/trains_in_hand.h"
+#include "signalman/yard_departures.h"
 
 namespace kv41 {
 
@@ -461,6 +462,7 @@ bool LeverMove(const GameState& g, const TrainsInHand& trains, SignalmanMove& mo
             if ((leg.Signal == 2 || leg.Signal == 3) && WaitsAtJunction(g, trains, t)) break;
             if (leg.Signal == 49 && WaitsForDownTrain(g, trains, t)) break;
             if (leg.Signal == 2 && WaitsOffTheJunction(g, trains, t)) break;
+            if (leg.Signal == 2 && WaitsForYardDeparture(g, t)) break;
             if (StandsInTheWayOfTrainOut(g, t, route, j)) break;
             if (SetLeg(g, trains, i, leg, held, move)) return true;
             break;  // the later signals wait for this one

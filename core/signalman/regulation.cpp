@@ -10,6 +10,7 @@
 #include "running/yard.h"
 #include "signalman/overtaking.h"
 #include "signalman/route_legs.h"
+#include "signalman/yard_departures.h"
 
 namespace kv41 {
 

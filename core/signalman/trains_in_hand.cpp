@@ -13,6 +13,7 @@
 #include "signalman/regulation.h"
 #include "signalman/route_legs.h"
 #include "signalman/running_times.h"
+#include "signalman/yard_departures.h"
 
 namespace kv41 {
 
@@ -170,67 +171,6 @@ bool YardDepartureDue(const GameState& g) {
     constexpr int Soon = 10;
     int next = g.LineTrains[YardLine][0];
     return next > 1 && next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon;
-}
-
-bool YardDepartureCharged(const GameState& g, int within) {
-    int next = g.LineTrains[YardLine][0];
-    if (next <= 1 || next > g.TrainCount || FromDownSidings(g, next) || g.TrainTo[next] == 5)
-        return false;
-    constexpr int LongOverdue = 10;
-    return DuePlusLate(g, next) + DelayAllowance(g, next) <= g.ClockNow + within &&
-           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
-}
-
-namespace {
-
-// The yard puts its next departure out at the turn of the minute once it is due, unless it shows
-// busy, the yard road is taken, a departure taken back waits there, the sidings home is off or a
-// train in a down siding is due first. One due by the last turn and not put out, with none of
-// those in the way, waits for its engine, which comes only with an arrival, after which the yard
-// is busy for some minutes: it cannot come out meanwhile. He sees it just after the turn (the
-// yard's sign then is as the yard found it); once he has taken the loop for a train into the
-// sidings on the strength of it, it holds for as long as nothing else changes.
-bool EngineAwaited(const GameState& g, int departure) {
-    constexpr int JustAfterTheTurn = 10;
-    if (DuePlusLate(g, departure) > g.ClockNow - 1) return false;
-    if (!g.YardClear || g.SectTrain[YardRoadSect] != 0 || g.YardTrain != 0 || !IsNormal(g, 43))
-        return false;
-    for (int s : {DownSidingTwoSect, DownSidingOneSect}) {
-        int t = g.SectTrain[s];
-        if (t != 0 && DuePlusLate(g, t) <= g.ClockNow) return false;
-    }
-    return g.MinuteTick == JustAfterTheTurn || g.BoxShuntForward[4] != 0;
-}
-
-}  // namespace
-
-int NextYardDeparture(const GameState& g) {
-    int next = g.LineTrains[YardLine][0];
-    if (!IsTrain(g, next) || next == 1 || g.TrainState[next] < TrainRunning) return next;
-    // Out on the yard road already: the timetable's next, by its time as last reported.
-    int best = 0;
-    for (int t = 2; t <= g.TrainCount; ++t) {
-        if (t == next || g.TrainFrom[t] != YardLine || FromDownSidings(g, t) ||
-            !IsBookedOrReported(g, t))
-            continue;
-        if (best == 0 || DuePlusLate(g, t) < DuePlusLate(g, best)) best = t;
-    }
-    return best;
-}
-
-int YardFreeFor(const GameState& g, int departure) {
-    // The register shows when each departure was put out and when it started away: one put out
-    // after this one was due held the yard road, and the yard put nothing else out, until then.
-    const int due = DuePlusLate(g, departure);
-    int free = due;
-    for (int t = 2; t <= g.TrainCount; ++t) {
-        if (t == departure || g.TrainFrom[t] != YardLine || FromDownSidings(g, t)) continue;
-        int out = g.TrainTimes[t][RegLineClearGiven];
-        if (out == NoTime || out < due) continue;
-        int left = g.TrainTimes[t][RegTesSent];
-        free = std::max(free, left == NoTime ? g.ClockNow : left);
-    }
-    return free;
 }
 
 bool RadlowDepartureDue(const GameState& g, int ahead) {

@@ -41,21 +41,6 @@ int NextTrainFor(const GameState& g, const TrainsInHand& trains, int box);
 // The held window shows the yard's next departure due (or expected) within ten minutes.
 bool YardDepartureDue(const GameState& g);
 
-// The yard's next departure still to come out: the line's next train or, once that stands on
-// the yard road, the one the working timetable books after it. 0 or 1 when none.
-int NextYardDeparture(const GameState& g);
-
-// When the yard was first free to put the departure out: its time (booked, with its lateness),
-// or later, when a departure put out after that time started away from the yard road (now, while
-// one stands there).
-int YardFreeFor(const GameState& g, int departure);
-
-// The yard's next departure will be past its allowance within `within` minutes, every minute
-// more costing a point (one for Radlow Rd Jn is never timed: it passes no platform), and nothing
-// but the yard itself has held it up lately (overdue for long with the yard free, it waits for
-// its engine).
-bool YardDepartureCharged(const GameState& g, int within);
-
 // A departure for Radlow Rd Jn stands in the sidings or the held window shows the next one due
 // within twenty minutes (and not long overdue): an up train for the sidings must not go into the
 // LMS loop before it (it would stand in the departure's way, waiting for the yard road the
