@@ -14,15 +14,19 @@
 namespace kv41::testing {
 
 // A program directory of the test process's own, so that a session that ends and writes its
-// settings leaves nothing behind for later tests to read.
+// settings leaves nothing behind for later tests to read; it goes when the process ends.
 inline std::string TestProgramDirectory() {
-    static const std::string directory = [] {
-        auto path =
+    struct Directory {
+        std::filesystem::path Path =
             std::filesystem::temp_directory_path() / ("kv41-tests-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        return path.string();
-    }();
-    return directory;
+        Directory() { std::filesystem::create_directories(Path); }
+        ~Directory() {
+            std::error_code ignored;
+            std::filesystem::remove_all(Path, ignored);
+        }
+    };
+    static const Directory directory;
+    return directory.Path.string();
 }
 
 // Writes timetable row `row` as a booked train running to time; the caller fills in the rest.
