@@ -174,7 +174,9 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // already due, stayed in the yard until the train was in and the yard done again; Late, seed 9,
 // the loop given to the 8p55 while the 8p07 stood on the yard road with the 8p52 due behind it;
 // Marathon, seed 96, the 8p07 kept on the yard road, and the 8p52 in the yard behind it, for the
-// line to Hollowmer Jn taken for a goods not yet in the area.
+// line to Hollowmer Jn taken for a goods not yet in the area; Late, seed 22, the 5p23 passenger
+// kept at the up starter while the 5p00 from Down Siding No. 2, with half an hour in hand, had
+// the line to Hollowmer Jn.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
@@ -186,7 +188,7 @@ TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
                     Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}, Day{97, 5, "BR", 640},
                     Day{38, 5, "BR", 1336, "8p52"}, Day{97, 3, "BR", 480}, Day{89, 3, "BR", 480},
-                    Day{9, 3, "BR", 480}, Day{96, 5, "WR", 1300}}) {
+                    Day{9, 3, "BR", 480}, Day{96, 5, "WR", 1300}, Day{22, 3, "BR", 480}}) {
         Session run(day.Seed);
         std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
                                    "\nauto on " + std::to_string(day.Minutes) + "\n");
@@ -329,6 +331,18 @@ TEST(Signalman, LetsTheYardBeBusyBeforeItPutsADepartureOut) {
     out = late.Play("new 3 5\nrules WR\nauto on 95\n");
     EXPECT_NE(out.find("3p30 Down Sdgs to Pellock"), std::string::npos);
     EXPECT_EQ(out.find("held in Yard"), std::string::npos) << out;
+}
+
+// Marathon, seed 38: the 8p52 is past its allowance in the yard behind the 7p45, whose engine
+// came in late, and the yard is about to put the 7p45 out; the 8p28 goods from Pellingford, with
+// time in hand, waits at the up home for the 7p45 to cross the up main rather than be given the
+// road just before the yard puts it out.
+TEST(Signalman, KeepsTheUpMainForTheYardsLateDepartures) {
+    Session run(38);
+    std::string out = run.Play("new 5 5\nrules BR\nauto on 1300\n");
+    std::size_t out7p45 = out.find("7p45 Heronfield ready in Yard");
+    ASSERT_NE(out7p45, std::string::npos);
+    EXPECT_GT(out.find("pull Up Home for the 8p28"), out7p45);
 }
 
 TEST(Signalman, HisMovesAreThePlayersInputAndReplayWithoutHim) {
