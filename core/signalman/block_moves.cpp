@@ -220,8 +220,7 @@ bool RingAbout(const GameState& g, const TrainsInHand& trains, int box, Signalma
         YardRoadFirst(g, trains, box)) {
         move = Ring(g, box, BellCancel,
                     TrainName(g, onYardRoad) +
-                        " holds the yard road, and the departures behind it "
-                        "are due");
+                        " on the yard road goes first, with departures due behind it");
         return true;
     }
     if (outgoing != LineBlocked || g.BoxShuntForward[box] != 0) return false;
