@@ -220,7 +220,17 @@ int StarterWanted(const GameState& g, int t) {
     int head = g.TrainSect[t];
     bool there =
         HasTheJunction(g, t, line) || ((head == 33 || head == 34) && g.SectTrain[head] == t);
-    return there && OutgoingBlock(g, 3) != TrainOnLine ? Now(g) : 0;
+    if (!there) return 0;
+    if (OutgoingBlock(g, 3) != TrainOnLine) return Now(g);
+    // The line ahead still holds the train gone before: wanted once that one is through and
+    // the line offered again (the register shows when it went).
+    int went = g.BoxTesTime[3];
+    for (int u = 1; u <= g.TrainCount && went == NoTime; ++u)
+        if (BoxAhead(g, u) == 3 && g.TrainTimes[u][RegTesSent] != NoTime &&
+            g.TrainTimes[u][RegToosReceived] == NoTime && g.TrainState[u] != TrainBlank)
+            went = g.TrainTimes[u][RegTesSent];
+    int free = went != NoTime ? went * 10 + ThroughSection : Now(g) + SectionStillHeld;
+    return std::max(Now(g), free + OfferTime);
 }
 
 // The down train, not yet given its home signal, would be at the down platform later than it

@@ -18,7 +18,8 @@ bool WaitsAtJunction(const GameState& g, const TrainsInHand& trains, int train);
 
 // A train off the LMS loop for the sidings crosses the down main's road on its way in: it is not
 // given the loop home while a down train for Pellingford or the branch would lose time at the
-// platform waiting for it to be across.
+// platform waiting for it to be across, or an up train for Hollowmer Jn would want the up starter
+// meanwhile (one standing there for the line ahead wants it once the train before is through).
 bool WaitsForDownTrain(const GameState& g, const TrainsInHand& trains, int train);
 
 // A train in the LMS loop backing out to the sidings stands across the up main's road to the

@@ -176,7 +176,9 @@ TEST(Signalman, WorksShiftsThatOnceLockedUpToTheirEnd) {
 // Marathon, seed 96, the 8p07 kept on the yard road, and the 8p52 in the yard behind it, for the
 // line to Hollowmer Jn taken for a goods not yet in the area; Late, seed 22, the 5p23 passenger
 // kept at the up starter while the 5p00 from Down Siding No. 2, with half an hour in hand, had
-// the line to Hollowmer Jn.
+// the line to Hollowmer Jn; Marathon, seed 62, the 7p35 goods off the loop for the sidings let
+// across while the 7p10 stood at the up starter waiting for the 7p15 to be through to Hollowmer
+// Jn: the 7p10 then waited for the goods, and the 7p31 express behind it lost its time.
 TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     struct Day {
         uint32_t Seed;
@@ -188,7 +190,8 @@ TEST(Signalman, LosesNoPointWhereHeOnceDid) {
     for (Day day : {Day{343, 5, "BR", 1180}, Day{19, 5, "LMR", 1310}, Day{100, 5, "LMR", 1300},
                     Day{18, 5, "BR", 960}, Day{23, 3, "BR", 90}, Day{97, 5, "BR", 640},
                     Day{38, 5, "BR", 1336, "8p52"}, Day{97, 3, "BR", 480}, Day{89, 3, "BR", 480},
-                    Day{9, 3, "BR", 480}, Day{96, 5, "WR", 1300}, Day{22, 3, "BR", 480}}) {
+                    Day{9, 3, "BR", 480}, Day{96, 5, "WR", 1300}, Day{22, 3, "BR", 480},
+                    Day{62, 5, "LMR", 1190}}) {
         Session run(day.Seed);
         std::string out = run.Play("new " + std::to_string(day.Shift) + " 5\nrules " + day.Rules +
                                    "\nauto on " + std::to_string(day.Minutes) + "\n");
