@@ -17,6 +17,8 @@ fail() {
     tail -20 "$work/trace" 2>/dev/null || true
     exit 1
 }
+# A command that fails outside fail() ends the script under `set -e`: say which.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND"' ERR
 if [ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ]; then
     source "$here/wine_session.sh"
     trap cleanup EXIT  # the session's Wine server is not ours to end
@@ -33,7 +35,17 @@ sum() { area "$1" | md5sum | cut -c1-32; }
 lit() { area "$1" | od -An -v -tu1 | tr -s ' ' '\n' | grep -cv '^0*$' || true; }
 # A window's own picture: a dialog over the main window reads black from the root window.
 shown() { xwd -id "$1" -silent | convert xwd:- -format '%[fx:int(mean*1000)]' info:; }
-appears() { timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
+# (Searched again until it shows: a search fails outright when another window goes away while
+# it looks, and under `set -e` that would end the script without a word.)
+appears() {
+    local found=""
+    for _ in $(seq 100); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || found=""
+        [ -n "$found" ] && break
+        sleep 0.2
+    done
+    echo "$found"
+}
 wait_for() {  # wait_for SECONDS COMMAND...: until the command succeeds
     local limit=$(($1 * 5))
     shift
