@@ -224,11 +224,8 @@ int StarterWanted(const GameState& g, int t) {
     if (OutgoingBlock(g, 3) != TrainOnLine) return Now(g);
     // The line ahead still holds the train gone before: wanted once that one is through and
     // the line offered again (the register shows when it went).
-    int went = g.BoxTesTime[3];
-    for (int u = 1; u <= g.TrainCount && went == NoTime; ++u)
-        if (BoxAhead(g, u) == 3 && g.TrainTimes[u][RegTesSent] != NoTime &&
-            g.TrainTimes[u][RegToosReceived] == NoTime && g.TrainState[u] != TrainBlank)
-            went = g.TrainTimes[u][RegTesSent];
+    int went = g.BoxTesTime[3], gone = g.BoxTrain[3];
+    if (went == NoTime && IsTrain(g, gone)) went = g.TrainTimes[gone][RegTesSent];
     int free = went != NoTime ? went * 10 + ThroughSection : Now(g) + SectionStillHeld;
     return std::max(Now(g), free + OfferTime);
 }
@@ -411,15 +408,14 @@ bool OfferWaitsForClearRoad(const GameState& g, int train) {
 }
 
 bool PellingfordDepartureDue(const GameState& g) {
-    constexpr int Soon = 10, LongOverdue = 10;
+    constexpr int Soon = 10;
     for (int s : {18, 19, 20}) {
         int t = g.SectTrain[s];
         if (t != 0 && g.TrainFrom[t] == YardLine && g.TrainTo[t] == 1) return true;
     }
     int next = NextYardDeparture(g);
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 1 &&
-           DuePlusLate(g, next) <= g.ClockNow + Soon &&
-           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
+           DuePlusLate(g, next) <= g.ClockNow + Soon && NotLongOverdue(g, next, g.ClockNow);
 }
 
 }  // namespace kv41

@@ -6,7 +6,6 @@
 #include "controls/routes.h"
 #include "controls/track_queries.h"
 #include "model/bell_codes.h"
-#include "model/box_rules.h"
 #include "running/section_entry.h"
 #include "running/yard.h"
 #include "signalman/overtaking.h"
@@ -184,7 +183,7 @@ bool RadlowDepartureDue(const GameState& g, int ahead) {
     int next = NextYardDeparture(g);
     int now = g.ClockNow + ahead;
     return next > 1 && next <= g.TrainCount && g.TrainTo[next] == 5 &&
-           DuePlusLate(g, next) <= now + Soon && YardFreeFor(g, next) >= now - 10 &&
+           DuePlusLate(g, next) <= now + Soon && NotLongOverdue(g, next, now) &&
            !EngineAwaited(g, next);
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "controls/block_working.h"
 #include "controls/track_queries.h"
 #include "model/bell_codes.h"
 #include "model/box_rules.h"
@@ -11,6 +10,27 @@
 #include "signalman/regulation.h"
 
 namespace kv41 {
+
+namespace {
+
+// When the yard was first free to put the departure out (now, while a departure put out after
+// its time still stands on the yard road).
+int YardFreeFor(const GameState& g, int departure) {
+    // The register shows when each departure was put out and when it started away: one put out
+    // after this one was due held the yard road, and the yard put nothing else out, until then.
+    const int due = DuePlusLate(g, departure);
+    int free = due;
+    for (int t = 2; t <= g.TrainCount; ++t) {
+        if (t == departure || g.TrainFrom[t] != YardLine || FromDownSidings(g, t)) continue;
+        int out = g.TrainTimes[t][RegLineClearGiven];
+        if (out == NoTime || out < due) continue;
+        int left = g.TrainTimes[t][RegTesSent];
+        free = std::max(free, left == NoTime ? g.ClockNow : left);
+    }
+    return free;
+}
+
+}  // namespace
 
 int NextYardDeparture(const GameState& g) {
     int next = g.LineTrains[YardLine][0];
@@ -38,28 +58,17 @@ bool EngineAwaited(const GameState& g, int departure) {
     return g.MinuteTick == JustAfterTheTurn || g.BoxShuntForward[4] != 0;
 }
 
-int YardFreeFor(const GameState& g, int departure) {
-    // The register shows when each departure was put out and when it started away: one put out
-    // after this one was due held the yard road, and the yard put nothing else out, until then.
-    const int due = DuePlusLate(g, departure);
-    int free = due;
-    for (int t = 2; t <= g.TrainCount; ++t) {
-        if (t == departure || g.TrainFrom[t] != YardLine || FromDownSidings(g, t)) continue;
-        int out = g.TrainTimes[t][RegLineClearGiven];
-        if (out == NoTime || out < due) continue;
-        int left = g.TrainTimes[t][RegTesSent];
-        free = std::max(free, left == NoTime ? g.ClockNow : left);
-    }
-    return free;
+bool NotLongOverdue(const GameState& g, int departure, int now) {
+    constexpr int LongOverdue = 10;
+    return YardFreeFor(g, departure) >= now - LongOverdue;
 }
 
 bool YardDepartureCharged(const GameState& g, int within) {
     int next = g.LineTrains[YardLine][0];
     if (next <= 1 || next > g.TrainCount || FromDownSidings(g, next) || g.TrainTo[next] == 5)
         return false;
-    constexpr int LongOverdue = 10;
     return DuePlusLate(g, next) + DelayAllowance(g, next) <= g.ClockNow + within &&
-           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
+           NotLongOverdue(g, next, g.ClockNow);
 }
 
 bool YardQueueLate(const GameState& g) {
@@ -83,7 +92,7 @@ bool YardRoadFirst(const GameState& g, const TrainsInHand& trains, int box) {
             LineClearCode(g.TrainClass[t], g.TrainTo[t]) == g.BoxAcceptedCode[box])
             waiting = t;
     }
-    constexpr int InHand = 10, Soon = 10, LongOverdue = 10;
+    constexpr int InHand = 10, Soon = 10;
     if (waiting != 0 &&
         (HeadSection(g, waiting) != 0 ||
          DuePlusLate(g, waiting) + DelayAllowance(g, waiting) <= g.ClockNow + InHand))
@@ -92,11 +101,11 @@ bool YardRoadFirst(const GameState& g, const TrainsInHand& trains, int box) {
     int next = NextYardDeparture(g);
     return (waiting == 0 || ClearRoadPoints(g.TrainClass[waiting]) <= 1) && next > 1 &&
            next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow + Soon &&
-           YardFreeFor(g, next) >= g.ClockNow - LongOverdue;
+           NotLongOverdue(g, next, g.ClockNow);
 }
 
 bool WaitsForYardDeparture(const GameState& g, int train) {
-    constexpr int InHand = 10, LongOverdue = 10;
+    constexpr int InHand = 10;
     if (g.TrainFrom[train] != 1 || (g.TrainTo[train] != 4 && g.TrainTo[train] != 5) ||
         ClearRoadPoints(g.TrainClass[train]) > 1 ||
         DuePlusLate(g, train) + DelayAllowance(g, train) <= g.ClockNow + InHand ||
@@ -110,7 +119,7 @@ bool WaitsForYardDeparture(const GameState& g, int train) {
     }
     int next = NextYardDeparture(g);
     return next > 1 && next <= g.TrainCount && DuePlusLate(g, next) <= g.ClockNow &&
-           YardFreeFor(g, next) >= g.ClockNow - LongOverdue && !EngineAwaited(g, next);
+           NotLongOverdue(g, next, g.ClockNow) && !EngineAwaited(g, next);
 }
 
 }  // namespace kv41

@@ -22,10 +22,11 @@ int NextYardDeparture(const GameState& g);
 // sidings on the strength of it, it holds for as long as nothing else changes.
 bool EngineAwaited(const GameState& g, int departure);
 
-// When the yard was first free to put the departure out: its time (booked, with its lateness),
-// or later, when a departure put out after that time started away from the yard road (now, while
-// one stands there).
-int YardFreeFor(const GameState& g, int departure);
+// The departure is overdue by no more than a few minutes counted from when the yard was first
+// free to put it out (its time, booked with its lateness, or later, when a departure put out
+// after that time started away from the yard road): longer, with the yard free all the while,
+// it is waiting for its engine.
+bool NotLongOverdue(const GameState& g, int departure, int now);
 
 // The yard's next departure will be past its allowance within `within` minutes, every minute
 // more costing a point (one for Radlow Rd Jn is never timed: it passes no platform), and nothing
