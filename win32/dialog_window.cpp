@@ -82,9 +82,8 @@ SIZE DialogWindow::FrameSize() const {
 }
 
 void DialogWindow::MoveTo(int left, int top) {
-    placing_ = true;
+    placedAt_ = POINT{left, top};
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    placing_ = false;
 }
 
 void DialogWindow::ShortenTo(int frameHeight) {
@@ -215,20 +214,21 @@ LRESULT CALLBACK DialogWindow::Proc(HWND window, UINT message, WPARAM wParam, LP
         dialog->ScrollTo(dialog->scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) / 2);
         return 0;
     // A move settles a moment after the last one (under Wine the window manager moves it with
-    // no size-move loop); the game's own moves do not count.
+    // no size-move loop). Where it settles where the game put it, it is no move of the player's:
+    // under Wine the window manager's news of the place, as the window is shown, is such a move.
     case WM_MOVE:
-        if (!dialog->placing_ && dialog->OnMoved && IsWindowVisible(window))
+        if (dialog->OnMoved && IsWindowVisible(window))
             SetTimer(window, MovedTimer, kv41::WindowSettleMs, nullptr);
         return 0;
-    case WM_TIMER:
+    case WM_TIMER: {
         if (wParam != MovedTimer) return DefWindowProcW(window, message, wParam, lParam);
         KillTimer(window, MovedTimer);
-        if (dialog->OnMoved) {
-            RECT frame;
-            GetWindowRect(window, &frame);
-            dialog->OnMoved(frame.left, frame.top);
-        }
+        RECT frame;
+        GetWindowRect(window, &frame);
+        const bool placed = frame.left == dialog->placedAt_.x && frame.top == dialog->placedAt_.y;
+        if (dialog->OnMoved && !placed) dialog->OnMoved(frame.left, frame.top);
         return 0;
+    }
     case WM_CLOSE:
         if (dialog->closable_ && dialog->OnCommand) dialog->OnCommand(IDCANCEL, BN_CLICKED);
         return 0;

@@ -47,7 +47,7 @@ private:
     HWND window_ = nullptr;
     bool closable_ = true;
     bool done_ = false;
-    bool placing_ = false;   // moved by the game, not the player
+    POINT placedAt_{};       // where the game last put the frame's top left corner
     int contentHeight_ = 0;  // the client area's height as made, when the window is shorter
     int scrolled_ = 0;
     void ScrollTo(int position);

@@ -138,4 +138,6 @@ void InfoWindow::Show(const kv41::InfoWindow& snapshot, int pointSize) {
     }
     window_->MoveTo(place.left, place.top);
     window_->ShowModeless();
+    // Shown, it may have been placed anew by a window manager (under Wine): back where it goes.
+    window_->MoveTo(place.left, place.top);
 }

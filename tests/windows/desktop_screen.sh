@@ -112,6 +112,13 @@ wait_for 5 closed || fail "the bell code list stays after Enter"
 sleep 1
 [ -n "$shot" ] && xwd -root -silent | convert xwd:- "$shot"
 
+# H opens the held window where the game places it; it stands there longer than a move takes to
+# settle, and no place is kept for it, since the player never moved it.
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+xdotool key h
+[ -n "$(appears "^Trains held at")" ] || fail "H opened no held window"
+sleep 2
+
 # Q asks whether to quit; Enter says yes, and the rating's Enter ends the program. The replay
 # then holds the code sent: the second of the list, as Down chose it.
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
@@ -124,6 +131,8 @@ rating=$(appears "^TOLA end of session$")
 xdotool windowactivate --sync "$rating" >/dev/null 2>&1 || true
 xdotool key Return
 wait_for 20 test ! -e /proc/"${pids[-1]}" || fail "the program did not end after its rating"
+grep -q "^held=" "$work/bin/TOLA.INI" &&
+    fail "the held window's place was kept, though the player never moved it: $(cat "$work/bin/TOLA.INI")"
 grep -q "^bell 1 1$" "$work/bin/KV41 replay.kv41" ||
     fail "the replay holds no code sent to box 1: $(grep -v "^#" "$work/bin/KV41 replay.kv41" | head -20)"
 echo "ok"
