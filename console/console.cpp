@@ -139,7 +139,9 @@ bool Console::ReadAndRunOne() {
     DepthGuard guard(depth_);
     out_.flush();  // what the last command set going has been printed by now
     if (exitRequested_) return false;
-    if (game_->AutoSignalman && game_->SessionRunning && depth_ > 1) {
+    // (Paused, the clock stands: he waits, and the console reads commands again; unpause lets
+    // him go on. Driven tick after tick meanwhile, he would wait for ever.)
+    if (game_->AutoSignalman && game_->SessionRunning && depth_ > 1 && !game_->Paused) {
         if (autoUntil_ == 0 || game_->ClockNow < autoUntil_) {
             AutoPlayOne();
             return true;

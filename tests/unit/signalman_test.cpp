@@ -375,4 +375,13 @@ TEST(Signalman, ThePlayersClickTakesTheBoxBack) {
     EXPECT_EQ(ComputeStatus(g).Signalman, "");
 }
 
+// Paused, the clock stands: the console reads commands again instead of driving him tick after
+// tick for ever, and once unpaused he works on to the minute asked.
+TEST(Signalman, WaitsWhileTheGameIsPaused) {
+    Session run(1);
+    std::string out = run.Play("new 2 1\npause\nauto on 10\nshow game\nunpause\n");
+    EXPECT_NE(out.find("game ClockNow=360 "), std::string::npos) << out;
+    EXPECT_EQ(run.console.Game().ClockNow, 370);
+}
+
 }  // namespace kv41
